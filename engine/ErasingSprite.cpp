@@ -1,0 +1,3 @@
+#include "ErasingSprite.h"
+
+ErasingSprite::ErasingSprite() : background(nullptr) {}

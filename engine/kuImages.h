@@ -1,0 +1,37 @@
+// One BMP picture loaded into a surface of its own, drawn on the screen it is tied to.
+// The image is open exactly while it holds a surface.
+#pragma once
+
+#include "kuGeomUtil.h"
+
+#include <SDL.h>
+
+class kuScreen;
+
+class kuImage {
+public:
+    kuImage();
+    virtual ~kuImage();
+    kuImage(const kuImage&) = delete;
+    kuImage& operator=(const kuImage&) = delete;
+
+    // Loads the file directly (not through the pool); raises a "FileLoad" error on failure.
+    void loadBMP(const char* fileName);
+    void close();
+    bool isOpen() const { return surface != nullptr; }
+    SDL_Surface* getSDLSurface();
+
+    // Draws the part `source` with its top-left corner at `at` and records it as dirty.
+    void display(const kuRectangle& source, const pt& at);
+    // The size as loaded; close leaves it as it was.
+    void getSize(sz& out) const { out = size; }
+    void setScreen(kuScreen* newScreen) { screen = newScreen; }
+    kuScreen* getScreen() const { return screen; }
+    // Gives the screen the image's palette, or the 3-3-2 colour cube when it has none.
+    void checkColorMap();
+
+private:
+    kuScreen* screen;
+    SDL_Surface* surface;
+    sz size;
+};

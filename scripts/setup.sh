@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages whatever building, playing and testing the game needs and
+# this machine lacks. Run it twice and the second run installs nothing.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config            # the build
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libcairo2-dev fonts-dejavu-core      # the asset generator
+  xvfb x11-utils xdotool imagemagick sox  # end-to-end tests: a real X server, keys, screenshots
+  clang libclang-rt-14-dev valgrind    # the fuzzer and memcheck runs
+)
+# The classic SDL 1.2, unless sdl12-compat's development package is already installed.
+installed() { dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | grep -q '^ii'; }
+if ! installed libsdl1.2-compat-dev; then
+  packages+=(libsdl1.2-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  installed "$p" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+if ! "${sudo[@]}" apt-get install -y -q "${missing[@]}"; then
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" apt-get install -y -q "${missing[@]}"
+fi
