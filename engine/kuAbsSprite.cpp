@@ -1,6 +1,7 @@
 #include "kuAbsSprite.h"
 
-kuAbsSprite::kuAbsSprite() : screen(nullptr), oldPos(pointManip::zeroPoint), pos(pointManip::zeroPoint) {}
+kuAbsSprite::kuAbsSprite()
+    : screen(nullptr), oldPos(pointManip::zeroPoint), pos(pointManip::zeroPoint) {}
 
 void kuAbsSprite::assignState(kuAbsSprite* other) {
     pos = other->pos;

@@ -42,7 +42,9 @@ void kuAnimationSprite::act() {
         frameIndex = 0;
 }
 
-void kuAnimationSprite::show() { frames[frameIndex].displayCentered(pos); }
+void kuAnimationSprite::show() {
+    frames[frameIndex].displayCentered(pos);
+}
 
 void kuAnimationSprite::erase() {
     if (screen == nullptr)

@@ -1,8 +1,8 @@
 #include "kuCrawlSprite.h"
 
 kuCrawlSprite::kuCrawlSprite()
-    : direction(pointManip::zeroPoint), divisor(1), accumulator(0), period(defaultPeriod),
-      speed(0), acceleration(0), currentCrawlFrame(nullptr) {}
+    : direction(pointManip::zeroPoint), divisor(1), accumulator(0), period(defaultPeriod), speed(0),
+      acceleration(0), currentCrawlFrame(nullptr) {}
 
 void kuCrawlSprite::act() {
     oldPos = pos;

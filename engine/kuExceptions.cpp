@@ -22,25 +22,33 @@ void kuE::kuRaise(t kind, const char* typeName, const char* message) {
     throw new kuE(kind, typeName, message);
 }
 
-void kuE::kuRaiseBug(const char* message) { kuRaise(bug, "", message); }
+void kuE::kuRaiseBug(const char* message) {
+    kuRaise(bug, "", message);
+}
 
 void kuE::kuRaiseGeneric(const char* typeName, const char* message) {
     kuRaise(generic, typeName, message);
 }
 
-void kuE::kuRaiseNotImplemented(const char* message) { kuRaise(notImplemented, "", message); }
+void kuE::kuRaiseNotImplemented(const char* message) {
+    kuRaise(notImplemented, "", message);
+}
 
 void kuE::reRaise(kuE&, t kind, const char* typeName, const char* message) {
     kuRaise(kind, typeName, message);
 }
 
-void kuE::reRaiseBug(kuE&, const char* message) { kuRaiseBug(message); }
+void kuE::reRaiseBug(kuE&, const char* message) {
+    kuRaiseBug(message);
+}
 
 void kuE::reRaiseGeneric(kuE&, const char* typeName, const char* message) {
     kuRaiseGeneric(typeName, message);
 }
 
-void kuE::reRaiseNotImplemented(kuE&, const char* message) { kuRaiseNotImplemented(message); }
+void kuE::reRaiseNotImplemented(kuE&, const char* message) {
+    kuRaiseNotImplemented(message);
+}
 
 void kuE::output() {
     switch (kind) {

@@ -27,8 +27,7 @@ public:
     [[noreturn]] static void reRaise(kuE& caught, t kind, const char* typeName,
                                      const char* message);
     [[noreturn]] static void reRaiseBug(kuE& caught, const char* message);
-    [[noreturn]] static void reRaiseGeneric(kuE& caught, const char* typeName,
-                                            const char* message);
+    [[noreturn]] static void reRaiseGeneric(kuE& caught, const char* typeName, const char* message);
     [[noreturn]] static void reRaiseNotImplemented(kuE& caught, const char* message);
 
     // Writes one report line of the error to standard output.

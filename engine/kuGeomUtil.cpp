@@ -39,7 +39,9 @@ kuRectangle rectManip::intersection(const kuRectangle& a, const kuRectangle& b) 
     return result;
 }
 
-void rectManip::intersect(kuRectangle& a, const kuRectangle& b) { a = intersection(a, b); }
+void rectManip::intersect(kuRectangle& a, const kuRectangle& b) {
+    a = intersection(a, b);
+}
 
 kuRectangle rectManip::unionRect(const kuRectangle& a, const kuRectangle& b) {
     if (isEmpty(a) || isEmpty(b))
@@ -53,7 +55,9 @@ kuRectangle rectManip::unionRect(const kuRectangle& a, const kuRectangle& b) {
     return result;
 }
 
-void rectManip::unite(kuRectangle& a, const kuRectangle& b) { a = unionRect(a, b); }
+void rectManip::unite(kuRectangle& a, const kuRectangle& b) {
+    a = unionRect(a, b);
+}
 
 void rectManip::divideRect(const kuRectangle& source, kuRectangle& slice, kuRectangle& remainder,
                            uint32_t amount, kuRectangleEdge edge) {

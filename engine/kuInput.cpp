@@ -1,8 +1,12 @@
 #include "kuInput.h"
 
-int eventFilter(const SDL_Event*) { return 1; }
+int eventFilter(const SDL_Event*) {
+    return 1;
+}
 
-void kuInputHandler::activate() { SDL_SetEventFilter(eventFilter); }
+void kuInputHandler::activate() {
+    SDL_SetEventFilter(eventFilter);
+}
 
 void kuInputHandler::pollEvents() {
     SDL_Event event;

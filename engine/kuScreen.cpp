@@ -110,8 +110,7 @@ void kuScreen::display(kuImage* image, const kuRectangle& source, const pt& at) 
 
     SDL_Rect from = toSdlRect(source.x, source.y, source.width, source.height);
     SDL_Rect to = toSdlRect(at.x, at.y, source.width, source.height);
-    if (to.x < 0 || to.y < 0 || to.x + to.w > long(size.width) ||
-        to.y + to.h > long(size.height))
+    if (to.x < 0 || to.y < 0 || to.x + to.w > long(size.width) || to.y + to.h > long(size.height))
         std::printf("display: %ld, %ld, %ld, %ld\n", long(to.x), long(to.y), long(to.x + to.w),
                     long(to.y + to.h));
     SDL_UpperBlit(imageSurface, &from, surface, &to);

@@ -1,5 +1,5 @@
-#include "headlessSdl.h"
 #include "kuExceptions.h"
+#include "headlessSdl.h"
 #include "raises.h"
 
 #include <gtest/gtest.h>
@@ -72,8 +72,7 @@ TEST(KuETest, ConstructorsSetKindAndCopyTexts) {
     EXPECT_STREQ(copied.getTypeName(), "FileLoad");
     EXPECT_STREQ(copied.getMessage(), "gone");
 
-    const kuE longTexts(kuE::generic, std::string(200, 't').c_str(),
-                        std::string(200, 'm').c_str());
+    const kuE longTexts(kuE::generic, std::string(200, 't').c_str(), std::string(200, 'm').c_str());
     EXPECT_EQ(std::string(longTexts.getTypeName()), std::string(119, 't'));
     EXPECT_EQ(std::string(longTexts.getMessage()), std::string(119, 'm'));
 }
@@ -88,10 +87,9 @@ TEST(KuETest, RaiseFunctionsThrowPointersOfTheirKind) {
 TEST(KuETest, ReRaiseLeavesTheCaughtErrorUntouched) {
     kuE caught(kuE::generic, "FileLoad", "original");
     EXPECT_TRUE(raises([&] { kuE::reRaiseBug(caught, "again"); }, kuE::bug, "again"));
-    EXPECT_TRUE(raises([&] { kuE::reRaiseGeneric(caught, "MEMORY", "m"); }, kuE::generic, "m",
-                       "MEMORY"));
-    EXPECT_TRUE(raises([&] { kuE::reRaiseNotImplemented(caught, "n"); }, kuE::notImplemented,
-                       "n"));
+    EXPECT_TRUE(
+        raises([&] { kuE::reRaiseGeneric(caught, "MEMORY", "m"); }, kuE::generic, "m", "MEMORY"));
+    EXPECT_TRUE(raises([&] { kuE::reRaiseNotImplemented(caught, "n"); }, kuE::notImplemented, "n"));
     EXPECT_TRUE(raises([&] { kuE::reRaise(caught, kuE::bug, "", "r"); }, kuE::bug, "r"));
     EXPECT_EQ(caught.getKind(), kuE::generic);
     EXPECT_STREQ(caught.getTypeName(), "FileLoad");
@@ -105,11 +103,13 @@ TEST(KuETest, OutputWritesOneReportPerKind) {
         const char* message;
         const char* report;
     } cases[] = {
-        {kuE::generic, "FileLoad", "no file", "Generic exception of type: FileLoad raised: no file\n"},
+        {kuE::generic, "FileLoad", "no file",
+         "Generic exception of type: FileLoad raised: no file\n"},
         {kuE::generic, "", "x", "Generic exception of type:  raised: x\n"},
         {kuE::bug, "", "broken", "Software bug: broken\n"},
         {kuE::notImplemented, "", "later", "Feature has not yet been implemented: later\n"},
-        {static_cast<kuE::t>(3), "", "odd", "Software bug: Undefined exceptiontype in kuE::output!"},
+        {static_cast<kuE::t>(3), "", "odd",
+         "Software bug: Undefined exceptiontype in kuE::output!"},
     };
     for (const Case& c : cases) {
         kuE error(c.kind, c.typeName, c.message);

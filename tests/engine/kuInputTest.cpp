@@ -1,1 +1,70 @@
+#include "kuInput.h"
+#include "headlessSdl.h"
+
 #include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class RecordingHandler : public kuInputHandler {
+public:
+    void handleEvent(SDL_Event* event) override { seen.push_back(event->key.keysym.sym); }
+    std::vector<int> seen;
+};
+
+void pushKey(SDLKey key) {
+    SDL_Event event = {};
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    ASSERT_EQ(SDL_PushEvent(&event), 0);
+}
+
+int pendingEvents() {
+    SDL_Event events[16];
+    SDL_PumpEvents();
+    return SDL_PeepEvents(events, 16, SDL_PEEKEVENT, SDL_ALLEVENTS);
+}
+
+class InputTest : public SdlTest {
+protected:
+    void SetUp() override {
+        SdlTest::SetUp();
+        SDL_Event drop;
+        while (SDL_PollEvent(&drop)) {
+        }
+        handler.activate();
+    }
+    RecordingHandler handler;
+};
+
+} // namespace
+
+TEST_F(InputTest, PollHandlesEveryPendingEventInQueueOrder) {
+    pushKey(SDLK_a);
+    pushKey(SDLK_b);
+    pushKey(SDLK_c);
+    handler.pollEvents();
+    EXPECT_EQ(handler.seen, (std::vector<int>{SDLK_a, SDLK_b, SDLK_c}));
+    EXPECT_EQ(pendingEvents(), 0);
+    handler.pollEvents();
+    EXPECT_EQ(handler.seen.size(), 3u) << "an empty queue returns at once";
+}
+
+TEST_F(InputTest, WaitHandlesExactlyOneEvent) {
+    pushKey(SDLK_x);
+    pushKey(SDLK_y);
+    handler.waitEvent();
+    EXPECT_EQ(handler.seen, (std::vector<int>{SDLK_x}));
+    EXPECT_EQ(pendingEvents(), 1);
+    handler.waitEvent();
+    EXPECT_EQ(handler.seen, (std::vector<int>{SDLK_x, SDLK_y}));
+}
+
+TEST_F(InputTest, ActivateInstallsTheFilterThatAcceptsEverything) {
+    EXPECT_EQ(SDL_GetEventFilter(), &eventFilter);
+    SDL_Event event = {};
+    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP, SDL_MOUSEMOTION, SDL_QUIT, SDL_USEREVENT})
+        EXPECT_EQ(eventFilter(&(event.type = type, event)), 1);
+}

@@ -6,8 +6,12 @@
 
 #include <ostream>
 
-inline bool operator==(const pt& a, const pt& b) { return a.x == b.x && a.y == b.y; }
-inline bool operator!=(const pt& a, const pt& b) { return !(a == b); }
+inline bool operator==(const pt& a, const pt& b) {
+    return a.x == b.x && a.y == b.y;
+}
+inline bool operator!=(const pt& a, const pt& b) {
+    return !(a == b);
+}
 inline bool operator==(const sz& a, const sz& b) {
     return a.width == b.width && a.height == b.height;
 }

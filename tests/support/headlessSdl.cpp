@@ -3,8 +3,7 @@
 #include <cstdio>
 
 std::ostream& operator<<(std::ostream& out, const rgb& colour) {
-    return out << "rgb(" << int(colour.r) << ", " << int(colour.g) << ", " << int(colour.b)
-               << ")";
+    return out << "rgb(" << int(colour.r) << ", " << int(colour.g) << ", " << int(colour.b) << ")";
 }
 
 namespace {
@@ -80,9 +79,13 @@ void writeSolidBmp(const std::string& path, int width, int height, rgb colour) {
     writeBmp(path, width, height, [colour](int, int) { return colour; });
 }
 
-void SdlTest::SetUp() { ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError(); }
+void SdlTest::SetUp() {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+}
 
-void SdlTest::TearDown() { SDL_Quit(); }
+void SdlTest::TearDown() {
+    SDL_Quit();
+}
 
 void ScreenTest::SetUp() {
     SdlTest::SetUp();

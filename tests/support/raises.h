@@ -32,7 +32,6 @@ template <class F>
     return ::testing::AssertionSuccess();
 }
 
-template <class F>
-::testing::AssertionResult raisesBug(F&& f, const std::string& message) {
+template <class F>::testing::AssertionResult raisesBug(F&& f, const std::string& message) {
     return raises(f, kuE::bug, message);
 }

@@ -17,9 +17,10 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(dir, ignored);
 }
 
-ScopedCwd::ScopedCwd(const std::filesystem::path& dir)
-    : previous(std::filesystem::current_path()) {
+ScopedCwd::ScopedCwd(const std::filesystem::path& dir) : previous(std::filesystem::current_path()) {
     std::filesystem::current_path(dir);
 }
 
-ScopedCwd::~ScopedCwd() { std::filesystem::current_path(previous); }
+ScopedCwd::~ScopedCwd() {
+    std::filesystem::current_path(previous);
+}
