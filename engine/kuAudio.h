@@ -1,0 +1,103 @@
+// Sound effects: the audio device (Audio), loadable sounds (Sound) and the audio classes' own
+// error (Error). Without a started device every sound operation does nothing and getRate
+// reads 0, so the game runs unchanged on a machine without sound.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+// The audio classes' error, thrown by value. The message is not copied: every raise site
+// passes a literal.
+class Error {
+public:
+    explicit Error(const char* message);
+    virtual ~Error();
+
+    const char* getMessage() const;
+
+private:
+    const char* message;
+};
+
+// The one audio device: 22050 Hz, signed 16-bit little-endian stereo, 64 sample frames per
+// buffer. While started it is activeAudio and owns activeQueue, which SDL's audio thread mixes.
+class Audio {
+public:
+    Audio();
+    // Pauses the device and deletes the queue with every playback in it; after it returns no
+    // callback touches the queue. The device stays open, paused, until SDL is shut down.
+    virtual ~Audio();
+    Audio(const Audio&) = delete;
+    Audio& operator=(const Audio&) = delete;
+
+    // Opens and unpauses the device. When it cannot be opened, prints "Couldn't open audio: "
+    // with SDL's text on standard output and standard error and stays unstarted; nothing is
+    // raised. A started Audio ignores further calls.
+    void start();
+    bool isStarted() const { return started; }
+    // The format the device granted; every sound is converted to it before it plays.
+    const SDL_AudioSpec& getObtainedSpec() const { return obtainedSpec; }
+
+private:
+    bool started;
+    SDL_AudioSpec obtainedSpec;
+};
+
+// One sound effect: the samples as loaded from a WAV file and, from its first play on, a
+// separate copy converted to the device's format, which its queued playbacks borrow.
+// Releasing that copy first withdraws those playbacks from the queue.
+class Sound {
+public:
+    Sound();
+    virtual ~Sound();
+    Sound(const Sound&) = delete;
+    Sound& operator=(const Sound&) = delete;
+
+    // Replaces any samples held before; the sound is empty when the file cannot be loaded.
+    void loadWAV(const char* fileName);
+    // Makes sure the converted copy matches the samples and their rate.
+    void CheckConvert();
+    // Releases the converted copy and the loaded samples.
+    void CheckFreeData();
+    // Releases the converted copy only.
+    void CheckFreeConvertedData();
+    // The next play converts the samples as if they had been recorded at rate Hz: above the
+    // recorded rate the sound plays faster and higher, below it slower and lower.
+    void setRate(unsigned int rate);
+    int getRate();
+    // Applies to playbacks started from now on; a repeating playback loops until the Audio is
+    // destroyed or the sound's converted copy is released.
+    void setRepeat(bool repeat);
+    // Starts one more playback at the next callback. When 20 playbacks are already running
+    // the new one is dropped, unheard.
+    void play();
+
+    const Uint8* getData() const { return data.get(); }
+    Uint32 getLength() const { return length; }
+    // Null unless converted.
+    const Uint8* getConvertedData() const { return converted ? convertedData.get() : nullptr; }
+    int32_t getConvertedLength() const { return convertedLength; }
+    bool isConverted() const { return converted; }
+
+private:
+    struct wavDeleter {
+        void operator()(Uint8* bytes) const { SDL_FreeWAV(bytes); }
+    };
+    struct mallocDeleter {
+        void operator()(Uint8* bytes) const { std::free(bytes); }
+    };
+    using convertedBuffer = std::unique_ptr<Uint8, mallocDeleter>;
+
+    convertedBuffer convertTo(const SDL_AudioSpec& device);
+
+    std::unique_ptr<Uint8, wavDeleter> data;
+    convertedBuffer convertedData;
+    Uint32 length;
+    int32_t convertedLength;
+    SDL_AudioSpec wavSpec;
+    bool converted;
+    bool repeat;
+};

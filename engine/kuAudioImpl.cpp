@@ -1,0 +1,108 @@
+#include "kuAudioImpl.h"
+
+#include "kuAudio.h"
+
+#include <algorithm>
+#include <utility>
+
+Audio* activeAudio = nullptr;
+PlayingQueue* activeQueue = nullptr;
+
+namespace {
+
+// Holds SDL's audio lock for a scope; SDL's lock is recursive.
+class audioLock {
+public:
+    audioLock() { SDL_LockAudio(); }
+    ~audioLock() { SDL_UnlockAudio(); }
+    audioLock(const audioLock&) = delete;
+    audioLock& operator=(const audioLock&) = delete;
+};
+
+} // namespace
+
+Playing::Playing(const Uint8* data, int length, bool repeat)
+    : length(std::max(length, 0)), position(0), data(data), repeat(repeat) {}
+
+Playing::~Playing() = default;
+
+int Playing::getBytes(int len, const Uint8** chunk) {
+    const int n = std::min(len, bytesLeft());
+    if (n <= 0)
+        return 0;
+    *chunk = data + position;
+    position += n;
+    if (repeat && bytesLeft() <= 0)
+        position = 0;
+    return n;
+}
+
+PlayingQueue::PlayingQueue() : maxItems(capacity), numItems(0) {}
+
+PlayingQueue::~PlayingQueue() {
+    audioLock lock;
+    for (std::unique_ptr<Playing>& playing : items)
+        playing.reset();
+    numItems.store(0, std::memory_order_relaxed);
+}
+
+Playing* PlayingQueue::item(int32_t index) const {
+    if (index < 0 || index >= count())
+        throw Error("PlayingQueue::item: Index out of range!");
+    return items[index].get();
+}
+
+void PlayingQueue::add(Playing* playing) {
+    if (!tryAdd(playing))
+        throw Error("PlayingQueue::add: Not implemented dynamic grow!");
+}
+
+bool PlayingQueue::tryAdd(Playing* playing) {
+    audioLock lock;
+    const int32_t used = count();
+    if (used >= maxItems)
+        return false;
+    items[used].reset(playing);
+    numItems.store(used + 1, std::memory_order_relaxed);
+    return true;
+}
+
+void PlayingQueue::withdraw(const Uint8* data) {
+    audioLock lock;
+    const int32_t used = count();
+    int32_t keep = 0;
+    for (int32_t r = 0; r < used; ++r) {
+        if (items[r]->getData() == data) {
+            items[r].reset();
+            continue;
+        }
+        if (keep != r)
+            items[keep] = std::move(items[r]);
+        ++keep;
+    }
+    numItems.store(keep, std::memory_order_relaxed);
+}
+
+void PlayingQueue::getBytes(int len, Uint8* stream) {
+    const int32_t used = count();
+    int32_t keep = 0;
+    for (int32_t r = 0; r < used; ++r) {
+        const Uint8* chunk = nullptr;
+        const int n = items[r]->getBytes(len, &chunk);
+        if (n > 0)
+            SDL_MixAudio(stream, chunk, Uint32(n), SDL_MIX_MAXVOLUME);
+        if (items[r]->bytesLeft() == 0) {
+            items[r].reset();
+            continue;
+        }
+        if (keep != r)
+            items[keep] = std::move(items[r]);
+        ++keep;
+    }
+    numItems.store(keep, std::memory_order_relaxed);
+}
+
+void fillAudio(void*, Uint8* stream, int len) {
+    if (activeQueue != nullptr)
+        activeQueue->getBytes(len, stream);
+}
