@@ -1,0 +1,34 @@
+// Headless audio for the sound tests: the choice of SDL's audio driver (dummy, or disk to
+// capture what the device plays), the audio lock held over a scope so that a test decides
+// which mixing passes run, and the reading of a capture.
+#pragma once
+
+#include "kuAudioImpl.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Each takes effect at the next start of SDL's audio. The disk driver writes every buffer the
+// device plays to captureFile, with 1 ms between buffers.
+void useDummyAudio();
+void useDiskAudio(const std::string& captureFile);
+// Makes the next device fail to open: the disk driver with a capture in a missing folder.
+void useUnopenableDiskAudio(const std::string& missingFolder);
+
+// SDL's audio lock for a scope: no callback runs meanwhile. The lock is recursive, so the code
+// under test may take it too.
+class AudioLock {
+public:
+    AudioLock() { SDL_LockAudio(); }
+    ~AudioLock() { SDL_UnlockAudio(); }
+    AudioLock(const AudioLock&) = delete;
+    AudioLock& operator=(const AudioLock&) = delete;
+};
+
+// Polls until the running device has mixed the queue empty; false if it never does (a
+// ten-second guard so that a broken mixer fails instead of hanging).
+bool waitUntilEmpty(const PlayingQueue& queue);
+
+// A capture written by the disk driver, as 16-bit samples.
+std::vector<int16_t> readCapture(const std::string& path);
