@@ -28,7 +28,7 @@ bool convertible(const SDL_AudioSpec& from, const SDL_AudioSpec& to) {
     return knownChannels && rate * maxRateRatio >= deviceRate && rate <= deviceRate * maxRateRatio;
 }
 
-SDL_AudioSpec desiredSpec() {
+SDL_AudioSpec desiredFormat() {
     SDL_AudioSpec desired{};
     desired.freq = deviceRateHz;
     desired.format = deviceFormat;
@@ -74,7 +74,7 @@ void Audio::start() {
     if (started)
         return;
     activeAudio = nullptr;
-    SDL_AudioSpec desired = desiredSpec();
+    SDL_AudioSpec desired = desiredFormat();
     if (SDL_OpenAudio(&desired, &obtainedSpec) < 0) {
         reportOpenFailure(SDL_GetError());
         return;

@@ -80,12 +80,12 @@ private:
 } // namespace
 
 TEST_F(AudioTest, StartGrantsTheFixedFormatAndBecomesActive) {
-    const SDL_AudioSpec& spec = audio->getObtainedSpec();
-    EXPECT_EQ(spec.freq, 22050);
-    EXPECT_EQ(spec.format, AUDIO_S16LSB);
-    EXPECT_EQ(spec.channels, 2);
-    EXPECT_EQ(spec.samples, 64);
-    EXPECT_EQ(spec.size, Uint32(bufferBytes));
+    const SDL_AudioSpec& granted = audio->getObtainedSpec();
+    EXPECT_EQ(granted.freq, 22050);
+    EXPECT_EQ(granted.format, AUDIO_S16LSB);
+    EXPECT_EQ(granted.channels, 2);
+    EXPECT_EQ(granted.samples, 64);
+    EXPECT_EQ(granted.size, Uint32(bufferBytes));
     EXPECT_EQ(activeAudio, audio.get());
     ASSERT_NE(activeQueue, nullptr);
     EXPECT_EQ(activeQueue->count(), 0);
