@@ -1,0 +1,32 @@
+// An enemy: a character that wanders the corridors on its own, picks a new random wish at a
+// wall or the house, passes arrows both ways and picks nothing up. Hit by the super hero it
+// lies knocked out for a while and then walks on from where it fell.
+#pragma once
+
+#include "commonCharSprite.h"
+
+class Sound;
+
+class enemyCharSprite : public commonCharSprite {
+public:
+    static constexpr int enemyStep = 4; // pixels per walking frame
+
+    // Refuses: an enemy needs its pictures.
+    enemyCharSprite();
+    // Cuts the walk and knock-out rows from the two pictures (not owned).
+    enemyCharSprite(kuImage* walkImage, kuImage* knockOutImage);
+
+    // Walks, or runs one frame of the knocked-out sequence.
+    void act() override;
+    // At a wall or the house: back on the brick's centre, same speed, a new random wish.
+    void handleObstacle(pt& pos, pt& delta, pt& centre, bool horizontal, mazePoint what) override;
+
+    bool hit;                // set by the super hero; taken up at the next act
+    int koCount;             // 0 while walking, else the progress of the knocked-out sequence
+    Sound* birdSingingSound; // not owned
+
+private:
+    void actKnockedOut();
+    // Moves the row in use from one set to the same direction of the other; others stay.
+    void switchSet(int from, int to);
+};

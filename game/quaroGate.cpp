@@ -1,0 +1,38 @@
+#include "quaroGate.h"
+
+#include "kuScreen.h"
+
+quaroGate::quaroGate() : image(nullptr), row(0), mazeFrame(nullptr) {}
+
+void quaroGate::init(kuImage* newImage, int newRow) {
+    image = newImage;
+    row = newRow;
+    frameIndex = 0;
+    open();
+}
+
+void quaroGate::open() {
+    frameCount = frameTotal;
+    kuAnimationSprite::open();
+    if (image == nullptr)
+        kuE::kuRaiseBug("No kuImage object assigned in quaroGate::open()!");
+    for (int i = 0; i < frameCount; ++i) {
+        frames[i].image = image;
+        rectManip::init(frames[i].rect, frameWidth * i, row, frameWidth, frameHeight);
+    }
+}
+
+void quaroGate::show() {
+    if (screen == nullptr)
+        kuE::kuRaiseBug("No screen assigned in quaroGate::show!");
+    if (mazeFrame == nullptr || mazeFrame->image == nullptr)
+        kuE::kuRaiseBug("No maze picture assigned in quaroGate::show!");
+    const kuImageFrame& frame = frames[frameIndex];
+    const pt corner = rectManip::position(centredRect(pos, frame.rect.width, frame.rect.height));
+    SDL_Rect from = {Sint16(frame.rect.x), Sint16(frame.rect.y), Uint16(frame.rect.width),
+                     Uint16(frame.rect.height)};
+    SDL_Rect to = {Sint16(corner.x), Sint16(corner.y), Uint16(frame.rect.width),
+                   Uint16(frame.rect.height)};
+    SDL_UpperBlit(image->getSDLSurface(), &from, mazeFrame->image->getSDLSurface(), &to);
+    screen->display(image, frame.rect, corner);
+}
