@@ -1,0 +1,85 @@
+#include "fontSheet.h"
+
+#include "palette.h"
+
+#include <algorithm>
+#include <string>
+
+namespace fontSheet {
+namespace {
+
+constexpr int lettersPerRow = 26;
+constexpr double sizePx = 21.5;
+constexpr double baselinePx = 18.5;
+constexpr double maxInkWidthPx = glyphWidthPx - 2.0; // the outline needs a pixel each side
+
+void fillGlyphPath(const Canvas& c) {
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, 4, 0, baselinePx);
+    auto stop = [gradient](double at, rgba colour) {
+        cairo_pattern_add_color_stop_rgb(gradient, at, colour.r / 255.0, colour.g / 255.0,
+                                         colour.b / 255.0);
+    };
+    stop(0, palette::glyphTop);
+    stop(1, palette::glyphBottom);
+    cairo_set_source(c.cr(), gradient);
+    cairo_fill(c.cr());
+    cairo_pattern_destroy(gradient);
+}
+
+// One glyph in the lettering, narrowed where needed to leave room for its outline.
+Picture letterGlyph(const TypeFace& face, const std::string& text) {
+    Canvas c(glyphWidthPx, glyphHeightPx);
+    cairo_t* cr = c.cr();
+    face.use(cr, sizePx);
+    cairo_text_extents_t ink;
+    cairo_text_extents(cr, text.c_str(), &ink);
+    const double squeeze = std::min(1.0, maxInkWidthPx / ink.width);
+    cairo_translate(cr, glyphWidthPx / 2.0, 0);
+    cairo_scale(cr, squeeze, 1);
+    cairo_move_to(cr, -ink.x_bearing - ink.width / 2, baselinePx);
+    cairo_text_path(cr, text.c_str());
+    cairo_identity_matrix(cr);
+    fillGlyphPath(c);
+    return c.picture();
+}
+
+// The cursor: a bar under the place where the next letter goes.
+Picture cursorGlyph() {
+    Canvas c(glyphWidthPx, glyphHeightPx);
+    cairo_rectangle(c.cr(), 1.5, 19, glyphWidthPx - 3, 3.5);
+    fillGlyphPath(c);
+    return c.picture();
+}
+
+// The clock's separator: two square dots, like a colon.
+Picture separatorGlyph() {
+    Canvas c(glyphWidthPx, glyphHeightPx);
+    cairo_rectangle(c.cr(), 5.5, 7, 4, 4);
+    cairo_rectangle(c.cr(), 5.5, 14.5, 4, 4);
+    fillGlyphPath(c);
+    return c.picture();
+}
+
+void place(Picture& sheet, Picture glyph, int column, int row) {
+    glyph.snapAlpha();
+    glyph.outline(palette::ink);
+    sheet.overlay(glyph, column * glyphWidthPx, row * glyphHeightPx);
+}
+
+} // namespace
+
+Picture glyphs(const TypeFace& face) {
+    Picture sheet(lettersPerRow * glyphWidthPx, 3 * glyphHeightPx);
+    for (int i = 0; i < 26; ++i)
+        place(sheet, letterGlyph(face, std::string(1, char('a' + i))), i, 0);
+    for (int i = 0; i < 10; ++i)
+        place(sheet, letterGlyph(face, std::string(1, char('0' + i))), i, 1);
+    place(sheet, cursorGlyph(), 0, 2);
+    place(sheet, separatorGlyph(), 1, 2);
+    const char* umlauts[] = {"\xc3\xa4", "\xc3\xb6", "\xc3\xbc"}; // a, o, u with umlauts
+    for (int i = 0; i < 3; ++i)
+        place(sheet, letterGlyph(face, umlauts[i]), 2 + i, 2);
+    return sheet;
+}
+
+} // namespace fontSheet
