@@ -86,24 +86,6 @@ TEST_F(PropsTest, ArrowWithRandomStartTwentyFourTurnsOnItsSecondCall) {
     EXPECT_TRUE(arrow.actShouldShow());
 }
 
-TEST_F(PropsTest, ArrowsDrawTheirRandomStartFromTheGenerator) {
-    std::srand(5);
-    const int expected = std::rand() % 25;
-    std::srand(5);
-    quaroArrowSprites arrow;
-    EXPECT_EQ(arrow.turnTimer, expected);
-    EXPECT_EQ(arrow.turnStep, 0);
-}
-
-TEST_F(PropsTest, ClosingAnArrowForgetsItsPicture) {
-    quaroArrowSprites arrow;
-    arrow.init(picture(gamePictures::arrowFile, true), 4);
-    arrow.close();
-    EXPECT_EQ(arrow.image, nullptr);
-    EXPECT_FALSE(arrow.isOpen());
-    EXPECT_EQ(arrow.frameIndex, 4);
-}
-
 TEST_F(PropsTest, OpeningWithoutAPictureRaisesAndLeavesTheTableOpen) {
     quaroCupSprites mug;
     EXPECT_TRUE(raisesBug([&] { mug.init(nullptr, 0); },

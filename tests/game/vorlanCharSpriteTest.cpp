@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
 class HeroTest : public GameTest {
@@ -43,24 +41,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(HeroTest, ConstructedHeroWalksThreePixelsAndHoldsNothing) {
-    hero = std::make_unique<vorlanCharSprite>(sheet(gamePictures::quaroWalk),
-                                              sheet(gamePictures::quaroKnockOut),
-                                              sheet(gamePictures::quaroDrinking));
-    EXPECT_EQ(hero->anims[walkSet][rowUp][0].crawl, 3);
-    EXPECT_EQ(hero->drinkAnims[rowLeft][3].rect, rect(120, 80, 40, 40));
-    EXPECT_EQ(hero->drinkAnims[rowLeft][3].crawl, 0);
-    EXPECT_EQ(hero->drinkAnims[rowLeft][3].image, sheet(gamePictures::quaroDrinking));
-    EXPECT_EQ(hero->savedAnim, nullptr);
-    EXPECT_EQ(hero->timeCounter, nullptr);
-    EXPECT_EQ(hero->quaroArrowSound, nullptr);
-    EXPECT_TRUE(std::all_of(std::begin(hero->enemies), std::end(hero->enemies),
-                            [](enemyCharSprite* e) { return e == nullptr; }));
-    EXPECT_FALSE(hero->drank || hero->isSuper || hero->inHouse);
-    EXPECT_EQ(hero->koCount, 0);
-    EXPECT_EQ(hero->itemCount, 0);
-}
 
 TEST_F(HeroTest, ArrowAgainstTheHeroStopsItWithTheArrowSound) {
     hero = makeHero();

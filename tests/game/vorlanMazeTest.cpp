@@ -77,14 +77,6 @@ TEST_F(MazeTest, PlaceItemsDrawsOneKindPerEmptyBrickInColumnOrder) {
                           "Number of product kinds out of range in vorlanMaze::placeItems!"));
 }
 
-TEST_F(MazeTest, BrickIndexToPosGivesTheCentre) {
-    pt out;
-    maze->brickIndexToPos(9, 3, out);
-    EXPECT_EQ(out, (pt{380, 140}));
-    maze->brickIndexToPos(0, 0, out);
-    EXPECT_EQ(out, (pt{20, 20}));
-}
-
 struct indexCase {
     pt pos;
     int x, y;
@@ -240,18 +232,6 @@ INSTANTIATE_TEST_SUITE_P(Areas, ShowRect,
                                            showRectCase{rect(40, 63, 40, 40), {60, 45}, {110, 60}},
                                            showRectCase{
                                                rect(40, 40, 40, 40), {60, 60}, {60, 100}}));
-
-TEST_F(MazeTest, ShowRectSecondBrickFollowsTheColumnBoundary) {
-    kuRectangle area = rect(63, 40, 40, 40);
-    maze->showRect(area);
-    const pt product = centreOf(2, 1);
-    const int halfWidth = mazeLayout::productWidth[productKindAt(*maze, 2, 1)] / 2;
-    // The product is drawn whole, also beyond the area's right edge at 103.
-    EXPECT_EQ(pixelAt(screenSurface(), product.x + halfWidth - 1, product.y),
-              gamePictures::productColour(productKindAt(*maze, 2, 1)));
-    EXPECT_EQ(pixelAt(screenSurface(), 45, 60),
-              gamePictures::mugColour(0, maze->cups[0]->frameIndex));
-}
 
 TEST_F(MazeTest, ShowCenteredSizePosRestoresTheCentredRectangle) {
     maze->showCenteredSizePos({41, 41}, {20, 30}); // on the top wall, nothing on it
