@@ -142,8 +142,7 @@ void commonCharSprite::tryTurn(int turnX, int turnY) {
 void commonCharSprite::erase(const pt& at) {
     if (currentCrawlFrame == nullptr)
         return;
-    if (maze == nullptr)
-        kuE::kuRaiseBug("No maze assigned to character sprite in commonCharSprite::erase!");
+    requireMazeToErase();
     const kuRectangle& rect = currentCrawlFrame->rect;
     maze->showCenteredSizePos({rect.width, rect.height}, at);
 }
@@ -153,6 +152,7 @@ void commonCharSprite::erase() {
         kuE::kuRaiseBug("No screen assigned in commonCharSprite::erase!");
     if (currentCrawlFrame == nullptr)
         return;
+    requireMazeToErase(); // before the bracket, which a raise would leave open
     screen->beginUpdate();
     erase(oldPos);
     erase(pos);
@@ -164,6 +164,11 @@ void commonCharSprite::show() {
         kuE::kuRaiseBug("No screen assigned in commonCharSprite::show!");
     if (currentCrawlFrame != nullptr)
         currentCrawlFrame->displayCentered(pos);
+}
+
+void commonCharSprite::requireMazeToErase() const {
+    if (maze == nullptr)
+        kuE::kuRaiseBug("No maze assigned to character sprite in commonCharSprite::erase!");
 }
 
 int commonCharSprite::rowInUse(int set) const {

@@ -73,6 +73,7 @@ protected:
                           const kuCrawlImageFrame table[rowCount][framesPerRow]);
 
 private:
+    void requireMazeToErase() const;
     void reverse();
     void tryTurn(int turnX, int turnY);
 };

@@ -249,6 +249,10 @@ TEST_F(CharacterTest, MisuseRaises) {
     walker->maze = nullptr;
     EXPECT_TRUE(raisesBug([&] { walker->act(); },
                           "No maze assigned to character sprite in commonCharSprite::act!"));
+    EXPECT_TRUE(raisesBug([&] { walker->erase(); },
+                          "No maze assigned to character sprite in commonCharSprite::erase!"));
+    screen.beginUpdate(); // the failed erase left no bracket open
+    screen.endUpdate();
     walker->setScreen(nullptr);
     EXPECT_TRUE(
         raisesBug([&] { walker->erase(); }, "No screen assigned in commonCharSprite::erase!"));

@@ -127,6 +127,14 @@ TEST_F(PropsTest, ShowingTheGatePaintsItIntoTheMazePicture) {
     EXPECT_EQ(pixelAt(mazePicture(), 319, 160), gamePictures::mazeColour(319, 160));
 }
 
+TEST_F(PropsTest, GateNeedsAScreenAndTheMazePictureToShow) {
+    quaroGate gate;
+    gate.init(picture(gamePictures::gateFile, true), 0);
+    EXPECT_TRUE(raisesBug([&] { gate.show(); }, "No screen assigned in quaroGate::show!"));
+    gate.setScreen(&screen);
+    EXPECT_TRUE(raisesBug([&] { gate.show(); }, "No maze picture assigned in quaroGate::show!"));
+}
+
 TEST_F(PropsTest, GateOpensOverNineFramesWithItsSound) {
     maze->openGate();
     EXPECT_EQ(maze->gates[0]->frameIndex, 1);
