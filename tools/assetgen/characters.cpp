@@ -44,6 +44,7 @@ constexpr Costume outlawCostume{{46, 42, 52, 255},
 
 struct Pose {
     double legSwing = 0; // -1 to 1
+    double legLift = 0;  // -1 to 1: which foot is off the ground, swinging forward
     double armSwing = 0; // -1 to 1
     double bob = 0;      // the body sinks by this many pixels
     eyes look = eyes::open;
@@ -285,10 +286,12 @@ private:
     void drawFrontOrBack(bool front) {
         const double s = pose.legSwing;
         const double hipY = -11 + pose.squash * 4 + pose.bob * 0.5;
-        const double liftL = 2.6 * std::max(0.0, s), liftR = 2.6 * std::max(0.0, -s);
+        const double liftL = 2.6 * std::max(0.0, pose.legLift);
+        const double liftR = 2.6 * std::max(0.0, -pose.legLift);
         for (auto [x, lift] : {std::pair{-2.8, liftL}, {2.8, liftR}}) {
-            limb(x, hipY, x * 1.1, -2.5 - lift, 4.2, dress.pants);
-            c.ellipse(x * 1.15, -1.8 - lift, 2.8, 2);
+            const double sway = 0.5 * s; // the weight shifts onto the planted foot
+            limb(x, hipY, x * 1.1 + sway, -2.5 - lift, 4.2, dress.pants);
+            c.ellipse(x * 1.15 + sway, -1.8 - lift, 2.8, 2);
             c.fillEdge(dress.boots, palette::ink, 1.0);
         }
         const bool mug = pose.mugLift >= 0;
@@ -340,21 +343,21 @@ private:
         const double s = pose.legSwing;
         const double hipY = -11 + pose.squash * 4 + pose.bob * 0.5;
         const double reach = 5.5;
-        auto leg = [&](double swing, rgba pants, rgba boots) {
-            const double fx = swing * reach, fy = -2.3 + std::fabs(swing) * 0.6;
+        auto leg = [&](double swing, double lift, rgba pants, rgba boots) {
+            const double fx = swing * reach, fy = -2.3 + std::fabs(swing) * 0.6 - 2 * lift;
             limb(0, hipY, fx, fy, 4.2, pants);
             c.ellipse(fx + 1.2, fy + 0.5, 3.1, 1.9);
             c.fillEdge(boots, palette::ink, 1.0);
         };
         const double armY = -18 + top;
         const bool mug = pose.mugLift >= 0;
-        leg(-s, shade(dress.pants, 0.25), shade(dress.boots, 0.2));
+        leg(-s, std::max(0.0, -pose.legLift), shade(dress.pants, 0.25), shade(dress.boots, 0.2));
         if (!mug) {
             const double a = -pose.armSwing * 0.8;
             limb(0, armY, 6.5 * std::sin(a) - 0.5, armY + 7 * std::cos(a), 3.2,
                  shade(dress.shirt, 0.25));
         }
-        leg(s, dress.pants, dress.boots);
+        leg(s, std::max(0.0, pose.legLift), dress.pants, dress.boots);
         drawTorso(0, 9.5, false, true);
         cairo_t* cr = c.cr();
         const double neckY = -19 + top;
@@ -463,6 +466,7 @@ void addSparkles(Picture& picture, int frame) {
 Picture finish(const Canvas& canvas, who figure, int frame) {
     Picture picture = canvas.picture();
     picture.snapAlpha();
+    picture.fillPinholes(palette::ink);
     picture.outline(palette::ink);
     if (figure == who::superKid) {
         const rgba gold{255, 196, 0, 255}, white{255, 255, 255, 255};
@@ -470,6 +474,7 @@ Picture finish(const Canvas& canvas, who figure, int frame) {
         picture.outline(frame % 2 == 0 ? white : gold);
         addSparkles(picture, frame);
     }
+    picture.fillPinholes(palette::ink);
     return picture;
 }
 
@@ -494,6 +499,7 @@ Pose walkPose(int frame) {
     const double phase = 2 * M_PI * (frame - standingFrame) / walkFrames;
     Pose p;
     p.legSwing = std::sin(phase);
+    p.legLift = std::cos(phase);
     p.armSwing = std::sin(phase);
     p.bob = std::fabs(std::sin(phase)) * 1.0;
     return p;

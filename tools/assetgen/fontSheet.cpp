@@ -62,7 +62,9 @@ Picture separatorGlyph() {
 
 void place(Picture& sheet, Picture glyph, int column, int row) {
     glyph.snapAlpha();
+    glyph.fillPinholes(palette::ink);
     glyph.outline(palette::ink);
+    glyph.fillPinholes(palette::ink);
     sheet.overlay(glyph, column * glyphWidthPx, row * glyphHeightPx);
 }
 

@@ -124,7 +124,8 @@ Picture gate(const Picture& mazePicture) {
             for (int x = 0; x < gateWidthPx; ++x) {
                 bool changes = false;
                 for (const Picture& f : frames)
-                    changes = changes || f.at(left + x, top + y) != frames[0].at(left + x, top + y);
+                    changes =
+                        changes || f.at(left + x, top + y) != mazePicture.at(left + x, top + y);
                 if (!changes)
                     continue;
                 for (int frame = 0; frame < gateRowFrames; ++frame)

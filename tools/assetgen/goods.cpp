@@ -197,15 +197,15 @@ Picture arrow() {
         canvas.circle(0, 2, 5);
         canvas.fillEdge(palette::woodDark, palette::ink, 1.2);
         cairo_rotate(cr, frame * M_PI / 4);
-        const double board[][2] = {{0, -17},  {10, -5}, {4.5, -5},  {4.5, 12},  {7, 16},
-                                   {0, 13.5}, {-7, 16}, {-4.5, 12}, {-4.5, -5}, {-10, -5}};
+        const double board[][2] = {{0, -18},  {10, -6},   {4.5, -6},    {4.5, 11.5}, {6.5, 15},
+                                   {0, 12.5}, {-6.5, 15}, {-4.5, 11.5}, {-4.5, -6},  {-10, -6}};
         for (const auto& p : board)
             cairo_line_to(cr, p[0], p[1]);
         cairo_close_path(cr);
         canvas.fillEdge(palette::woodLight, palette::ink, 1.4);
-        cairo_move_to(cr, 0, -16);
-        cairo_line_to(cr, 9, -5.5);
-        cairo_line_to(cr, -9, -5.5);
+        cairo_move_to(cr, 0, -17);
+        cairo_line_to(cr, 9, -6.5);
+        cairo_line_to(cr, -9, -6.5);
         cairo_close_path(cr);
         canvas.fill(palette::red);
         canvas.capsule(-1.5, -3, -1.5, 11, 1.0, palette::wood);

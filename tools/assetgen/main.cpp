@@ -28,8 +28,7 @@ int main(int argc, char** argv) {
             fs::create_directories(root / folder);
         Canvas canvas(maze::widthPx, maze::heightPx);
         maze::drawMaze(canvas);
-        const Picture bareMaze = canvas.picture();
-        const Picture mazePicture = props::withGate(bareMaze, 0);
+        const Picture mazePicture = canvas.picture();
         auto misc = [&root](const char* name) { return (root / "GFX/Misc" / name).string(); };
         writeOpaqueBmp(misc("Level_Map.bmp"), mazePicture);
         const Picture products = props::products(), mugs = props::mugs(mazePicture),
@@ -50,7 +49,7 @@ int main(int argc, char** argv) {
         writeOpaqueBmp(misc("Credits.bmp"), screens::credits(face));
         for (const sounds::Effect& effect : sounds::all())
             writeWav((root / "SFX" / effect.file).string(), effect.samples, effect.peak);
-        writeKeyedBmp(misc("Gate.bmp"), props::gate(bareMaze));
+        writeKeyedBmp(misc("Gate.bmp"), props::gate(mazePicture));
         using characters::who;
         auto quaro = [&root](const char* name) { return (root / "GFX/Quaro" / name).string(); };
         auto indian = [&root](const char* name) { return (root / "GFX/Indian" / name).string(); };

@@ -166,7 +166,7 @@ void drawWalls(const Canvas& canvas) {
 // A round straw mat marks each mug corner; it stays when the mug is gone.
 void drawMat(const Canvas& canvas, mazeLayout::brickIndex at) {
     const double cx = at.x * brick + brick / 2.0, cy = at.y * brick + brick / 2.0;
-    const rgba straw{248, 230, 168, 255}, weave{214, 178, 100, 255};
+    const rgba straw{248, 230, 168, 255}, weave{200, 146, 78, 255};
     canvas.circle(cx, cy, matRadiusPx + 1.2);
     canvas.fillEdge(weave, palette::ink, 1.2);
     canvas.circle(cx, cy, matRadiusPx - 0.5);
@@ -181,7 +181,7 @@ void drawPorch(const Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     const double x = 8 * brick, y = 3 * brick;
     cairo_rectangle(cr, x + 2, y + 4, 3 * brick - 4, brick - 6);
-    canvas.fillEdge(palette::woodLight, palette::woodDark, 1.2);
+    canvas.fillEdge(rgba{226, 204, 170, 255}, palette::woodDark, 1.2); // weathered boards
     for (int i = 1; i < 9; ++i) {
         const double px = x + 2 + i * (3 * brick - 4) / 9.0;
         canvas.capsule(px, y + 5, px, y + brick - 3, 1.0, palette::wood);
@@ -192,9 +192,10 @@ void drawHouseFloor(const Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     const double x = 9 * brick, y = 4 * brick;
     cairo_rectangle(cr, x, y, brick, 2 * brick);
-    canvas.fill(shade(palette::woodLight, -0.35));
+    // Boards of pale pine, kept well away from the colour key since the gate repaints them.
+    canvas.fill(rgba{242, 216, 174, 255});
     for (int i = 1; i < 8; ++i)
-        canvas.capsule(x, y + i * 10, x + brick, y + i * 10, 1.0, palette::woodLight);
+        canvas.capsule(x, y + i * 10, x + brick, y + i * 10, 1.0, rgba{196, 140, 90, 255});
     // A sheriff's star on the floor marks the goal.
     const double cx = x + brick / 2.0, cy = y + 1.5 * brick;
     for (int i = 0; i < 10; ++i) {

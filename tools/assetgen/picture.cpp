@@ -60,6 +60,22 @@ void Picture::outline(rgba colour, int rings) {
     }
 }
 
+void Picture::fillPinholes(rgba colour) {
+    colour.a = 255;
+    std::vector<size_t> holes;
+    for (int y = 1; y + 1 < h; ++y)
+        for (int x = 1; x + 1 < w; ++x) {
+            bool enclosed = !opaqueAt(x, y);
+            for (int dy = -1; dy <= 1 && enclosed; ++dy)
+                for (int dx = -1; dx <= 1 && enclosed; ++dx)
+                    enclosed = (dx == 0 && dy == 0) || opaqueAt(x + dx, y + dy);
+            if (enclosed)
+                holes.push_back(size_t(y) * w + x);
+        }
+    for (size_t i : holes)
+        pixels[i] = colour;
+}
+
 void Picture::overlay(const Picture& source, int x, int y) {
     for (int sy = 0; sy < source.h; ++sy)
         for (int sx = 0; sx < source.w; ++sx) {

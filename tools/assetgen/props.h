@@ -22,10 +22,10 @@ Picture arrow();
 void drawGate(const Canvas& canvas, int frame);
 // The bare maze picture with the gate drawn in state `frame`.
 Picture withGate(const Picture& mazePicture, int frame);
-// From the bare maze picture, 1200 x 80: row 0 the bricks in front of the gate, row 1 the gateway
-// and the walls beside it, ten frames of 120 x 40 each. Every frame repeats the maze where any
-// frame of its row differs from another, and is transparent elsewhere, so painting any frame over
-// another leaves no trace of the old one.
+// From the maze picture (which has no gate), 1200 x 80: row 0 the bricks in front of the gate,
+// row 1 the gateway and the walls beside it, ten frames of 120 x 40 each. Wherever any frame of
+// a row shows the gate, every frame of that row paints (the gate, or the maze it uncovers);
+// elsewhere all are transparent, so painting any frame over another leaves no trace of it.
 Picture gate(const Picture& mazePicture);
 
 } // namespace props

@@ -2,6 +2,7 @@
 
 #include "wavFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sounds {
@@ -342,6 +343,13 @@ Samples fanfare() {
     return out;
 }
 
+// Lets every sound end in silence, so that cutting it off never clicks.
+void fadeOut(Samples& samples) {
+    const size_t n = std::min(samples.size(), samplesFor(0.015));
+    for (size_t i = 0; i < n; ++i)
+        samples[samples.size() - 1 - i] *= float(double(i) / n);
+}
+
 } // namespace
 
 std::vector<Effect> all() {
@@ -364,6 +372,8 @@ std::vector<Effect> all() {
     effects.push_back({"GameOver.wav", gameOverTune(), loudestPeak});
     effects.push_back({"QuaroTheKid.wav", titleJingle(rng), loudestPeak});
     effects.push_back({"Congrat.wav", fanfare(), loudestPeak});
+    for (Effect& effect : effects)
+        fadeOut(effect.samples);
     return effects;
 }
 
