@@ -126,6 +126,13 @@ private:
                 ex = x;
             switch (pose.look) {
             case eyes::open:
+                if (dress.outlaw) { // shifty eyes that read in the shade of the hat
+                    c.ellipse(ex, y, 1.8, 1.4);
+                    c.fill(palette::white);
+                    c.circle(ex + 0.6, y, 0.9);
+                    c.fill(palette::ink);
+                    break;
+                }
                 c.ellipse(ex, y, 1.1, 1.6);
                 c.fill(palette::ink);
                 break;
@@ -151,9 +158,9 @@ private:
                 break;
         }
         if (dress.outlaw && (pose.look == eyes::open || pose.look == eyes::closed)) {
-            c.capsule(x - gap / 2 - 2, y - 3.2, x - gap / 2 + 1.5, y - 2.2, 1.1, palette::ink);
+            c.capsule(x - gap / 2 - 2, y - 2.6, x - gap / 2 + 1.5, y - 1.8, 1.0, palette::ink);
             if (gap > 0)
-                c.capsule(x + gap / 2 + 2, y - 3.2, x + gap / 2 - 1.5, y - 2.2, 1.1, palette::ink);
+                c.capsule(x + gap / 2 + 2, y - 2.6, x + gap / 2 - 1.5, y - 1.8, 1.0, palette::ink);
         }
     }
 

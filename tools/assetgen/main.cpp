@@ -39,8 +39,9 @@ int main(int argc, char** argv) {
         const TypeFace face(gameFontFile);
         writeKeyedBmp(misc("Font.bmp"), fontSheet::glyphs(face));
         writeOpaqueBmp(misc("StartScreen_01.bmp"), screens::title(face));
-        writeOpaqueBmp(misc("StartScreen_02.bmp"),
-                       screens::howToPlay(face, {products, mugs, arrow, mazePicture}));
+        writeOpaqueBmp(
+            misc("StartScreen_02.bmp"),
+            screens::howToPlay(face, {products, mugs, arrow, props::withGate(mazePicture, 0)}));
         writeOpaqueBmp(misc("StartScreen_03.bmp"), screens::menu(face));
         writeOpaqueBmp(misc("GameOver.bmp"), screens::gameOver(face));
         writeOpaqueBmp(misc("Congrat1.bmp"), screens::congratulation(face));

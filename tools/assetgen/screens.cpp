@@ -199,7 +199,7 @@ Picture howToPlay(const TypeFace& face, const Art& art) {
     c.roundedBox(20, 70, widthPx - 40, 400, 14);
     c.fillEdge(rgba{88, 52, 30, 235}, palette::ink, 3.0);
     bigTitle(c, face, "how to play", 58, 56);
-    constexpr double textX = 150, size = 21;
+    constexpr double textX = 150, size = 20;
     struct Line {
         double y;
         const char* first;
@@ -239,8 +239,8 @@ Picture howToPlay(const TypeFace& face, const Art& art) {
     pasteScaled(c, art.products, 0, 0, 88, 40, 35, 158, 1.2);
     pasteScaled(c, art.mugs, 0, 0, 40, 40, 42, 218, 1.6);
     pasteScaled(c, art.arrow, 80, 0, 40, 40, 50, 290, 1.4);
-    pasteScaled(c, art.mazePicture, 320, 110, 120, 90, 38, 336, 0.85);
-    characters::drawPortrait(c, who::outlaw, portrait::walking, 82, 466, 1.6, true);
+    pasteScaled(c, art.gateScene, 320, 110, 120, 90, 38, 336, 0.85);
+    characters::drawPortrait(c, who::outlaw, portrait::walking, 82, 462, 1.5, true);
     pressAnyKey(c, face);
     return c.picture();
 }

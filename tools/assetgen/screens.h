@@ -31,7 +31,7 @@ struct Art {
     const Picture& products;
     const Picture& mugs;
     const Picture& arrow;
-    const Picture& mazePicture;
+    const Picture& gateScene; // the maze around the house with the gate closed
 };
 
 Picture title(const TypeFace& face);
