@@ -57,7 +57,7 @@ const PictureSpec pictureSpecs[] = {
 };
 
 Bitmap load(const std::string& file) {
-    Bitmap picture = loadBitmap(file);
+    Bitmap picture = loadBitmap(assetPath(file));
     EXPECT_TRUE(picture.loaded()) << file << " does not load with SDL_LoadBMP";
     return picture;
 }

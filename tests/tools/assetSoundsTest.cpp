@@ -1,6 +1,8 @@
 // The generated sounds: every file loads with SDL_LoadWAV as 22050 Hz mono 16-bit PCM, lasts
 // as long as its use allows, and peaks at or below -6 dBFS so that several mix without
 // clipping.
+#include "generatedAssets.h"
+
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -51,7 +53,8 @@ TEST_P(GeneratedSound, LoadsAsMonoSixteenBitWithItsLengthAndPeak) {
     SDL_AudioSpec format;
     Uint8* data = nullptr;
     Uint32 bytes = 0;
-    ASSERT_NE(SDL_LoadWAV(spec.file, &format, &data, &bytes), nullptr) << SDL_GetError();
+    ASSERT_NE(SDL_LoadWAV(assetPath(spec.file).c_str(), &format, &data, &bytes), nullptr)
+        << SDL_GetError();
     EXPECT_EQ(format.freq, 22050);
     EXPECT_EQ(format.format, AUDIO_S16LSB);
     EXPECT_EQ(format.channels, 1);

@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+std::string assetPath(const std::string& relative) {
+    return std::string(QUARO_ASSET_DIR) + "/" + relative;
+}
+
 Bitmap loadBitmap(const std::string& path) {
     Bitmap picture;
     SDL_Surface* loaded = SDL_LoadBMP(path.c_str());

@@ -19,6 +19,9 @@ struct Bitmap {
     bool isKey(int x, int y) const { return at(x, y) == keyColour; }
 };
 
+// The path of a generated file, given relative to the build tree where the game finds it.
+std::string assetPath(const std::string& relative);
+
 // Empty (0 x 0) when the file cannot be loaded.
 Bitmap loadBitmap(const std::string& path);
 
