@@ -88,7 +88,7 @@ TEST_P(GeneratedPicture, KeyedPicturesUseTheKeyOnlyAsGround) {
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x) {
             const rgb c = picture.at(x, y);
-            if (c == keyColour) {
+            if (c == keyRgb) {
                 ++keyPixels;
                 bool enclosed = x > 0 && y > 0 && x + 1 < picture.width && y + 1 < picture.height;
                 for (int dy = -1; dy <= 1 && enclosed; ++dy)
@@ -101,8 +101,7 @@ TEST_P(GeneratedPicture, KeyedPicturesUseTheKeyOnlyAsGround) {
                               (x + 1 < picture.width && picture.isKey(x + 1, y)) ||
                               (y > 0 && picture.isKey(x, y - 1)) ||
                               (y + 1 < picture.height && picture.isKey(x, y + 1));
-            const double distance =
-                std::hypot(c.r - keyColour.r, c.g - keyColour.g, c.b - keyColour.b);
+            const double distance = std::hypot(c.r - keyRgb.r, c.g - keyRgb.g, c.b - keyRgb.b);
             fringe += edge && distance < 40 && !spec.cutFromMaze;
         }
     EXPECT_GT(keyPixels, picture.width * picture.height / 5) << "the key is not the ground";

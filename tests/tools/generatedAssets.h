@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-constexpr rgb keyColour = {220, 188, 108};
+constexpr rgb keyRgb = {220, 188, 108};
 
 // A picture loaded with SDL_LoadBMP and converted to plain RGB pixels.
 struct Bitmap {
@@ -16,7 +16,7 @@ struct Bitmap {
 
     bool loaded() const { return width > 0; }
     const rgb& at(int x, int y) const { return pixels[size_t(y) * width + x]; }
-    bool isKey(int x, int y) const { return at(x, y) == keyColour; }
+    bool isKey(int x, int y) const { return at(x, y) == keyRgb; }
 };
 
 // The path of a generated file, given relative to the build tree where the game finds it.
