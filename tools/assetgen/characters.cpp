@@ -616,11 +616,11 @@ Picture knockOutFrame(who figure, const Row& row, int frame) {
     if (frame <= 2) {
         pose.look = eyes::wide;
         pose.squash = (2 - frame) * 0.3;
-        pose.hatLift = 2 + frame * 2;
+        pose.hatLift = 1 + frame * 1.5;
         burst = frame < 2;
         hatFlying = frame == 2;
     } else if (frame <= 8) {
-        at.lean = -row.headSide * 0.22 * std::sin(M_PI * (frame - 3) / 2.5) * (frame - 2) / 6.0;
+        at.lean = -row.headSide * 0.3 * std::sin(M_PI * (frame - 3) / 2.5) * (frame - 2) / 6.0;
     } else if (frame < knockOutLoopStart) {
         const double t = (frame - 8) / 4.0;
         at.fall = std::min(1.0, smooth(t) * 1.06);
@@ -636,15 +636,20 @@ Picture knockOutFrame(who figure, const Row& row, int frame) {
         cairo_scale(cr, -1, 1);
     }
     Figure body(canvas, costumeOf(figure));
-    if (frame >= 3) // the hat has landed behind the falling figure
-        body.drawHat(feetX - row.headSide * 11, feetY - 1, -row.headSide * 0.3, view::front);
+    if (frame >= 3) { // the hat has landed behind the falling figure
+        cairo_save(cr);
+        cairo_translate(cr, feetX - row.headSide * 11, feetY - 1);
+        cairo_scale(cr, figureScale, figureScale);
+        body.drawHat(0, 0, -row.headSide * 0.3, view::front);
+        cairo_restore(cr);
+    }
     cairo_save(cr);
     place(cr, at);
     body.draw(row.v, pose);
     if (burst)
         drawBurst(canvas, 7, -33, 7 - frame * 2);
     if (hatFlying)
-        body.drawHat(6, -33, 0.6, view::front);
+        body.drawHat(10, -27, 0.7, view::front);
     cairo_restore(cr);
     if (phase >= 0) {
         const double headX = row.headSide < 0 ? 10.5 : 29.5;
