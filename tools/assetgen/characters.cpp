@@ -61,6 +61,17 @@ double smooth(double t) {
     return t * t * (3 - 2 * t);
 }
 
+void drawStarAt(const Canvas& c, double x, double y, double r) {
+    cairo_t* cr = c.cr();
+    for (int i = 0; i < 10; ++i) {
+        const double radius = i % 2 == 0 ? r : r * 0.45;
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        cairo_line_to(cr, x + radius * std::cos(a), y + radius * std::sin(a));
+    }
+    cairo_close_path(cr);
+    c.fillEdge(palette::gold, palette::ink, 0.8);
+}
+
 // Draws one figure standing on (0, 0), about 36 pixels tall, facing `side` or the viewer.
 class Figure {
 public:
@@ -267,7 +278,7 @@ private:
             cairo_rectangle(cr, x - 1.3, y + height - 2.6, 2.6, 2.6);
             c.fill(palette::gold);
             if (dress.badge) {
-                drawStar(x - 2.5, y + 4, 2.6, palette::gold);
+                drawStarAt(c, x - 2.5, y + 4, 2.6);
             }
             if (!dress.outlaw) {
                 cairo_move_to(cr, x - 4, y - 0.5);
@@ -277,17 +288,6 @@ private:
                 c.fillEdge(dress.scarf, palette::ink, 0.9);
             }
         }
-    }
-
-    void drawStar(double cx, double cy, double r, rgba colour) const {
-        cairo_t* cr = c.cr();
-        for (int i = 0; i < 10; ++i) {
-            const double radius = i % 2 == 0 ? r : r * 0.45;
-            const double a = -M_PI / 2 + i * M_PI / 5;
-            cairo_line_to(cr, cx + radius * std::cos(a), cy + radius * std::sin(a));
-        }
-        cairo_close_path(cr);
-        c.fillEdge(colour, palette::ink, 0.8);
     }
 
     void drawFrontOrBack(bool front) {
@@ -579,17 +579,6 @@ void drawBird(const Canvas& c, double x, double y, double flap) {
     c.fill(palette::ink);
 }
 
-void drawStarAt(const Canvas& c, double x, double y, double r) {
-    cairo_t* cr = c.cr();
-    for (int i = 0; i < 10; ++i) {
-        const double radius = i % 2 == 0 ? r : r * 0.45;
-        const double a = -M_PI / 2 + i * M_PI / 5;
-        cairo_line_to(cr, x + radius * std::cos(a), y + radius * std::sin(a));
-    }
-    cairo_close_path(cr);
-    c.fillEdge(palette::gold, palette::ink, 0.8);
-}
-
 // Birds and stars circling over a dizzy head, at `phase` of a full turn.
 void drawDizzy(const Canvas& c, double cx, double cy, double phase) {
     struct Orbiter {
@@ -607,28 +596,43 @@ void drawDizzy(const Canvas& c, double cx, double cy, double phase) {
     }
 }
 
-Picture knockOutFrame(who figure, const Row& row, int frame) {
+// What a frame of the knock-out shows: the blow (0 to 2), the totter (3 to 8), the fall
+// (9 to 12) and the dizzy loop on the ground (13 to 21).
+struct KnockOutStep {
     Pose pose;
     Placement at;
-    at.headSide = row.headSide;
-    pose.look = eyes::crossed;
-    bool burst = false, hatFlying = false;
+    bool burst = false;     // the star of the blow beside the head
+    bool hatFlying = false; // the hat tumbling off
+    bool hatLanded = false; // the hat lying behind the figure
+    double dizzyPhase = -1; // birds and stars circling, as a part of a full turn
+};
+
+KnockOutStep knockOutStep(const Row& row, int frame) {
+    KnockOutStep step;
+    step.at.headSide = row.headSide;
+    step.pose.look = eyes::crossed;
     if (frame <= 2) {
-        pose.look = eyes::wide;
-        pose.squash = (2 - frame) * 0.3;
-        pose.hatLift = 1 + frame * 1.5;
-        burst = frame < 2;
-        hatFlying = frame == 2;
+        step.pose.look = eyes::wide;
+        step.pose.squash = (2 - frame) * 0.3;
+        step.pose.hatLift = 1 + frame * 1.5;
+        step.burst = frame < 2;
+        step.hatFlying = frame == 2;
     } else if (frame <= 8) {
-        at.lean = -row.headSide * 0.3 * std::sin(M_PI * (frame - 3) / 2.5) * (frame - 2) / 6.0;
+        const double growing = (frame - 2) / 6.0;
+        step.at.lean = -row.headSide * 0.3 * std::sin(M_PI * (frame - 3) / 2.5) * growing;
     } else if (frame < knockOutLoopStart) {
-        const double t = (frame - 8) / 4.0;
-        at.fall = std::min(1.0, smooth(t) * 1.06);
+        step.at.fall = std::min(1.0, smooth((frame - 8) / 4.0) * 1.06);
     } else {
-        at.fall = 1;
+        step.at.fall = 1;
+        step.dizzyPhase = (frame - knockOutLoopStart) / 9.0;
     }
-    pose.hatOn = frame <= 1;
-    const double phase = frame >= knockOutLoopStart ? (frame - knockOutLoopStart) / 9.0 : -1;
+    step.pose.hatOn = frame <= 1;
+    step.hatLanded = frame >= 3;
+    return step;
+}
+
+Picture knockOutFrame(who figure, const Row& row, int frame) {
+    const KnockOutStep step = knockOutStep(row, frame);
     Canvas canvas(framePx, framePx);
     cairo_t* cr = canvas.cr();
     if (row.mirrored) {
@@ -636,7 +640,7 @@ Picture knockOutFrame(who figure, const Row& row, int frame) {
         cairo_scale(cr, -1, 1);
     }
     Figure body(canvas, costumeOf(figure));
-    if (frame >= 3) { // the hat has landed behind the falling figure
+    if (step.hatLanded) {
         cairo_save(cr);
         cairo_translate(cr, feetX - row.headSide * 11, feetY - 1);
         cairo_scale(cr, figureScale, figureScale);
@@ -644,17 +648,15 @@ Picture knockOutFrame(who figure, const Row& row, int frame) {
         cairo_restore(cr);
     }
     cairo_save(cr);
-    place(cr, at);
-    body.draw(row.v, pose);
-    if (burst)
+    place(cr, step.at);
+    body.draw(row.v, step.pose);
+    if (step.burst)
         drawBurst(canvas, 7, -33, 7 - frame * 2);
-    if (hatFlying)
+    if (step.hatFlying)
         body.drawHat(10, -27, 0.7, view::front);
     cairo_restore(cr);
-    if (phase >= 0) {
-        const double headX = row.headSide < 0 ? 10.5 : 29.5;
-        drawDizzy(canvas, headX, 16, phase);
-    }
+    if (step.dizzyPhase >= 0)
+        drawDizzy(canvas, row.headSide < 0 ? 10.5 : 29.5, 16, step.dizzyPhase);
     return finish(canvas, figure, frame);
 }
 

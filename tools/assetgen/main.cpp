@@ -17,6 +17,56 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The maze, its props, the font and the how-to-play screen that shows the props.
+void writeMazePictures(const fs::path& misc, const TypeFace& face) {
+    Canvas canvas(maze::widthPx, maze::heightPx);
+    maze::drawMaze(canvas);
+    const Picture mazePicture = canvas.picture();
+    const Picture products = props::products(), mugs = props::mugs(mazePicture),
+                  arrow = props::arrow();
+    writeOpaqueBmp((misc / "Level_Map.bmp").string(), mazePicture);
+    writeKeyedBmp((misc / "Products.bmp").string(), products);
+    writeKeyedBmp((misc / "Mugs.bmp").string(), mugs);
+    writeKeyedBmp((misc / "Arrow.bmp").string(), arrow);
+    writeKeyedBmp((misc / "Gate.bmp").string(), props::gate(mazePicture));
+    writeKeyedBmp((misc / "Font.bmp").string(), fontSheet::glyphs(face));
+    const Picture gateScene = props::withGate(mazePicture, 0);
+    writeOpaqueBmp((misc / "StartScreen_02.bmp").string(),
+                   screens::howToPlay(face, {products, mugs, arrow, gateScene}));
+}
+
+void writeScreens(const fs::path& misc, const TypeFace& face) {
+    writeOpaqueBmp((misc / "StartScreen_01.bmp").string(), screens::title(face));
+    writeOpaqueBmp((misc / "StartScreen_03.bmp").string(), screens::menu(face));
+    writeOpaqueBmp((misc / "GameOver.bmp").string(), screens::gameOver(face));
+    writeOpaqueBmp((misc / "Congrat1.bmp").string(), screens::congratulation(face));
+    writeOpaqueBmp((misc / "Congrat2.bmp").string(), screens::newRecord(face));
+    writeOpaqueBmp((misc / "HighScore.bmp").string(), screens::highScores(face));
+    writeOpaqueBmp((misc / "Credits.bmp").string(), screens::credits(face));
+}
+
+void writeCharacters(const fs::path& quaro, const fs::path& indian) {
+    using characters::who;
+    writeKeyedBmp((quaro / "Quaro_Walk.bmp").string(), characters::walkSheet(who::kid));
+    writeKeyedBmp((quaro / "Quaro_Drinking.bmp").string(), characters::drinkingSheet(who::kid));
+    writeKeyedBmp((quaro / "Quaro_KnockOut.bmp").string(), characters::knockOutSheet(who::kid));
+    writeKeyedBmp((quaro / "Quaro_SuperWalk.bmp").string(), characters::walkSheet(who::superKid));
+    writeKeyedBmp((quaro / "Quaro_SuperDrinking.bmp").string(),
+                  characters::drinkingSheet(who::superKid));
+    writeKeyedBmp((indian / "Indian_Walk.bmp").string(), characters::walkSheet(who::outlaw));
+    writeKeyedBmp((indian / "Indian_KnockOut.bmp").string(),
+                  characters::knockOutSheet(who::outlaw));
+}
+
+void writeSounds(const fs::path& sfx) {
+    for (const sounds::Effect& effect : sounds::all())
+        writeWav((sfx / effect.file).string(), effect.samples, effect.peak);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
@@ -26,41 +76,11 @@ int main(int argc, char** argv) {
         const fs::path root = argv[1];
         for (const char* folder : {"GFX/Misc", "GFX/Quaro", "GFX/Indian", "SFX"})
             fs::create_directories(root / folder);
-        Canvas canvas(maze::widthPx, maze::heightPx);
-        maze::drawMaze(canvas);
-        const Picture mazePicture = canvas.picture();
-        auto misc = [&root](const char* name) { return (root / "GFX/Misc" / name).string(); };
-        writeOpaqueBmp(misc("Level_Map.bmp"), mazePicture);
-        const Picture products = props::products(), mugs = props::mugs(mazePicture),
-                      arrow = props::arrow();
-        writeKeyedBmp(misc("Products.bmp"), products);
-        writeKeyedBmp(misc("Mugs.bmp"), mugs);
-        writeKeyedBmp(misc("Arrow.bmp"), arrow);
         const TypeFace face(gameFontFile);
-        writeKeyedBmp(misc("Font.bmp"), fontSheet::glyphs(face));
-        writeOpaqueBmp(misc("StartScreen_01.bmp"), screens::title(face));
-        writeOpaqueBmp(
-            misc("StartScreen_02.bmp"),
-            screens::howToPlay(face, {products, mugs, arrow, props::withGate(mazePicture, 0)}));
-        writeOpaqueBmp(misc("StartScreen_03.bmp"), screens::menu(face));
-        writeOpaqueBmp(misc("GameOver.bmp"), screens::gameOver(face));
-        writeOpaqueBmp(misc("Congrat1.bmp"), screens::congratulation(face));
-        writeOpaqueBmp(misc("Congrat2.bmp"), screens::newRecord(face));
-        writeOpaqueBmp(misc("HighScore.bmp"), screens::highScores(face));
-        writeOpaqueBmp(misc("Credits.bmp"), screens::credits(face));
-        for (const sounds::Effect& effect : sounds::all())
-            writeWav((root / "SFX" / effect.file).string(), effect.samples, effect.peak);
-        writeKeyedBmp(misc("Gate.bmp"), props::gate(mazePicture));
-        using characters::who;
-        auto quaro = [&root](const char* name) { return (root / "GFX/Quaro" / name).string(); };
-        auto indian = [&root](const char* name) { return (root / "GFX/Indian" / name).string(); };
-        writeKeyedBmp(quaro("Quaro_Walk.bmp"), characters::walkSheet(who::kid));
-        writeKeyedBmp(quaro("Quaro_Drinking.bmp"), characters::drinkingSheet(who::kid));
-        writeKeyedBmp(quaro("Quaro_KnockOut.bmp"), characters::knockOutSheet(who::kid));
-        writeKeyedBmp(quaro("Quaro_SuperWalk.bmp"), characters::walkSheet(who::superKid));
-        writeKeyedBmp(quaro("Quaro_SuperDrinking.bmp"), characters::drinkingSheet(who::superKid));
-        writeKeyedBmp(indian("Indian_Walk.bmp"), characters::walkSheet(who::outlaw));
-        writeKeyedBmp(indian("Indian_KnockOut.bmp"), characters::knockOutSheet(who::outlaw));
+        writeMazePictures(root / "GFX/Misc", face);
+        writeScreens(root / "GFX/Misc", face);
+        writeCharacters(root / "GFX/Quaro", root / "GFX/Indian");
+        writeSounds(root / "SFX");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quaro_assetgen: %s\n", e.what());
         return 1;

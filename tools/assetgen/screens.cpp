@@ -177,6 +177,26 @@ void pasteScaled(const Canvas& c, const Picture& picture, int sx, int sy, int sw
     cairo_restore(cr);
 }
 
+// The four arrow keys, the up key above the others, around (x, y).
+void drawArrowKeys(const Canvas& c, double x, double y) {
+    for (auto [dx, dy, arrowAngle] :
+         {std::tuple{0, -1, 0.0}, {-1, 0, -M_PI / 2}, {0, 0, M_PI}, {1, 0, M_PI / 2}}) {
+        const double kx = x + dx * 24, ky = y + dy * 24;
+        c.roundedBox(kx - 11, ky - 11, 22, 22, 4);
+        c.fillEdge(palette::white, palette::ink, 2.0);
+        cairo_t* cr = c.cr();
+        cairo_save(cr);
+        cairo_translate(cr, kx, ky);
+        cairo_rotate(cr, arrowAngle);
+        cairo_move_to(cr, 0, -6);
+        cairo_line_to(cr, 5, 3);
+        cairo_line_to(cr, -5, 3);
+        cairo_close_path(cr);
+        c.fill(palette::ink);
+        cairo_restore(cr);
+    }
+}
+
 } // namespace
 
 Picture title(const TypeFace& face) {
@@ -219,23 +239,7 @@ Picture howToPlay(const TypeFace& face, const Art& art) {
         if (line.second)
             say(c, face, line.second, textX, line.y + 25, size, align::left);
     }
-    // keys
-    for (auto [dx, dy, arrowAngle] :
-         {std::tuple{0, -1, 0.0}, {-1, 0, -M_PI / 2}, {0, 0, M_PI}, {1, 0, M_PI / 2}}) {
-        const double kx = 82 + dx * 24, ky = 112 + dy * 24;
-        c.roundedBox(kx - 11, ky - 11, 22, 22, 4);
-        c.fillEdge(palette::white, palette::ink, 2.0);
-        cairo_t* cr = c.cr();
-        cairo_save(cr);
-        cairo_translate(cr, kx, ky);
-        cairo_rotate(cr, arrowAngle);
-        cairo_move_to(cr, 0, -6);
-        cairo_line_to(cr, 5, 3);
-        cairo_line_to(cr, -5, 3);
-        cairo_close_path(cr);
-        c.fill(palette::ink);
-        cairo_restore(cr);
-    }
+    drawArrowKeys(c, 82, 112);
     pasteScaled(c, art.products, 0, 0, 88, 40, 35, 158, 1.2);
     pasteScaled(c, art.mugs, 0, 0, 40, 40, 42, 218, 1.6);
     pasteScaled(c, art.arrow, 80, 0, 40, 40, 50, 290, 1.4);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "palette.h"
 
 #include <cairo.h>
 
@@ -37,9 +38,9 @@ enum class align { left, centre, right };
 
 struct Lettering {
     double sizePx = 24;
-    rgba top = {255, 244, 178, 255};
-    rgba bottom = {255, 168, 48, 255};
-    rgba edge = {42, 24, 18, 255};
+    rgba top = palette::glyphTop;
+    rgba bottom = palette::glyphBottom;
+    rgba edge = palette::ink;
     double edgePx = 3;   // full width of the ink edge; half of it lies outside the glyphs
     double shadowPx = 0; // offset of a hard ink shadow down and right, 0 for none
 };

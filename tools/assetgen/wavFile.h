@@ -1,5 +1,5 @@
 // Writes sounds as PCM WAV files: 22050 Hz, mono, 16-bit, the format every sound of the game
-// is made in. The writer scales each sound to one fixed peak below full scale, so that
+// is made in. The writer scales each sound to a chosen peak, never above -6 dBFS, so that
 // several sounds mixed together rarely clip.
 #pragma once
 
