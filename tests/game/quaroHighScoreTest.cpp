@@ -1,0 +1,180 @@
+#include "quaroHighScore.h"
+#include "headlessSdl.h"
+#include "tempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using bytes = std::vector<unsigned char>;
+
+class HighScoreTest : public ::testing::Test {
+protected:
+    bytes savedFile() const {
+        std::ifstream in(dir.file("Save/Highscore.hs"), std::ios::binary);
+        return bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    void writeFile(const bytes& content) const {
+        std::filesystem::create_directories(dir.path() / "Save");
+        std::ofstream out(dir.file("Save/Highscore.hs"), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(content.data()), std::streamsize(content.size()));
+    }
+    // A whole table's file as the game writes it, with the given first row.
+    bytes tableWithFirstRow(const char* name, int minutes, int seconds) const {
+        {
+            quaroHighScore table;
+            table.enterRecord(name, minutes, seconds);
+        }
+        return savedFile();
+    }
+
+    TempDir dir;
+    ScopedCwd cwd{dir.path()};
+};
+
+void expectDefaultRows(const quaroHighScore& table) {
+    for (int i = 0; i < quaroHighScore::rowCount; ++i) {
+        EXPECT_STREQ(table.getSlotName(i), "qwopp") << "row " << i;
+        EXPECT_EQ(table.getSlotMinutes(i), 10);
+        EXPECT_EQ(table.getSlotSeconds(i), 0);
+    }
+}
+
+} // namespace
+
+TEST_F(HighScoreTest, WithoutAFileTheDefaultTableIsShownAndWritten) {
+    {
+        quaroHighScore table;
+        expectDefaultRows(table);
+    }
+    const bytes file = savedFile();
+    ASSERT_EQ(file.size(), 260u);
+    for (int r = 0; r < 10; ++r) {
+        EXPECT_EQ(file[26 * r + 22], 0x0a) << "minutes of record " << r;
+        EXPECT_EQ(file[26 * r + 23], 0x00);
+        EXPECT_EQ(file[26 * r + 24], 0x00) << "seconds of record " << r;
+        EXPECT_EQ(file[26 * r + 25], 0x00);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "Save/Highscore.hs.new"));
+}
+
+TEST_F(HighScoreTest, EveryNameByteComesBack) {
+    const char names[][11] = {"abcdefghij", "0123456789", "z y x", "\x7d\x7e\x7f", "", "a"};
+    {
+        quaroHighScore table;
+        for (const char* name : names)
+            table.enterRecord(name, 1, 0);
+    }
+    quaroHighScore again;
+    // Equal times enter below each other: the first name entered stays on top.
+    for (int i = 0; i < 6; ++i)
+        EXPECT_STREQ(again.getSlotName(i), names[i]);
+    EXPECT_STREQ(again.getSlotName(6), "qwopp");
+}
+
+TEST_F(HighScoreTest, NineFiftyNineTakesFirstPlaceAndPushesTheLastRowOut) {
+    quaroHighScore table;
+    EXPECT_EQ(table.isRecord(10, 0), -1) << "equal to the defaults is no record";
+    EXPECT_EQ(table.isRecord(10, 1), -1);
+    EXPECT_EQ(table.isRecord(9, 59), 1);
+    table.enterRecord("kid", 9, 59);
+    EXPECT_STREQ(table.getSlotName(0), "kid");
+    EXPECT_EQ(table.getSlotMinutes(0), 9);
+    EXPECT_EQ(table.getSlotSeconds(0), 59);
+    for (int i = 1; i < 10; ++i)
+        EXPECT_STREQ(table.getSlotName(i), "qwopp");
+    EXPECT_EQ(table.isRecord(9, 59), 2) << "an equal time goes below its equal";
+}
+
+TEST_F(HighScoreTest, RecordsKeepTheTableInOrder) {
+    quaroHighScore table;
+    table.enterRecord("c", 3, 0);
+    table.enterRecord("a", 1, 0);
+    table.enterRecord("b", 2, 30);
+    table.enterRecord("b2", 2, 30);
+    table.enterRecord("d", 9, 59);
+    const char* expected[] = {"a", "b", "b2", "c", "d", "qwopp"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_STREQ(table.getSlotName(i), expected[i]);
+    EXPECT_EQ(table.isRecord(2, 30), 4);
+}
+
+TEST_F(HighScoreTest, ATimeThatIsNoRecordChangesNothing) {
+    quaroHighScore table;
+    table.enterRecord("late", 12, 0);
+    expectDefaultRows(table);
+}
+
+TEST_F(HighScoreTest, ShortFilesGiveTheDefaultsAndLongOnesTheirFirstTable) {
+    bytes file = tableWithFirstRow("best", 0, 42);
+    ASSERT_EQ(file.size(), 260u);
+
+    writeFile(bytes(file.begin(), file.end() - 1));
+    expectDefaultRows(quaroHighScore());
+
+    file.resize(4000, 0xee);
+    writeFile(file);
+    quaroHighScore table;
+    EXPECT_STREQ(table.getSlotName(0), "best");
+    EXPECT_EQ(table.getSlotSeconds(0), 42);
+}
+
+TEST_F(HighScoreTest, DamagedFilesNeverCrashAndTheNextSaveIsWhole) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 100; ++round) {
+        bytes file(std::uniform_int_distribution<size_t>(0, 600)(random));
+        for (unsigned char& b : file)
+            b = static_cast<unsigned char>(random());
+        writeFile(file);
+        {
+            quaroHighScore table;
+            for (int i = 0; i < 10; ++i)
+                for (const char* c = table.getSlotName(i); *c != '\0'; ++c) {
+                    const unsigned char code = static_cast<unsigned char>(*c);
+                    EXPECT_TRUE((code >= 'a' && code <= 'z') || (code >= '0' && code <= '9') ||
+                                code == ' ' || (code >= 123 && code <= 127))
+                        << "a byte the font cannot draw: " << int(code);
+                }
+            table.isRecord(0, 0);
+        }
+        EXPECT_EQ(savedFile().size(), 260u);
+    }
+}
+
+TEST_F(HighScoreTest, BytesTheFontCannotDrawAreReadAsSpaces) {
+    bytes file = tableWithFirstRow("abcde", 1, 2);
+    const uint16_t offsetLow = static_cast<uint16_t>(file[0] - 'a'); // the encoding's low byte
+    file[2] = static_cast<unsigned char>('A' + offsetLow);           // a capital B
+    file[4] = static_cast<unsigned char>(':' + offsetLow);
+    writeFile(file);
+    quaroHighScore table;
+    EXPECT_STREQ(table.getSlotName(0), "a  de");
+}
+
+TEST_F(HighScoreTest, AnUnwritableSaveFolderKeepsTheOldStateAndSaysSo) {
+    std::ofstream(dir.file("Save")) << "not a folder";
+    StdoutCapture capture;
+    { quaroHighScore table; }
+    EXPECT_EQ(capture.text(), "Error saving Save/Highscore.hs\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.path() / "Save"));
+}
+
+TEST_F(HighScoreTest, AFailedSaveKeepsTheTableOnDisk) {
+    const bytes before = tableWithFirstRow("keep", 0, 1);
+    // A folder where the temporary file would go makes the next save fail.
+    std::filesystem::create_directory(dir.path() / "Save/Highscore.hs.new");
+    StdoutCapture capture;
+    {
+        quaroHighScore table;
+        table.enterRecord("lost", 0, 0);
+    }
+    EXPECT_EQ(capture.text(), "Error saving Save/Highscore.hs\n");
+    EXPECT_EQ(savedFile(), before);
+}
