@@ -1,0 +1,572 @@
+#include "vorlanGameShell.h"
+
+#include "enemyCharSprite.h"
+#include "enterInput.h"
+#include "introInput.h"
+#include "kuAudio.h"
+#include "kuImages.h"
+#include "kuScreen.h"
+#include "menuInput.h"
+#include "quaroCounter.h"
+#include "quaroHighScore.h"
+#include "vorlanCharSprite.h"
+#include "vorlanInput.h"
+#include "vorlanMaze.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+
+constexpr uint32_t screenWidth = 760;
+constexpr uint32_t screenHeight = 520;
+const char* const windowTitle = "Quaro";
+
+// The colour key of every keyed picture.
+constexpr Uint8 keyRed = 220;
+constexpr Uint8 keyGreen = 188;
+constexpr Uint8 keyBlue = 108;
+
+const char* const titlePicture1 = "GFX/Misc/StartScreen_01.bmp";
+const char* const titlePicture2 = "GFX/Misc/StartScreen_02.bmp";
+const char* const menuPicture = "GFX/Misc/StartScreen_03.bmp";
+const char* const gameOverPicture = "GFX/Misc/GameOver.bmp";
+const char* const creditsPicture = "GFX/Misc/Credits.bmp";
+const char* const noRecordPicture = "GFX/Misc/Congrat1.bmp";
+const char* const recordPicture = "GFX/Misc/Congrat2.bmp";
+const char* const highScorePicture = "GFX/Misc/HighScore.bmp";
+constexpr int creditsSeconds = 4;
+
+// Pictures and sounds in the order they are loaded.
+struct imageAsset {
+    kuImage* vorlanGameShell::*field;
+    const char* fileName;
+    bool keyed;
+};
+const imageAsset imageAssets[] = {
+    {&vorlanGameShell::levelMapImage, "GFX/Misc/Level_Map.bmp", false},
+    {&vorlanGameShell::walkImage, "GFX/Quaro/Quaro_Walk.bmp", true},
+    {&vorlanGameShell::drinkingImage, "GFX/Quaro/Quaro_Drinking.bmp", true},
+    {&vorlanGameShell::knockOutImage, "GFX/Quaro/Quaro_KnockOut.bmp", true},
+    {&vorlanGameShell::superWalkImage, "GFX/Quaro/Quaro_SuperWalk.bmp", true},
+    {&vorlanGameShell::superDrinkingImage, "GFX/Quaro/Quaro_SuperDrinking.bmp", true},
+    {&vorlanGameShell::indianWalkImage, "GFX/Indian/Indian_Walk.bmp", true},
+    {&vorlanGameShell::indianKnockOutImage, "GFX/Indian/Indian_KnockOut.bmp", true},
+    {&vorlanGameShell::productsImage, "GFX/Misc/Products.bmp", true},
+    {&vorlanGameShell::mugsImage, "GFX/Misc/Mugs.bmp", true},
+    {&vorlanGameShell::arrowImage, "GFX/Misc/Arrow.bmp", true},
+    {&vorlanGameShell::gateImage, "GFX/Misc/Gate.bmp", true},
+    {&vorlanGameShell::fontImage, "GFX/Misc/Font.bmp", true},
+};
+
+struct soundAsset {
+    Sound* vorlanGameShell::*field;
+    const char* fileName;
+};
+const soundAsset soundAssets[] = {
+    {&vorlanGameShell::drinkingSound, "SFX/Drinking.wav"},
+    {&vorlanGameShell::knockOutSound, "SFX/KnockOut.wav"},
+    {&vorlanGameShell::arrowTurnSound, "SFX/ArrowTurn.wav"},
+    {&vorlanGameShell::quaroArrowSound, "SFX/QuaroArrow.wav"},
+    {&vorlanGameShell::quaroWalkSound, "SFX/QuaroWalk.wav"},
+    {&vorlanGameShell::birdSingingSound, "SFX/BirdSinging.wav"},
+    {&vorlanGameShell::gateSound, "SFX/Gate.wav"},
+    {&vorlanGameShell::indianYell1Sound, "SFX/IndianYell_01.wav"},
+    {&vorlanGameShell::indianYell2Sound, "SFX/IndianYell_02.wav"},
+    {&vorlanGameShell::indianTalkSound, "SFX/IndianTalk.wav"},
+    {&vorlanGameShell::jubiiSound, "SFX/Jubii.wav"},
+    {&vorlanGameShell::pickUpSound, "SFX/PickUp.wav"},
+    {&vorlanGameShell::yieeHaaSound, "SFX/YieeHaa.wav"},
+    {&vorlanGameShell::gameOverSound, "SFX/GameOver.wav"},
+    {&vorlanGameShell::quaroTheKidSound, "SFX/QuaroTheKid.wav"},
+    {&vorlanGameShell::congratSound, "SFX/Congrat.wav"},
+};
+
+// Pictures are freed in this order, which is not the order they were loaded in.
+kuImage* vorlanGameShell::*const imagesToFree[] = {
+    &vorlanGameShell::arrowImage,          &vorlanGameShell::mugsImage,
+    &vorlanGameShell::walkImage,           &vorlanGameShell::drinkingImage,
+    &vorlanGameShell::knockOutImage,       &vorlanGameShell::superWalkImage,
+    &vorlanGameShell::superDrinkingImage,  &vorlanGameShell::indianWalkImage,
+    &vorlanGameShell::indianKnockOutImage, &vorlanGameShell::productsImage,
+    &vorlanGameShell::levelMapImage,       &vorlanGameShell::gateImage,
+    &vorlanGameShell::fontImage,
+};
+
+template <class T> void release(T*& object) {
+    delete object;
+    object = nullptr;
+}
+
+} // namespace
+
+gameOptions parseOptions(int argc, char** argv) {
+    gameOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--window")
+            options.windowed = true;
+        else if (argument == "--help" || argument == "-h")
+            options.help = true;
+        else
+            options.unknown.push_back(argument);
+    }
+    return options;
+}
+
+void printUsage(std::FILE* out) {
+    std::fprintf(out, "Usage: quaro [--window] [--help]\n"
+                      "A maze chase: steer Quaro with the arrow keys, pick up every product,\n"
+                      "then walk through the open gate into the house. Escape leaves a round.\n"
+                      "Run it from the folder that holds GFX/ and SFX/; the ten best times are\n"
+                      "kept in Save/Highscore.hs there.\n\n"
+                      "  --window  play in a 760 x 520 window instead of the whole screen\n"
+                      "  --help    show this text and exit\n");
+}
+
+vorlanGameShell::vorlanGameShell()
+    : screen(nullptr), audio(nullptr), playInput(nullptr), introInput(nullptr), menuInput(nullptr),
+      enterInput(nullptr), drinkingSound(nullptr), knockOutSound(nullptr), arrowTurnSound(nullptr),
+      quaroArrowSound(nullptr), quaroWalkSound(nullptr), birdSingingSound(nullptr),
+      gateSound(nullptr), indianYell1Sound(nullptr), indianYell2Sound(nullptr),
+      indianTalkSound(nullptr), jubiiSound(nullptr), pickUpSound(nullptr), yieeHaaSound(nullptr),
+      gameOverSound(nullptr), quaroTheKidSound(nullptr), congratSound(nullptr),
+      levelMapImage(nullptr), walkImage(nullptr), drinkingImage(nullptr), knockOutImage(nullptr),
+      superWalkImage(nullptr), superDrinkingImage(nullptr), indianWalkImage(nullptr),
+      indianKnockOutImage(nullptr), productsImage(nullptr), mugsImage(nullptr), arrowImage(nullptr),
+      gateImage(nullptr), fontImage(nullptr), maze(nullptr), timeCounter(nullptr),
+      tableCounter(nullptr), nameCounter(nullptr), you(nullptr), normalYou(nullptr),
+      superYou(nullptr), enemies{}, nextFrameTime(0), superTimer(0), clock(&defaultClock),
+      windowed(false) {}
+
+vorlanGameShell::~vorlanGameShell() {
+    freeData();
+}
+
+void vorlanGameShell::setClock(frameClock* newClock) {
+    clock = newClock != nullptr ? newClock : &defaultClock;
+}
+
+void vorlanGameShell::userExec(int argc, char** argv) {
+    windowed = windowed || parseOptions(argc, argv).windowed;
+    loadData();
+    quaroTheKidSound->play();
+    titleScreen(titlePicture1);
+    titleScreen(titlePicture2);
+    playMenus(menuScreen(menuPicture));
+    delayScreen(creditsPicture, creditsSeconds);
+    freeData();
+}
+
+int vorlanGameShell::playMenus(int choice) {
+    while (choice != choiceQuit) {
+        if (choice == choiceStart) {
+            initGame();
+            switch (run()) {
+            case roundLeft:
+                choice = menuScreen(menuPicture);
+                break;
+            case roundLost:
+                gameOverSound->play();
+                choice = menuScreen(gameOverPicture);
+                break;
+            default:
+                choice = checkHighscore();
+                break;
+            }
+        } else {
+            displayHighscore();
+            choice = menuScreen(nullptr);
+        }
+    }
+    return choice;
+}
+
+void vorlanGameShell::loadData() {
+    startDevices();
+    loadAssets();
+    buildActors();
+    nextFrameTime = 0;
+    std::srand(clock->ticks() % 1000);
+}
+
+void vorlanGameShell::startDevices() {
+    audio = new Audio;
+    screen = new kuScreen;
+    playInput = new VorlanInputHandler;
+    introInput = new IntroInputHandler;
+    menuInput = new MenuInputHandler;
+    enterInput = new EnterInputHandler;
+    audio->start();
+    screen->setSize({screenWidth, screenHeight});
+    screen->setFullScreen(!windowed);
+    screen->open();
+    SDL_WM_SetCaption(windowTitle, windowTitle);
+}
+
+void vorlanGameShell::loadAssets() {
+    for (const imageAsset& asset : imageAssets)
+        this->*asset.field =
+            asset.keyed ? loadKeyedImage(asset.fileName) : loadImage(asset.fileName);
+    for (const soundAsset& asset : soundAssets)
+        this->*asset.field = loadSound(asset.fileName);
+}
+
+void vorlanGameShell::buildActors() {
+    maze = new vorlanMaze;
+    maze->setScreen(screen);
+    maze->setImage(levelMapImage);
+    maze->initItems(productsImage);
+    maze->initCups(mugsImage);
+    maze->initArrows(arrowImage, arrowTurnSound);
+    maze->initGate(gateImage, gateSound);
+
+    timeCounter = new quaroCounter;
+    timeCounter->setScreen(screen);
+    timeCounter->open(fontImage);
+    timeCounter->background = maze;
+    timeCounter->pos = {mazeLayout::clockX, mazeLayout::clockY};
+
+    tableCounter = new quaroCounter;
+    tableCounter->setScreen(screen);
+    tableCounter->open(fontImage);
+
+    nameCounter = new quaroCounter;
+    nameCounter->setScreen(screen);
+    nameCounter->open(fontImage);
+    enterInput->font = nameCounter;
+    enterInput->screen = screen;
+
+    for (enemyCharSprite*& enemy : enemies) {
+        enemy = new enemyCharSprite(indianWalkImage, indianKnockOutImage);
+        enemy->setScreen(screen);
+        enemy->maze = maze;
+        enemy->birdSingingSound = birdSingingSound;
+    }
+    // The heroes hold pointers to the enemies and the clock, so they come last.
+    normalYou = createYou(walkImage, knockOutImage, drinkingImage);
+    superYou = createYou(superWalkImage, knockOutImage, superDrinkingImage);
+    superYou->isSuper = true;
+}
+
+void vorlanGameShell::freeData() {
+    for (enemyCharSprite*& enemy : enemies)
+        release(enemy);
+    release(normalYou);
+    release(superYou);
+    you = nullptr;
+    release(maze);
+    for (kuImage* vorlanGameShell::*field : imagesToFree)
+        release(this->*field);
+    release(timeCounter);
+    release(tableCounter);
+    release(nameCounter);
+    // The device stops and drops what is still playing before any sound data goes.
+    release(audio);
+    for (const soundAsset& asset : soundAssets)
+        release(this->*asset.field);
+    release(enterInput);
+    release(playInput);
+    release(introInput);
+    release(menuInput);
+    release(screen);
+}
+
+kuImage* vorlanGameShell::loadImage(const char* fileName) {
+    std::unique_ptr<kuImage> image(new (std::nothrow) kuImage);
+    if (!image)
+        kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
+    image->setScreen(screen);
+    image->loadBMP(fileName);
+    return image.release();
+}
+
+kuImage* vorlanGameShell::loadKeyedImage(const char* fileName) {
+    kuImage* image = loadImage(fileName);
+    SDL_Surface* surface = image->getSDLSurface();
+    SDL_SetColorKey(surface, SDL_SRCCOLORKEY,
+                    SDL_MapRGB(surface->format, keyRed, keyGreen, keyBlue));
+    return image;
+}
+
+Sound* vorlanGameShell::loadSound(const char* fileName) {
+    std::unique_ptr<Sound> sound(new Sound);
+    sound->loadWAV(fileName);
+    return sound.release();
+}
+
+vorlanCharSprite* vorlanGameShell::createYou(kuImage* walk, kuImage* knockOut, kuImage* drinking) {
+    vorlanCharSprite* hero = new vorlanCharSprite(walk, knockOut, drinking);
+    hero->setScreen(screen);
+    hero->maze = maze;
+    hero->timeCounter = timeCounter;
+    hero->pickUpSound = pickUpSound;
+    hero->drinkingSound = drinkingSound;
+    hero->quaroWalkSound = quaroWalkSound;
+    hero->birdSingingSound = birdSingingSound;
+    hero->knockOutSound = knockOutSound;
+    hero->jubiiSound = jubiiSound;
+    hero->yieeHaaSound = yieeHaaSound;
+    hero->indianTalkSound = indianTalkSound;
+    hero->quaroArrowSound = quaroArrowSound;
+    for (int i = 0; i < enemyCount; ++i)
+        hero->enemies[i] = enemies[i];
+    return hero;
+}
+
+void vorlanGameShell::makeSuper() {
+    you = superYou;
+    superYou->assignState(normalYou);
+    playInput->sprite = superYou;
+}
+
+void vorlanGameShell::makeNormal() {
+    you = normalYou;
+    normalYou->assignState(superYou);
+    playInput->sprite = normalYou;
+}
+
+namespace {
+
+struct enemyStart {
+    mazeLayout::brickIndex brick;
+    int wantedDX;
+    int wantedDY;
+    int row;
+};
+// Each enemy starts on a mug corner, wishing to walk out of it.
+const enemyStart enemyStarts[vorlanGameShell::enemyCount] = {
+    {mazeLayout::mugBricks[0], 0, 1, rowDown},
+    {mazeLayout::mugBricks[1], -1, 0, rowLeft},
+    {mazeLayout::mugBricks[2], 0, -1, rowUp},
+    {mazeLayout::mugBricks[3], 1, 0, rowRight},
+};
+constexpr mazeLayout::brickIndex heroStart = {9, 3}; // in front of the gate
+
+// A round ends once the knocked-out hero's count passes this; above 4 it counts as caught.
+constexpr int knockedOutForGood = 14;
+constexpr int caught = 4;
+
+// Each of the three yells sounds with a chance of 1 in this many per frame.
+constexpr int yellOdds = 200;
+
+} // namespace
+
+void vorlanGameShell::initGame() {
+    you = normalYou;
+    normalYou->drank = false;
+    normalYou->inHouse = false;
+    normalYou->koCount = 0;
+    normalYou->itemCount = 0;
+    normalYou->currentAnim = normalYou->anims[walkSet][rowUp];
+    normalYou->direction = {0, -1};
+    normalYou->setCurrentFrame(commonCharSprite::standingFrame);
+
+    playInput->sprite = normalYou;
+    superTimer = 0;
+    playInput->activate();
+    maze->reInit();
+
+    maze->brickIndexToPos(heroStart.x, heroStart.y, you->pos);
+    for (int i = 0; i < enemyCount; ++i) {
+        enemyCharSprite* enemy = enemies[i];
+        const enemyStart& start = enemyStarts[i];
+        maze->brickIndexToPos(start.brick.x, start.brick.y, enemy->pos);
+        enemy->wantedDX = start.wantedDX;
+        enemy->wantedDY = start.wantedDY;
+        enemy->currentAnim = enemy->anims[walkSet][start.row];
+        enemy->koCount = 0;
+        enemy->hit = false;
+    }
+    timeCounter->giveTime(0, 0);
+
+    screen->beginUpdate();
+    maze->show();
+    screen->endUpdate();
+}
+
+int vorlanGameShell::run() {
+    while (!playInput->quit && you->koCount <= knockedOutForGood && !you->inHouse)
+        playFrame();
+    return roundResult();
+}
+
+int vorlanGameShell::roundResult() const {
+    if (playInput->quit)
+        return roundLeft;
+    if (you->koCount > caught)
+        return roundLost;
+    return roundWon;
+}
+
+void vorlanGameShell::playFrame() {
+    timeSuperForm();
+    playInput->pollEvents();
+    you->act();
+    you->erase();
+    for (enemyCharSprite* enemy : enemies) {
+        enemy->act();
+        enemy->erase();
+    }
+    maze->act();
+    you->show();
+    for (enemyCharSprite* enemy : enemies)
+        enemy->show();
+    timeCounter->tick();
+    screen->update();
+    randomYell();
+    waitFrame();
+}
+
+// The super form lasts 250 frames from the end of a drink; the timer stands still while the
+// hero drinks.
+void vorlanGameShell::timeSuperForm() {
+    if (you->savedAnim != nullptr)
+        return;
+    if (you->drank) {
+        you->drank = false;
+        if (you == normalYou)
+            makeSuper();
+        superTimer = superFrames;
+    }
+    if (superTimer > 0 && superTimer-- == 1)
+        makeNormal();
+}
+
+void vorlanGameShell::randomYell() {
+    switch (std::rand() % yellOdds) {
+    case 0:
+        indianYell1Sound->play();
+        break;
+    case 1:
+        indianYell2Sound->play();
+        break;
+    case 2:
+        indianTalkSound->play();
+        break;
+    default:
+        break;
+    }
+}
+
+void vorlanGameShell::waitFrame() {
+    const Uint32 now = clock->ticks();
+    // A deadline more than one frame away cannot be real: the tick counter wrapped, or the
+    // deadline is stale. Waiting only within one frame keeps a wrap from becoming a long
+    // sleep.
+    const int32_t remaining = int32_t(nextFrameTime - now);
+    if (remaining > 0 && Uint32(remaining) <= frameMs)
+        clock->delay(Uint32(remaining));
+    nextFrameTime = now + frameMs;
+}
+
+void vorlanGameShell::displayImageFile(const char* fileName) {
+    std::unique_ptr<kuImage> image(new kuImage);
+    image->setScreen(screen);
+    image->loadBMP(fileName);
+    sz size;
+    image->getSize(size);
+    kuRectangle whole;
+    rectManip::init(whole, 0, 0, size.width, size.height);
+    image->display(whole, pointManip::zeroPoint);
+    image.reset();
+    screen->update();
+}
+
+int vorlanGameShell::titleScreen(const char* fileName) {
+    displayImageFile(fileName);
+    introInput->activate();
+    while (!introInput->quit && !introInput->proceed)
+        introInput->waitEvent();
+    return introInput->quit ? 0 : 1;
+}
+
+int vorlanGameShell::menuScreen(const char* fileName) {
+    if (fileName != nullptr)
+        displayImageFile(fileName);
+    menuInput->activate();
+    while (!menuInput->quit && !menuInput->startGame && !menuInput->showHighscore)
+        menuInput->waitEvent();
+    if (menuInput->quit)
+        return choiceQuit;
+    return menuInput->startGame ? choiceStart : choiceHighscore;
+}
+
+void vorlanGameShell::delayScreen(const char* fileName, int seconds) {
+    displayImageFile(fileName);
+    clock->delay(Uint32(seconds) * 1000);
+}
+
+namespace {
+
+constexpr pt nameOrigin = {300, 360};
+constexpr uint32_t nameFieldWidth = 165;
+constexpr uint32_t nameFieldHeight = 25;
+constexpr int blinkFrames = 16; // the cursor changes every 16 frames
+
+constexpr int tableTop = 103;
+constexpr int tableRowHeight = 23;
+constexpr int tableNameX = 370;
+constexpr int tableTimeX = 530;
+
+} // namespace
+
+int vorlanGameShell::checkHighscore() {
+    congratSound->play();
+    const int seconds = timeCounter->getSeconds();
+    const int minutes = timeCounter->getMinutes();
+    auto table = std::make_unique<quaroHighScore>();
+    if (table->isRecord(minutes, seconds) == -1) {
+        const int choice = menuScreen(noRecordPicture);
+        table.reset();
+        return choice;
+    }
+
+    auto picture = std::make_unique<kuImage>();
+    picture->setScreen(screen);
+    picture->loadBMP(recordPicture);
+    sz size;
+    picture->getSize(size);
+    kuRectangle whole;
+    rectManip::init(whole, 0, 0, size.width, size.height);
+    picture->display(whole, pointManip::zeroPoint);
+
+    nameCounter->pos = nameOrigin;
+    enterInput->background = picture.get();
+    rectManip::init(enterInput->textRect, nameOrigin.x, nameOrigin.y, nameFieldWidth,
+                    nameFieldHeight);
+    enterInput->activate();
+    enterInput->show();
+    for (int blink = 0; !enterInput->done;) {
+        if (++blink >= blinkFrames) {
+            blink = 0;
+            enterInput->cursorVisible = !enterInput->cursorVisible;
+            enterInput->show();
+        }
+        enterInput->pollEvents();
+        waitFrame();
+    }
+    enterInput->background = nullptr;
+    picture.reset();
+
+    table->enterRecord(enterInput->name, minutes, seconds);
+    table.reset();
+    displayHighscore();
+    return menuScreen(nullptr);
+}
+
+void vorlanGameShell::displayHighscore() {
+    displayImageFile(highScorePicture);
+    quaroHighScore table;
+    for (int i = 0; i < quaroHighScore::rowCount; ++i) {
+        const int32_t y = tableTop + tableRowHeight * i;
+        tableCounter->pos = {tableTimeX, y};
+        tableCounter->giveTime(table.getSlotMinutes(i), table.getSlotSeconds(i));
+        tableCounter->showTime();
+        tableCounter->pos.x = tableNameX;
+        tableCounter->drawText(table.getSlotName(i), tableCounter->pos);
+    }
+    screen->update();
+}

@@ -1,0 +1,152 @@
+// The game: owns every device, picture, sound, counter and actor from loadData to freeData,
+// and leads the player from the title screens through menus and rounds to the credits. Every
+// owning pointer is null outside that span; a round only resets the objects it finds.
+#pragma once
+
+#include "frameClock.h"
+#include "kuExceptions.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class Audio;
+class EnterInputHandler;
+class IntroInputHandler;
+class MenuInputHandler;
+class Sound;
+class VorlanInputHandler;
+class enemyCharSprite;
+class kuImage;
+class kuScreen;
+class quaroCounter;
+class vorlanCharSprite;
+class vorlanMaze;
+
+// What the command line asks for. With no arguments the game takes the whole screen.
+struct gameOptions {
+    bool windowed = false;
+    bool help = false;
+    std::vector<std::string> unknown;
+};
+gameOptions parseOptions(int argc, char** argv);
+void printUsage(std::FILE* out);
+
+class vorlanGameShell : public kuCheckedExec {
+public:
+    static constexpr int enemyCount = 4;
+    static constexpr Uint32 frameMs = 66;
+    static constexpr int32_t superFrames = 250;
+
+    // Menu choices, and how a round ended.
+    enum { choiceStart = 0, choiceHighscore = 1, choiceQuit = 2 };
+    enum { roundLeft = 0, roundLost = 1, roundWon = 2 };
+
+    vorlanGameShell();
+    // Frees whatever an error left loaded; after a normal run there is nothing left.
+    ~vorlanGameShell() override;
+
+    // The whole flow: titles, menus, rounds, high scores, credits. Understands --window.
+    void userExec(int argc, char** argv) override;
+    // Acts on menu choices, playing rounds and showing the table, until the quit choice.
+    int playMenus(int choice);
+
+    // Starts the devices, loads every picture and sound, builds and wires the actors.
+    void loadData();
+    // Deletes everything loadData made, the audio device before the sounds it may play.
+    void freeData();
+    kuImage* loadImage(const char* fileName);
+    // Pixels of red 220, green 188, blue 108 are transparent in the loaded picture.
+    kuImage* loadKeyedImage(const char* fileName);
+    Sound* loadSound(const char* fileName);
+    vorlanCharSprite* createYou(kuImage* walk, kuImage* knockOut, kuImage* drinking);
+    void makeNormal();
+    void makeSuper();
+
+    void initGame();
+    // Plays the round frame by frame; returns roundLeft, roundLost or roundWon.
+    int run();
+    // One frame of a round: super-form timing, input, actors, maze, drawing, clock, screen
+    // update, a random yell, and the wait for the next frame.
+    void playFrame();
+    // Returns when the next frame may start: 66 ms after the start of the previous wait.
+    void waitFrame();
+
+    void displayImageFile(const char* fileName);
+    // Returns 0 when the window was closed, 1 when the player went on.
+    int titleScreen(const char* fileName);
+    // Shows the picture (none for null) and returns the menu choice.
+    int menuScreen(const char* fileName);
+    void delayScreen(const char* fileName, int seconds);
+
+    // After a won round: the congratulation, the name entry and the table; returns the
+    // choice of the menu that ends it.
+    int checkHighscore();
+    void displayHighscore();
+
+    // The clock to pace with (not owned); null puts SDL's back.
+    void setClock(frameClock* clock);
+    void setWindowed(bool windowed) { this->windowed = windowed; }
+
+    kuScreen* screen;
+    Audio* audio;
+    VorlanInputHandler* playInput;
+    IntroInputHandler* introInput;
+    MenuInputHandler* menuInput;
+    EnterInputHandler* enterInput;
+
+    Sound* drinkingSound;
+    Sound* knockOutSound;
+    Sound* arrowTurnSound;
+    Sound* quaroArrowSound;
+    Sound* quaroWalkSound;
+    Sound* birdSingingSound;
+    Sound* gateSound;
+    Sound* indianYell1Sound;
+    Sound* indianYell2Sound;
+    Sound* indianTalkSound;
+    Sound* jubiiSound;
+    Sound* pickUpSound;
+    Sound* yieeHaaSound;
+    Sound* gameOverSound;
+    Sound* quaroTheKidSound;
+    Sound* congratSound;
+
+    kuImage* levelMapImage;
+    kuImage* walkImage;
+    kuImage* drinkingImage;
+    kuImage* knockOutImage;
+    kuImage* superWalkImage;
+    kuImage* superDrinkingImage;
+    kuImage* indianWalkImage;
+    kuImage* indianKnockOutImage;
+    kuImage* productsImage;
+    kuImage* mugsImage;
+    kuImage* arrowImage;
+    kuImage* gateImage;
+    kuImage* fontImage;
+
+    vorlanMaze* maze;
+    quaroCounter* timeCounter;
+    quaroCounter* tableCounter;
+    quaroCounter* nameCounter;
+    vorlanCharSprite* you; // not owned: normalYou or superYou
+    vorlanCharSprite* normalYou;
+    vorlanCharSprite* superYou;
+    enemyCharSprite* enemies[enemyCount];
+    Uint32 nextFrameTime;
+    int32_t superTimer;
+
+private:
+    void startDevices();
+    void loadAssets();
+    void buildActors();
+    void timeSuperForm();
+    void randomYell();
+    int roundResult() const;
+
+    sdlClock defaultClock;
+    frameClock* clock;
+    bool windowed;
+};

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The ways a start can go wrong: a missing picture, no audio device, SDL that cannot start,
+# and the command line.
+source "$(dirname "$0")/lib.sh"
+
+# --help answers without a display; an unknown argument is only a warning.
+"$QUARO" --help > "$WORK/help" || fail "--help did not exit 0"
+grep -q -- "--window" "$WORK/help" || fail "--help does not mention --window"
+
+# SDL that cannot start: status 2 and the message on standard error.
+status=0
+SDL_VIDEODRIVER=nosuchdriver "$QUARO" > "$WORK/out" 2> "$WORK/err" || status=$?
+[ "$status" = 2 ] || fail "status $status when SDL cannot start"
+grep -q "^Couldn't initialize SDL: " "$WORK/err" || fail "no SDL message on standard error"
+
+start_x
+
+# A missing picture: the load error, status 1, before any title.
+mkdir -p "$WORK/game/GFX"
+cp -r "$BUILD/GFX/." "$WORK/game/GFX/"
+rm "$WORK/game/GFX/Misc/Gate.bmp"
+ln -s "$BUILD/SFX" "$WORK/game/SFX"
+start_game --bogus
+wait_for_game
+[ "$STATUS" = 1 ] || fail "status $STATUS with a missing picture"
+grep -q "^Caught exception$" "$WORK/game/stdout" || fail "no 'Caught exception'"
+grep -q "^Generic exception of type: FileLoad raised: .*Gate.bmp" "$WORK/game/stdout" ||
+  fail "no FileLoad line naming the picture"
+grep -q "unknown argument '--bogus'" "$WORK/game/stderr" || fail "no warning for --bogus"
+
+# No audio device: the game says so and runs silently.
+rm -rf "$WORK/game"
+make_game_folder
+AUDIO_FILE=$WORK/no/such/folder/audio.raw start_game --window
+wait_for_window
+expect_screen "$BUILD/GFX/Misc/StartScreen_01.bmp" "the first title without sound"
+grep -q "^Couldn't open audio: " "$WORK/game/stdout" || fail "no audio message on standard output"
+grep -q "^Couldn't open audio: " "$WORK/game/stderr" || fail "no audio message on standard error"
+hold_key Return
+hold_key Return
+expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu without sound"
+hold_key s
+sleep 1
+hold_key Escape
+expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu after a silent round"
+hold_key q
+wait_for_game
+[ "$STATUS" = 1 ] || fail "status $STATUS after a silent session"
+echo "PASS"

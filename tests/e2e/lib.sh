@@ -1,0 +1,127 @@
+# Shared steps of the end-to-end tests: a private X server of exactly the game's size, a
+# working folder that sees the generated pictures and sounds, the real binary started with
+# the disk audio driver, and keys and clicks held the way a player holds them.
+# Usage from a test: source lib.sh QUARO_BINARY BUILD_DIR
+set -euo pipefail
+
+QUARO=$1
+BUILD=$2
+WORK=$(mktemp -d /tmp/quaro-e2e.XXXXXX)
+XVFB_PID=
+GAME_PID=
+trap cleanup EXIT
+
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$WORK"
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -f "$WORK/game/stdout" ]; then
+    echo "--- game stdout" >&2; cat "$WORK/game/stdout" >&2
+    echo "--- game stderr" >&2; cat "$WORK/game/stderr" >&2
+  fi
+  exit 1
+}
+
+# Starts Xvfb on a free display with a 760x520x24 screen and waits until it answers.
+start_x() {
+  Xvfb -displayfd 3 -screen 0 760x520x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$WORK/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$WORK/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$WORK/display")"
+  for _ in $(seq 100); do
+    xdpyinfo > /dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "the X server does not answer"
+}
+
+# A game folder with the generated assets and a Save/ of its own.
+make_game_folder() {
+  mkdir -p "$WORK/game"
+  ln -s "$BUILD/GFX" "$WORK/game/GFX"
+  ln -s "$BUILD/SFX" "$WORK/game/SFX"
+}
+
+# Starts the game in its folder; its sound goes to $WORK/audio.raw.
+start_game() {
+  (cd "$WORK/game" &&
+    SDL_AUDIODRIVER=${AUDIO_DRIVER:-disk} SDL_DISKAUDIOFILE=${AUDIO_FILE:-$WORK/audio.raw} \
+      SDL_DISKAUDIODELAY=3 exec "$QUARO" "$@" > stdout 2> stderr) &
+  GAME_PID=$!
+}
+
+# Waits for the game to end and leaves its exit status in STATUS.
+wait_for_game() {
+  STATUS=0
+  wait "$GAME_PID" || STATUS=$?
+  GAME_PID=
+}
+
+# Waits until the game's window exists.
+wait_for_window() {
+  for _ in $(seq 200); do
+    xdotool search --name Quaro > /dev/null 2>&1 && { sleep 0.5; return 0; }
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared"
+    sleep 0.1
+  done
+  fail "no game window"
+}
+
+screenshot() { # name: writes $WORK/name.png
+  import -window root "$WORK/$1.png"
+}
+
+# Number of pixels that differ between two pictures, optionally in a crop WxH+X+Y.
+pixels_differing() { # a b [crop]
+  local a=$1 b=$2
+  if [ $# -ge 3 ]; then
+    convert "$a" -crop "$3" +repage "$WORK/crop_a.png"
+    convert "$b" -crop "$3" +repage "$WORK/crop_b.png"
+    a=$WORK/crop_a.png b=$WORK/crop_b.png
+  fi
+  compare -metric AE "$a" "$b" null: 2>&1 || true
+}
+
+# Polls until the screen shows the picture (at most about 10 seconds).
+expect_screen() { # picture [what]
+  local diff
+  for _ in $(seq 50); do
+    screenshot current
+    diff=$(pixels_differing "$WORK/current.png" "$1")
+    [ "$diff" = 0 ] && return 0
+    sleep 0.2
+  done
+  cp "$WORK/current.png" "/tmp/quaro-e2e-last-failure.png"
+  fail "${2:-$1} not on screen ($diff pixels differ; screenshot in /tmp/quaro-e2e-last-failure.png)"
+}
+
+# Holds a key for a moment, since the game reads the keys held when it handles an event.
+hold_key() { # key [seconds]
+  xdotool keydown "$1"
+  sleep "${2:-0.3}"
+  xdotool keyup "$1"
+  sleep 0.2
+}
+
+click_at() { # x y
+  xdotool mousemove "$1" "$2"
+  sleep 0.1
+  xdotool mousedown 1
+  sleep 0.3
+  xdotool mouseup 1
+  sleep 0.2
+}
+
+# True when the captured sound holds anything but silence.
+audio_not_silent() {
+  [ -s "$1" ] && [ "$(tr -d '\000' < "$1" | head -c 1 | wc -c)" -gt 0 ]
+}

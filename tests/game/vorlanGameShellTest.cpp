@@ -1,0 +1,285 @@
+#include "enemyCharSprite.h"
+#include "geomPrinters.h"
+#include "kuScreen.h"
+#include "menuInput.h"
+#include "quaroCounter.h"
+#include "shellHarness.h"
+#include "vorlanCharSprite.h"
+#include "vorlanInput.h"
+#include "vorlanMaze.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+const pt heroStart = {380, 140};
+
+} // namespace
+
+TEST_F(ShellTest, TheWholeFlowRunsFromTheFirstTitleToTheCredits) {
+    // Any key leaves the titles; q held quits from the menu. Opening the screen resets the
+    // keyboard, so q is held once loading has read the clock for its seed.
+    onFrame = [](int) { holdKey(SDLK_q); };
+    EventFeeder keyPresses;
+    bool creditsShown = false;
+    clock.onDelay = [&](Uint32) {
+        creditsShown = screenShows(shell->screen, "GFX/Misc/Credits.bmp");
+    };
+    StdoutCapture capture;
+    char name[] = "quaro";
+    char* argv[] = {name, nullptr};
+    shell->checkedExec(1, argv);
+    EXPECT_EQ(capture.text(), "") << "no error escaped";
+    EXPECT_EQ(clock.delays, (std::vector<Uint32>{4000}));
+    EXPECT_TRUE(creditsShown);
+    EXPECT_EQ(shell->screen, nullptr) << "everything was freed";
+    EXPECT_EQ(shell->maze, nullptr);
+    EXPECT_EQ(shell->audio, nullptr);
+}
+
+TEST_F(ShellTest, AQuitOnATitleOnlyEndsThatTitle) {
+    load();
+    {
+        EventFeeder windowCloses(SDL_QUIT);
+        EXPECT_EQ(shell->titleScreen("GFX/Misc/StartScreen_01.bmp"), 0);
+    }
+    {
+        EventFeeder keyPresses;
+        EXPECT_EQ(shell->titleScreen("GFX/Misc/StartScreen_02.bmp"), 1);
+    }
+    EXPECT_TRUE(screenShows(shell->screen, "GFX/Misc/StartScreen_02.bmp"));
+    EventFeeder windowCloses(SDL_QUIT);
+    EXPECT_EQ(shell->menuScreen("GFX/Misc/StartScreen_03.bmp"), vorlanGameShell::choiceQuit)
+        << "on a menu the window close quits";
+}
+
+TEST_F(ShellTest, MenuChoosesByTheKeysHeld) {
+    load();
+    EventFeeder keyPresses;
+    holdKey(SDLK_h);
+    holdKey(SDLK_s); // s is tested before h
+    EXPECT_EQ(shell->menuScreen("GFX/Misc/StartScreen_03.bmp"), vorlanGameShell::choiceStart);
+    EXPECT_TRUE(screenShows(shell->screen, "GFX/Misc/StartScreen_03.bmp"));
+    releaseKey(SDLK_s);
+    EXPECT_EQ(shell->menuScreen(nullptr), vorlanGameShell::choiceHighscore);
+    releaseAllKeys();
+    holdKey(SDLK_ESCAPE);
+    EXPECT_EQ(shell->menuScreen(nullptr), vorlanGameShell::choiceQuit);
+}
+
+TEST_F(ShellTest, ACaughtHeroEndsTheRoundAfterFiftyNineFramesOnTheGameOverMenu) {
+    load();
+    EventFeeder keyPresses;
+    int caughtInFrame = 0;
+    onFrame = [&](int frame) {
+        if (frame == 1) {
+            parkEnemies(*shell);
+            shell->enemies[2]->pos = shell->you->pos; // the hero meets it in frame 2
+        }
+        if (caughtInFrame == 0 && shell->you->koCount > 0)
+            caughtInFrame = frame;
+        if (shell->you->koCount > 14)
+            holdKey(SDLK_q); // for the menu that follows the round
+    };
+    EXPECT_EQ(shell->playMenus(vorlanGameShell::choiceStart), vorlanGameShell::choiceQuit);
+    EXPECT_EQ(caughtInFrame, 2);
+    EXPECT_EQ(frames, 2 + 58);
+    EXPECT_TRUE(screenShows(shell->screen, "GFX/Misc/GameOver.bmp"));
+}
+
+TEST_F(ShellTest, AnEscapeEndsTheRoundAfterTheFrameThatReadIt) {
+    load();
+    pt enemyBefore = {};
+    onFrame = [&](int frame) {
+        if (frame == 5) {
+            pressKey(SDLK_ESCAPE);
+            enemyBefore = shell->enemies[0]->pos;
+        }
+    };
+    EXPECT_EQ(playRound(), vorlanGameShell::roundLeft);
+    EXPECT_EQ(frames, 6);
+    EXPECT_NE(shell->enemies[0]->pos, enemyBefore) << "the last frame still moved the actors";
+}
+
+TEST_F(ShellTest, TheSuperFormLastsFromTheEndOfADrinkAndADrinkInItStartsItAfresh) {
+    load();
+    shell->initGame();
+    parkEnemies(*shell);
+    vorlanCharSprite* hero = shell->normalYou;
+    hero->pos = brickCentre(2, 1); // walking left into the mug at (1, 1)
+    hero->currentAnim = hero->anims[walkSet][rowLeft];
+    hero->direction = {-1, 0};
+    hero->wantedDX = -1;
+
+    int superFrom = 0, normalAgainAt = 0, secondDrinkFrom = 0, secondDrinkEnd = 0;
+    int32_t timerWhenDrinkBegan = 0;
+    onFrame = [&](int frame) {
+        if (superFrom == 0 && shell->you == shell->superYou) {
+            superFrom = frame;
+            EXPECT_EQ(shell->superTimer, 249) << "counted down in the frame it began";
+        }
+        if (superFrom != 0 && frame == superFrom + 100) {
+            // Off to the mug at (17, 1), drunk in super form.
+            vorlanCharSprite* super = shell->superYou;
+            super->pos = brickCentre(16, 1);
+            super->currentAnim = super->anims[walkSet][rowRight];
+            super->direction = {1, 0};
+            super->wantedDX = 1;
+            super->wantedDY = 0;
+        }
+        if (secondDrinkFrom == 0 && superFrom != 0 && shell->you->savedAnim != nullptr) {
+            secondDrinkFrom = frame;
+            timerWhenDrinkBegan = shell->superTimer;
+        }
+        if (secondDrinkFrom != 0 && secondDrinkEnd == 0) {
+            if (shell->you->savedAnim != nullptr)
+                EXPECT_EQ(shell->superTimer, timerWhenDrinkBegan) << "frozen while drinking";
+            else
+                secondDrinkEnd = frame;
+        }
+        if (normalAgainAt == 0 && superFrom != 0 && shell->you == shell->normalYou) {
+            normalAgainAt = frame;
+            pressKey(SDLK_ESCAPE);
+        }
+    };
+    shell->run();
+    ASSERT_NE(superFrom, 0);
+    ASSERT_NE(secondDrinkFrom, 0);
+    EXPECT_EQ(shell->you, shell->normalYou);
+    // The timer restarts in the frame after the drink ends, and the super form then lasts
+    // 249 frames.
+    EXPECT_EQ(normalAgainAt, secondDrinkEnd + 1 + 249);
+}
+
+TEST_F(ShellTest, SwitchingFormsKeepsTheHeroWhereAndHowItWas) {
+    load();
+    shell->initGame();
+    vorlanCharSprite* normal = shell->normalYou;
+    normal->pos = {220, 61};
+    normal->oldPos = {220, 58};
+    normal->direction = {0, 1};
+    normal->speed = 32;
+    normal->currentAnim = normal->anims[walkSet][rowDown];
+    normal->setCurrentFrame(4);
+    normal->wantedDX = 1;
+    normal->itemCount = 17;
+
+    shell->makeSuper();
+    vorlanCharSprite* super = shell->superYou;
+    EXPECT_EQ(shell->you, super);
+    EXPECT_EQ(shell->playInput->sprite, super);
+    EXPECT_EQ(super->pos, (pt{220, 61}));
+    EXPECT_EQ(super->direction, (pt{0, 1}));
+    EXPECT_EQ(super->currentAnim, super->anims[walkSet][rowDown]);
+    EXPECT_EQ(super->getCurrentFrame(), 4);
+    EXPECT_EQ(super->itemCount, 17);
+    EXPECT_EQ(super->wantedDX, 1);
+
+    super->pos = {223, 61};
+    shell->makeNormal();
+    EXPECT_EQ(shell->you, normal);
+    EXPECT_EQ(shell->playInput->sprite, normal);
+    EXPECT_EQ(normal->pos, (pt{223, 61}));
+    EXPECT_EQ(normal->currentAnim, normal->anims[walkSet][rowDown]);
+}
+
+TEST_F(ShellTest, RoundsInARowReuseTheSameObjects) {
+    load();
+    EventFeeder keyPresses;
+    vorlanMaze* const maze = shell->maze;
+    enemyCharSprite* const enemy = shell->enemies[0];
+    quaroCounter* const counter = shell->timeCounter;
+    int rounds = 0;
+    onFrame = [&](int frame) {
+        EXPECT_EQ(shell->maze, maze);
+        EXPECT_EQ(shell->enemies[0], enemy);
+        EXPECT_EQ(shell->timeCounter, counter);
+        if (frame == 1) {
+            ++rounds;
+            EXPECT_EQ(shell->you->itemCount, 0);
+        }
+        if (frame == 30 + rounds) {
+            pressKey(SDLK_ESCAPE);
+        } else if (shell->playInput->quit) {
+            releaseAllKeys();
+            holdKey(rounds < 3 ? SDLK_s : SDLK_q); // for the menu after the round
+            frames = 0;
+        }
+    };
+    EXPECT_EQ(shell->playMenus(vorlanGameShell::choiceStart), vorlanGameShell::choiceQuit);
+    EXPECT_EQ(rounds, 3);
+    EXPECT_TRUE(screenShows(shell->screen, "GFX/Misc/StartScreen_03.bmp"));
+}
+
+TEST_F(ShellTest, EveryRoundStartsFromTheSamePlaces) {
+    load();
+    onFrame = [&](int frame) {
+        if (frame == 40)
+            pressKey(SDLK_ESCAPE);
+    };
+    playRound();
+    releaseAllKeys();
+    shell->initGame();
+    EXPECT_EQ(shell->you, shell->normalYou);
+    EXPECT_EQ(shell->you->pos, heroStart);
+    EXPECT_EQ(shell->you->currentAnim, shell->you->anims[walkSet][rowUp]);
+    EXPECT_EQ(shell->you->direction, (pt{0, -1}));
+    EXPECT_EQ(shell->enemies[1]->pos, brickCentre(17, 1));
+    EXPECT_EQ(shell->enemies[1]->wantedDX, -1);
+    EXPECT_EQ(shell->enemies[3]->currentAnim, shell->enemies[3]->anims[walkSet][rowRight]);
+    EXPECT_EQ(shell->timeCounter->getMinutes(), 0);
+    EXPECT_EQ(shell->timeCounter->getSeconds(), 0);
+    EXPECT_FALSE(shell->playInput->quit);
+}
+
+TEST_F(ShellTest, FramesStartSixtySixMillisecondsAfterTheStartOfThePreviousWait) {
+    const Uint32 workMs = 8;
+    clock.now = 1000;
+    std::vector<Uint32> starts;
+    for (int i = 0; i < 5; ++i) {
+        shell->waitFrame();
+        starts.push_back(clock.now);
+        clock.now += workMs;
+    }
+    // A frame that waits is followed by one that starts at once: two frames take 66 + 8.
+    EXPECT_EQ(starts, (std::vector<Uint32>{1000, 1066, 1074, 1140, 1148}));
+}
+
+TEST_F(ShellTest, AWrappedTickCounterNeverBecomesALongSleep) {
+    shell->nextFrameTime = 55; // the deadline lies just past the wrap
+    clock.now = UINT32_MAX - 5;
+    shell->waitFrame();
+    EXPECT_EQ(clock.delays, (std::vector<Uint32>{61}));
+    EXPECT_EQ(shell->nextFrameTime, 60u);
+
+    clock.delays.clear();
+    shell->nextFrameTime = 0; // a deadline far behind a counter past half its range
+    clock.now = 0x90000000u;
+    shell->waitFrame();
+    EXPECT_TRUE(clock.delays.empty());
+    EXPECT_EQ(shell->nextFrameTime, 0x90000000u + 66);
+}
+
+TEST(GameOptionsTest, WindowHelpAndUnknownArguments) {
+    char program[] = "quaro", window[] = "--window", help[] = "--help", odd[] = "--fast";
+    char* none[] = {program, nullptr};
+    EXPECT_FALSE(parseOptions(1, none).windowed);
+    char* all[] = {program, odd, window, help, nullptr};
+    const gameOptions options = parseOptions(4, all);
+    EXPECT_TRUE(options.windowed);
+    EXPECT_TRUE(options.help);
+    EXPECT_EQ(options.unknown, (std::vector<std::string>{"--fast"}));
+}
+
+TEST_F(ShellTest, AMissingPictureEndsTheRunWithTheLoadError) {
+    std::filesystem::remove(folder->path() / "GFX");
+    std::filesystem::create_directories(folder->path() / "GFX");
+    StdoutCapture capture;
+    shell->checkedExec(0, nullptr);
+    const std::string report = capture.text();
+    EXPECT_EQ(report.rfind("Caught exception\nGeneric exception of type: FileLoad raised: ", 0), 0u)
+        << report;
+    EXPECT_EQ(shell->maze, nullptr) << "nothing was built past the failure";
+}

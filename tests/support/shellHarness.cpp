@@ -1,0 +1,159 @@
+#include "shellHarness.h"
+
+#include "enemyCharSprite.h"
+#include "kuScreen.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <stdexcept>
+
+Uint32 ScriptedClock::ticks() {
+    if (++reads > maxReads)
+        throw std::runtime_error("the game ran too many frames without ending");
+    if (onTicks)
+        onTicks();
+    return now;
+}
+
+void ScriptedClock::delay(Uint32 milliseconds) {
+    delays.push_back(milliseconds);
+    if (onDelay)
+        onDelay(milliseconds);
+    now += milliseconds;
+}
+
+EventFeeder::EventFeeder(Uint8 type)
+    : pusher([this, type] {
+          while (running) {
+              SDL_Event pending;
+              if (SDL_PeepEvents(&pending, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) == 0) {
+                  SDL_Event event = {};
+                  event.type = type;
+                  event.key.type = type;
+                  event.key.keysym.sym = SDLK_UNKNOWN;
+                  SDL_PushEvent(&event);
+              }
+              std::this_thread::sleep_for(std::chrono::milliseconds(2));
+          }
+      }) {}
+
+EventFeeder::~EventFeeder() {
+    running = false;
+    pusher.join();
+}
+
+GameFolder::GameFolder() : cwd(dir.path()) {
+    const std::filesystem::path assets = QUARO_ASSET_DIR;
+    std::filesystem::create_directory_symlink(assets / "GFX", dir.path() / "GFX");
+    std::filesystem::create_directory_symlink(assets / "SFX", dir.path() / "SFX");
+}
+
+void holdKey(SDLKey key) {
+    SDL_GetKeyState(nullptr)[key] = 1;
+}
+
+void releaseKey(SDLKey key) {
+    SDL_GetKeyState(nullptr)[key] = 0;
+}
+
+void releaseAllKeys() {
+    int count = 0;
+    Uint8* keys = SDL_GetKeyState(&count);
+    for (int i = 0; i < count; ++i)
+        keys[i] = 0;
+}
+
+namespace {
+void pushKeyEvent(Uint8 type, SDLKey key) {
+    SDL_Event event = {};
+    event.type = type;
+    event.key.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = key;
+    ASSERT_EQ(SDL_PushEvent(&event), 0);
+}
+} // namespace
+
+void pushKeyDown(SDLKey key) {
+    pushKeyEvent(SDL_KEYDOWN, key);
+}
+
+void pushKeyUp(SDLKey key) {
+    pushKeyEvent(SDL_KEYUP, key);
+}
+
+void pressKey(SDLKey key) {
+    holdKey(key);
+    pushKeyDown(key);
+}
+
+void pushQuit() {
+    SDL_Event event = {};
+    event.type = SDL_QUIT;
+    ASSERT_EQ(SDL_PushEvent(&event), 0);
+}
+
+void dropEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+    }
+}
+
+pt brickCentre(int x, int y) {
+    return {40 * x + 20, 40 * y + 20};
+}
+
+void parkEnemies(vorlanGameShell& shell) {
+    const pt parking[] = {brickCentre(4, 11), brickCentre(8, 11), brickCentre(10, 11),
+                          brickCentre(15, 11)};
+    for (int i = 0; i < vorlanGameShell::enemyCount; ++i) {
+        enemyCharSprite* enemy = shell.enemies[i];
+        enemy->pos = enemy->oldPos = parking[i];
+        enemy->speed = 0;
+        enemy->wantedDX = enemy->wantedDY = 0;
+    }
+}
+
+bool screenShows(kuScreen* screen, const std::string& pictureFile) {
+    SDL_Surface* picture = SDL_LoadBMP(pictureFile.c_str());
+    if (picture == nullptr)
+        return false;
+    const bool same =
+        areasEqual(screen->getSDLSurface(), 0, 0, picture, 0, 0, picture->w, picture->h);
+    SDL_FreeSurface(picture);
+    return same;
+}
+
+void ShellTest::SetUp() {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO), 0) << SDL_GetError();
+    dropEvents();
+    releaseAllKeys();
+    std::srand(1);
+    folder = std::make_unique<GameFolder>();
+    shell = std::make_unique<vorlanGameShell>();
+    shell->setClock(&clock);
+    clock.onTicks = [this] {
+        ++frames;
+        if (onFrame)
+            onFrame(frames);
+    };
+}
+
+void ShellTest::TearDown() {
+    shell.reset();
+    folder.reset();
+    releaseAllKeys();
+    dropEvents();
+    SDL_Quit();
+}
+
+void ShellTest::load() {
+    shell->loadData();
+    frames = 0;
+}
+
+int ShellTest::playRound() {
+    shell->initGame();
+    frames = 0;
+    return shell->run();
+}
