@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: a normal build with the
-# end-to-end tests, a build under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# audio tests under ThreadSanitizer. Build folders are reused when present.
+# end-to-end tests (valgrind's memcheck among them), a build under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, and the high-score loader
+# under libFuzzer for QUARO_FUZZ_SECONDS (30 by default). Build folders are reused.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$root/scripts/setup.sh"
 
-build() { # folder, then cmake options
+build() { # folder, then cmake options; QUARO_TARGETS limits what is built
   local dir=$root/$1
   shift
   cmake -S "$root" -B "$dir" "$@" > /dev/null
-  cmake --build "$dir" -j "$jobs"
+  # shellcheck disable=SC2086
+  cmake --build "$dir" -j "$jobs" ${QUARO_TARGETS:+--target $QUARO_TARGETS}
 }
 run_tests() { # folder, then ctest options
   local dir=$root/$1
@@ -28,7 +30,23 @@ build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=address,undefined
 run_tests build-asan -LE e2e
 
 echo "== ThreadSanitizer (audio)"
-build build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=thread
+QUARO_TARGETS="kuAudioTest kuAudioAllocTest" \
+  build build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=thread
 run_tests build-tsan -L audio
+
+echo "== Fuzzing the high-score loader"
+cmake -S "$root" -B "$root/build-fuzz" -DQUARO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ > /dev/null
+cmake --build "$root/build-fuzz" -j "$jobs"
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+cp "$root"/tests/fuzz/corpus/* "$corpus"
+if ! "$root/build-fuzz/highScoreFuzzer" -max_total_time="${QUARO_FUZZ_SECONDS:-30}" \
+  -artifact_prefix="$root/build-fuzz/" "$corpus" > "$root/build-fuzz/fuzz.log" 2>&1; then
+  tail -40 "$root/build-fuzz/fuzz.log"
+  echo "The fuzzer found a failing input; it is kept in build-fuzz/."
+  exit 1
+fi
+tail -1 "$root/build-fuzz/fuzz.log"
 
 echo "All tests passed."

@@ -6,6 +6,7 @@ set -euo pipefail
 
 QUARO=$1
 BUILD=$2
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WORK=$(mktemp -d /tmp/quaro-e2e.XXXXXX)
 XVFB_PID=
 GAME_PID=
@@ -20,16 +21,18 @@ cleanup() {
 
 fail() {
   echo "FAIL: $*" >&2
-  if [ -f "$WORK/game/stdout" ]; then
-    echo "--- game stdout" >&2; cat "$WORK/game/stdout" >&2
-    echo "--- game stderr" >&2; cat "$WORK/game/stderr" >&2
-  fi
+  local log
+  for log in game/stdout game/stderr valgrind.log; do
+    [ -f "$WORK/$log" ] && { echo "--- $log" >&2; cat "$WORK/$log" >&2; }
+  done
   exit 1
 }
 
 # Starts Xvfb on a free display with a 760x520x24 screen and waits until it answers.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 760x520x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  # -noreset: the server must not restart when xdpyinfo, the last client, disconnects.
+  Xvfb -displayfd 3 -screen 0 760x520x24 -nolisten tcp -noreset 3>"$WORK/display" \
+    2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$WORK/display" ] && break
@@ -53,9 +56,9 @@ make_game_folder() {
 
 # Starts the game in its folder; its sound goes to $WORK/audio.raw.
 start_game() {
-  (cd "$WORK/game" &&
+  (cd "$WORK/game" && SDL_VIDEODRIVER=x11 \
     SDL_AUDIODRIVER=${AUDIO_DRIVER:-disk} SDL_DISKAUDIOFILE=${AUDIO_FILE:-$WORK/audio.raw} \
-      SDL_DISKAUDIODELAY=3 exec "$QUARO" "$@" > stdout 2> stderr) &
+      SDL_DISKAUDIODELAY=3 exec ${VALGRIND:-} "$QUARO" "$@" > stdout 2> stderr) &
   GAME_PID=$!
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -177,4 +178,26 @@ TEST_F(HighScoreTest, AFailedSaveKeepsTheTableOnDisk) {
     }
     EXPECT_EQ(capture.text(), "Error saving Save/Highscore.hs\n");
     EXPECT_EQ(savedFile(), before);
+}
+
+TEST_F(HighScoreTest, EveryDamagedFileOfTheCorpusLoadsAndSavesWhole) {
+    const std::filesystem::path corpus =
+        std::filesystem::path(QUARO_SOURCE_DIR) / "tests/fuzz/corpus";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        writeFile(bytes(std::istreambuf_iterator<char>(in), {}));
+        {
+            quaroHighScore table;
+            for (int i = 0; i < quaroHighScore::rowCount; ++i)
+                EXPECT_LE(std::strlen(table.getSlotName(i)), 10u) << entry.path();
+            const int place = table.isRecord(0, 1);
+            table.enterRecord("new", 0, 1);
+            if (place != -1)
+                EXPECT_STREQ(table.getSlotName(place - 1), "new") << entry.path();
+        }
+        EXPECT_EQ(savedFile().size(), 260u) << entry.path();
+        ++files;
+    }
+    EXPECT_GE(files, 10);
 }

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The real binary under valgrind's memcheck through a scripted session: titles, menu, a round
+# with some walking, the high-score table and the credits. No invalid access may happen and
+# nothing may be definitely lost.
+source "$(dirname "$0")/lib.sh"
+start_x
+make_game_folder
+VALGRIND="valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite
+  --show-leak-kinds=definite --suppressions=$E2E_DIR/valgrind.supp
+  --log-file=$WORK/valgrind.log" start_game --window
+wait_for_window
+
+expect_screen "$BUILD/GFX/Misc/StartScreen_01.bmp" "the first title"
+hold_key space
+expect_screen "$BUILD/GFX/Misc/StartScreen_02.bmp" "the second title"
+hold_key space
+expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu"
+hold_key s
+sleep 2
+hold_key Left 1.5
+hold_key Down 1.5
+hold_key Escape
+expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu after Escape"
+hold_key h
+sleep 2
+hold_key q
+wait_for_game
+[ "$STATUS" = 1 ] || fail "exit status $STATUS under valgrind (99 means memcheck found errors)"
+grep -q "ERROR SUMMARY: 0 errors" "$WORK/valgrind.log" || fail "memcheck found errors"
+echo "PASS"
