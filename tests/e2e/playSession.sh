@@ -24,11 +24,14 @@ map=$BUILD/GFX/Misc/Level_Map.bmp
 
 hold_key Left 1.0
 screenshot moved
-# The hero stood in front of the gate and walked off to the left.
+# The hero stood in front of the gate and walked off to the left; the outlaw from the
+# bottom-left corner walks along the bottom row meanwhile.
 [ "$(pixels_differing "$WORK/moved.png" "$WORK/round.png" 40x40+360+120)" != 0 ] ||
   fail "the hero did not walk away from the gate"
 [ "$(pixels_differing "$WORK/moved.png" "$WORK/round.png" 80x40+280+120)" != 0 ] ||
   fail "the hero is not to the left of the gate"
+[ "$(pixels_differing "$WORK/moved.png" "$WORK/round.png" 200x40+80+440)" != 0 ] ||
+  fail "no outlaw walks the bottom row"
 
 hold_key Escape
 expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu after Escape"
