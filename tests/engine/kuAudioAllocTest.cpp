@@ -139,15 +139,6 @@ namespace {
 
 constexpr int bufferBytes = 256;
 
-template <class F> std::string errorOf(F&& f) {
-    try {
-        f();
-    } catch (const Error& error) {
-        return error.getMessage();
-    }
-    return "";
-}
-
 // Counts (or fails) what the test thread allocates while it lives.
 class Counting {
 public:

@@ -28,23 +28,7 @@ std::vector<uint8_t> rampBytes(int byteCount, int16_t first = 1) {
     return s16Bytes(rampSamples(byteCount, first));
 }
 
-// A started device on the dummy driver, torn down before SDL shuts down.
-class AudioTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        useDummyAudio();
-        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
-        audio = std::make_unique<Audio>();
-        audio->start();
-        ASSERT_TRUE(audio->isStarted());
-    }
-    void TearDown() override {
-        audio.reset();
-        SDL_Quit();
-    }
-
-    std::unique_ptr<Audio> audio;
-};
+using AudioTest = StartedAudioTest;
 
 // Mixing passes driven by hand on a queue of the test's own, with the device open but paused
 // (the mixer needs an open device under some SDL builds).

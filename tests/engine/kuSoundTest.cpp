@@ -16,16 +16,6 @@ namespace {
 
 constexpr int bufferBytes = 256;
 
-// Runs f and returns the message of the Error it raised, or "" when it raised none.
-template <class F> std::string errorOf(F&& f) {
-    try {
-        f();
-    } catch (const Error& error) {
-        return error.getMessage();
-    }
-    return "";
-}
-
 std::vector<uint8_t> bytePattern(size_t count) {
     std::vector<uint8_t> bytes(count);
     for (size_t i = 0; i < count; ++i)
@@ -35,20 +25,8 @@ std::vector<uint8_t> bytePattern(size_t count) {
 
 // A running device on the dummy driver. Tests that look at the queue hold the audio lock, so
 // the device's own passes cannot interleave with what they check.
-class SoundTest : public ::testing::Test {
+class SoundTest : public StartedAudioTest {
 protected:
-    void SetUp() override {
-        useDummyAudio();
-        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
-        audio = std::make_unique<Audio>();
-        audio->start();
-        ASSERT_TRUE(audio->isStarted());
-    }
-    void TearDown() override {
-        audio.reset();
-        SDL_Quit();
-    }
-
     std::string wav(const std::string& name, const wavFormat& format, size_t byteCount) {
         const std::string path = dir.file(name);
         writeWav(path, format, bytePattern(byteCount));
@@ -66,7 +44,6 @@ protected:
     }
 
     TempDir dir;
-    std::unique_ptr<Audio> audio;
 };
 
 } // namespace

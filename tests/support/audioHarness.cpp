@@ -42,3 +42,16 @@ std::vector<int16_t> readCapture(const std::string& path) {
                                      std::istreambuf_iterator<char>()};
     return s16Samples(bytes.data(), bytes.size());
 }
+
+void StartedAudioTest::SetUp() {
+    useDummyAudio();
+    ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    audio = std::make_unique<Audio>();
+    audio->start();
+    ASSERT_TRUE(audio->isStarted());
+}
+
+void StartedAudioTest::TearDown() {
+    audio.reset();
+    SDL_Quit();
+}

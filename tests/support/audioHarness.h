@@ -3,9 +3,13 @@
 // which mixing passes run, and the reading of a capture.
 #pragma once
 
+#include "kuAudio.h"
 #include "kuAudioImpl.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,3 +36,22 @@ bool waitUntilEmpty(const PlayingQueue& queue);
 
 // A capture written by the disk driver, as 16-bit samples.
 std::vector<int16_t> readCapture(const std::string& path);
+
+// The audio error a call raises, as its message; empty when it raises none.
+template <class F> std::string errorOf(F&& f) {
+    try {
+        f();
+    } catch (const Error& error) {
+        return error.getMessage();
+    }
+    return "";
+}
+
+// A started device on the dummy driver, torn down before SDL shuts down.
+class StartedAudioTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::unique_ptr<Audio> audio;
+};
