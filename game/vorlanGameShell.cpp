@@ -462,8 +462,8 @@ void vorlanGameShell::waitFrame() {
     nextFrameTime = now + frameMs;
 }
 
-void vorlanGameShell::displayImageFile(const char* fileName) {
-    std::unique_ptr<kuImage> image(new kuImage);
+std::unique_ptr<kuImage> vorlanGameShell::drawPictureFile(const char* fileName) {
+    auto image = std::make_unique<kuImage>();
     image->setScreen(screen);
     image->loadBMP(fileName);
     sz size;
@@ -471,7 +471,11 @@ void vorlanGameShell::displayImageFile(const char* fileName) {
     kuRectangle whole;
     rectManip::init(whole, 0, 0, size.width, size.height);
     image->display(whole, pointManip::zeroPoint);
-    image.reset();
+    return image;
+}
+
+void vorlanGameShell::displayImageFile(const char* fileName) {
+    drawPictureFile(fileName); // the picture is freed before the screen shows it
     screen->update();
 }
 
@@ -524,14 +528,7 @@ int vorlanGameShell::checkHighscore() {
         return choice;
     }
 
-    auto picture = std::make_unique<kuImage>();
-    picture->setScreen(screen);
-    picture->loadBMP(recordPicture);
-    sz size;
-    picture->getSize(size);
-    kuRectangle whole;
-    rectManip::init(whole, 0, 0, size.width, size.height);
-    picture->display(whole, pointManip::zeroPoint);
+    std::unique_ptr<kuImage> picture = drawPictureFile(recordPicture); // restores the name field
 
     nameCounter->pos = nameOrigin;
     enterInput->background = picture.get();

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,8 @@ public:
     int32_t superTimer;
 
 private:
+    // Draws the whole picture at the top-left corner, not yet shown; the caller owns it.
+    std::unique_ptr<kuImage> drawPictureFile(const char* fileName);
     void startDevices();
     void loadAssets();
     void buildActors();
