@@ -63,34 +63,18 @@ void releaseAllKeys() {
         keys[i] = 0;
 }
 
-namespace {
-void pushKeyEvent(Uint8 type, SDLKey key) {
+void pushKeyDown(SDLKey key) {
     SDL_Event event = {};
-    event.type = type;
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
     event.key.keysym.sym = key;
     ASSERT_EQ(SDL_PushEvent(&event), 0);
-}
-} // namespace
-
-void pushKeyDown(SDLKey key) {
-    pushKeyEvent(SDL_KEYDOWN, key);
-}
-
-void pushKeyUp(SDLKey key) {
-    pushKeyEvent(SDL_KEYUP, key);
 }
 
 void pressKey(SDLKey key) {
     holdKey(key);
     pushKeyDown(key);
-}
-
-void pushQuit() {
-    SDL_Event event = {};
-    event.type = SDL_QUIT;
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
 }
 
 void dropEvents() {

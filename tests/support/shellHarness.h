@@ -68,10 +68,8 @@ void holdKey(SDLKey key);
 void releaseKey(SDLKey key);
 void releaseAllKeys();
 void pushKeyDown(SDLKey key);
-void pushKeyUp(SDLKey key);
 // Holds the key and queues its press, as a player does.
 void pressKey(SDLKey key);
-void pushQuit();
 void dropEvents();
 
 // The centre of brick (x, y).
