@@ -5,12 +5,10 @@
 
 #include "frameClock.h"
 #include "kuExceptions.h"
+#include "quaroOptions.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
-#include <string>
-#include <vector>
 
 class Audio;
 class EnterInputHandler;
@@ -24,15 +22,6 @@ class kuScreen;
 class quaroCounter;
 class vorlanCharSprite;
 class vorlanMaze;
-
-// What the command line asks for. With no arguments the game takes the whole screen.
-struct gameOptions {
-    bool windowed = false;
-    bool help = false;
-    std::vector<std::string> unknown;
-};
-gameOptions parseOptions(int argc, char** argv);
-void printUsage(std::FILE* out);
 
 class vorlanGameShell : public kuCheckedExec {
 public:

@@ -1,0 +1,16 @@
+// The command line, parsed in one place into one value. With no arguments the game takes the
+// whole screen. --help prints the same text the README and the man page give.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+struct gameOptions {
+    bool windowed = false;
+    bool help = false;
+    std::vector<std::string> unknown; // warned about, then ignored
+};
+
+gameOptions parseOptions(int argc, char** argv);
+void printUsage(std::FILE* out);
