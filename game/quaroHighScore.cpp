@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <utility>
 
 const char* const quaroHighScore::fileName = "Save/Highscore.hs";
 const char* const quaroHighScore::folderName = "Save";
@@ -25,8 +27,6 @@ constexpr uint16_t nameOffset = 0x1f5b;
 
 const char* const defaultName = "qwopp";
 constexpr int defaultMinutes = 10;
-
-const char* const temporaryFileName = "Save/Highscore.hs.new";
 
 uint16_t wordAt(const unsigned char* bytes, int word) {
     return uint16_t(bytes[2 * word] | bytes[2 * word + 1] << 8);
@@ -49,14 +49,14 @@ char drawable(char c) {
 
 } // namespace
 
-quaroHighScore::quaroHighScore() {
+quaroHighScore::quaroHighScore(std::string file) : file(std::move(file)) {
     if (!load())
         setDefaults();
 }
 
 quaroHighScore::~quaroHighScore() {
     if (!save())
-        std::printf("Error saving %s\n", fileName);
+        std::printf("Error saving %s\n", file.c_str());
 }
 
 void quaroHighScore::setDefaults() {
@@ -69,12 +69,12 @@ void quaroHighScore::setDefaults() {
 }
 
 bool quaroHighScore::load() {
-    std::FILE* file = std::fopen(fileName, "rb");
-    if (file == nullptr)
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    if (in == nullptr)
         return false;
     unsigned char bytes[fileBytes];
-    const size_t wordsRead = std::fread(bytes, 2, fileWords, file);
-    std::fclose(file);
+    const size_t wordsRead = std::fread(bytes, 2, fileWords, in);
+    std::fclose(in);
     if (wordsRead != size_t(fileWords))
         return false;
     for (int r = 0; r < rowCount; ++r) {
@@ -106,15 +106,18 @@ bool quaroHighScore::save() const {
     }
     // The new table is written beside the old one and renamed over it, so the file on disk
     // is always a whole table, old or new.
-    mkdir(folderName, 0777);
-    std::FILE* file = std::fopen(temporaryFileName, "wb");
-    if (file == nullptr)
+    const std::string folder = std::filesystem::path(file).parent_path().string();
+    if (!folder.empty())
+        mkdir(folder.c_str(), 0777);
+    const std::string temporary = file + ".new";
+    std::FILE* out = std::fopen(temporary.c_str(), "wb");
+    if (out == nullptr)
         return false;
-    const bool written = std::fwrite(bytes, 1, fileBytes, file) == size_t(fileBytes) &&
-                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed || std::rename(temporaryFileName, fileName) != 0) {
-        std::remove(temporaryFileName);
+    const bool written = std::fwrite(bytes, 1, fileBytes, out) == size_t(fileBytes) &&
+                         std::fflush(out) == 0 && fsync(fileno(out)) == 0;
+    const bool closed = std::fclose(out) == 0;
+    if (!written || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
+        std::remove(temporary.c_str());
         return false;
     }
     return true;

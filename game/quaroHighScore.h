@@ -4,14 +4,16 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class quaroHighScore {
 public:
     static constexpr int rowCount = 10;
     static constexpr int nameLength = 10; // characters, without the terminator
 
-    // Loads "Save/Highscore.hs", or the default table when it is missing or short.
-    quaroHighScore();
+    // Loads the table file (by default "Save/Highscore.hs", relative to the working folder),
+    // or the default table when it is missing or short.
+    explicit quaroHighScore(std::string file = fileName);
     // Writes the table (also when nothing changed). The old file is replaced only by a
     // complete new one; on failure it stays and "Error saving Save/Highscore.hs" is printed.
     virtual ~quaroHighScore();
@@ -28,7 +30,9 @@ public:
     // is no record changes nothing.
     void enterRecord(const char* name, int minutes, int seconds);
 
-    // Where the table lives, relative to the working directory.
+    const std::string& getFile() const { return file; }
+
+    // Where the table lives unless the caller names another file.
     static const char* const fileName;
     static const char* const folderName;
 
@@ -43,5 +47,6 @@ private:
     bool load();
     bool save() const;
 
+    std::string file;
     row slots[rowCount];
 };

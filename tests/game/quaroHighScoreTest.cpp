@@ -193,8 +193,9 @@ TEST_F(HighScoreTest, EveryDamagedFileOfTheCorpusLoadsAndSavesWhole) {
                 EXPECT_LE(std::strlen(table.getSlotName(i)), 10u) << entry.path();
             const int place = table.isRecord(0, 1);
             table.enterRecord("new", 0, 1);
-            if (place != -1)
+            if (place != -1) {
                 EXPECT_STREQ(table.getSlotName(place - 1), "new") << entry.path();
+            }
         }
         EXPECT_EQ(savedFile().size(), 260u) << entry.path();
         ++files;
