@@ -14,14 +14,18 @@ kuAnimationSprite::~kuAnimationSprite() {
 void kuAnimationSprite::open() {
     if (isOpen())
         kuE::kuRaiseBug("Animation sprite is already open in kuAnimationSprite::open()!");
+    if (frameCount < 1)
+        kuE::kuRaiseBug("Frame count below 1 in kuAnimationSprite::open()!");
     frames.reset(new (std::nothrow) kuImageFrame[frameCount]());
     if (!frames)
         kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
     opened = true;
+    if (frameIndex < 0 || frameIndex >= frameCount)
+        frameIndex = 0; // reopened with fewer frames than before
 }
 
 void kuAnimationSprite::close() {
-    if (!isOpen())
+    if (!frames)
         kuE::kuRaiseBug("Animation sprite has not been opened in kuAnimationSprite::close()!");
     if (!opened)
         kuE::kuRaiseBug(

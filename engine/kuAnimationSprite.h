@@ -24,5 +24,5 @@ public:
     std::unique_ptr<kuImageFrame[]> frames;
     bool opened;
     int32_t frameCount;
-    int32_t frameIndex; // survives closing and reopening
+    int32_t frameIndex; // survives closing and reopening while it stays below frameCount
 };

@@ -1,10 +1,17 @@
 #include "kuCrawlSprite.h"
 
+#include "kuExceptions.h"
+
 kuCrawlSprite::kuCrawlSprite()
     : direction(pointManip::zeroPoint), divisor(1), accumulator(0), period(defaultPeriod), speed(0),
       acceleration(0), currentCrawlFrame(nullptr) {}
 
 void kuCrawlSprite::act() {
+    // A step consumes `period` of the accumulator; below 1 the stepping loop would never end.
+    if (period < 1)
+        kuE::kuRaiseBug("Period below 1 in kuCrawlSprite::act!");
+    if (divisor == 0)
+        kuE::kuRaiseBug("Divisor of 0 in kuCrawlSprite::act!");
     oldPos = pos;
     speed += acceleration;
     accumulator += speed;

@@ -15,13 +15,14 @@ void rectManip::init(kuRectangle& rect, int32_t x, int32_t y, uint32_t width, ui
 
 kuRectangle rectManip::expandRect(const kuRectangle& rect, int32_t dx, int32_t dy) {
     kuRectangle result;
-    init(result, rect.x - dx, rect.y - dy, rect.width + 2 * dx, rect.height + 2 * dy);
+    init(result, wrappingSum(rect.x, -uint32_t(dx)), wrappingSum(rect.y, -uint32_t(dy)),
+         rect.width + 2 * uint32_t(dx), rect.height + 2 * uint32_t(dy));
     return result;
 }
 
 void rectManip::moveRect(kuRectangle& rect, int32_t dx, int32_t dy) {
-    rect.x += dx;
-    rect.y += dy;
+    rect.x = wrappingSum(rect.x, uint32_t(dx));
+    rect.y = wrappingSum(rect.y, uint32_t(dy));
 }
 
 kuRectangle rectManip::intersection(const kuRectangle& a, const kuRectangle& b) {
@@ -29,13 +30,14 @@ kuRectangle rectManip::intersection(const kuRectangle& a, const kuRectangle& b) 
         return zeroRect;
     const int32_t left = std::max(a.x, b.x);
     const int32_t top = std::max(a.y, b.y);
-    const int32_t right = std::min(maxX(a) - 1, maxX(b) - 1); // inclusive
-    const int32_t bottom = std::min(maxY(a) - 1, maxY(b) - 1);
+    const int32_t right = std::min(wrappingSum(maxX(a), -1u), wrappingSum(maxX(b), -1u));
+    const int32_t bottom = std::min(wrappingSum(maxY(a), -1u), wrappingSum(maxY(b), -1u));
     kuRectangle result;
     if (right < left || bottom < top)
         init(result, left, top, 0, 0);
     else
-        init(result, left, top, right - left + 1, bottom - top + 1);
+        init(result, left, top, uint32_t(right) - uint32_t(left) + 1,
+             uint32_t(bottom) - uint32_t(top) + 1);
     return result;
 }
 
@@ -51,7 +53,7 @@ kuRectangle rectManip::unionRect(const kuRectangle& a, const kuRectangle& b) {
     const int32_t right = std::max(maxX(a), maxX(b));
     const int32_t bottom = std::max(maxY(a), maxY(b));
     kuRectangle result;
-    init(result, left, top, right - left, bottom - top);
+    init(result, left, top, uint32_t(right) - uint32_t(left), uint32_t(bottom) - uint32_t(top));
     return result;
 }
 
@@ -72,22 +74,23 @@ void rectManip::divideRect(const kuRectangle& source, kuRectangle& slice, kuRect
     const bool wholeSource = amount > extent;
     if (wholeSource)
         amount = extent;
-    const int32_t cut = int32_t(amount);
     switch (edge) {
     case leftEdge:
         init(slice, source.x, source.y, amount, source.height);
-        init(remainder, source.x + cut, source.y, source.width - amount, source.height);
+        init(remainder, wrappingSum(source.x, amount), source.y, source.width - amount,
+             source.height);
         break;
     case topEdge:
         init(slice, source.x, source.y, source.width, amount);
-        init(remainder, source.x, source.y + cut, source.width, source.height - amount);
+        init(remainder, source.x, wrappingSum(source.y, amount), source.width,
+             source.height - amount);
         break;
     case rightEdge:
-        init(slice, maxX(source) - cut, source.y, amount, source.height);
+        init(slice, wrappingSum(maxX(source), -amount), source.y, amount, source.height);
         init(remainder, source.x, source.y, source.width - amount, source.height);
         break;
     case bottomEdge:
-        init(slice, source.x, maxY(source) - cut, source.width, amount);
+        init(slice, source.x, wrappingSum(maxY(source), -amount), source.width, amount);
         init(remainder, source.x, source.y, source.width, source.height - amount);
         break;
     }
@@ -120,8 +123,8 @@ void pointManip::init(pt& point, int32_t x, int32_t y) {
 }
 
 void pointManip::movePoint(pt& point, int32_t dx, int32_t dy) {
-    point.x += dx;
-    point.y += dy;
+    point.x = wrappingSum(point.x, uint32_t(dx));
+    point.y = wrappingSum(point.y, uint32_t(dy));
 }
 
 void sizeManip::init(sz& size, uint32_t width, uint32_t height) {

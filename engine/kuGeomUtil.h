@@ -24,7 +24,14 @@ struct kuRectangle {
     uint32_t width;
 };
 
-enum kuRectangleEdge { leftEdge = 0, topEdge = 1, rightEdge = 2, bottomEdge = 3 };
+// A fixed underlying type, so that any 32-bit value (divideRect refuses unknown ones) is a
+// valid value of the type.
+enum kuRectangleEdge : int32_t { leftEdge = 0, topEdge = 1, rightEdge = 2, bottomEdge = 3 };
+
+// Coordinate sums wrap around as 32-bit values instead of overflowing.
+inline int32_t wrappingSum(int32_t a, uint32_t b) {
+    return int32_t(uint32_t(a) + b);
+}
 
 class rectManip {
 public:
@@ -33,11 +40,11 @@ public:
     static void init(kuRectangle& rect, int32_t x, int32_t y, uint32_t width, uint32_t height);
     static int32_t minX(const kuRectangle& rect) { return rect.x; }
     static int32_t minY(const kuRectangle& rect) { return rect.y; }
-    static int32_t midX(const kuRectangle& rect) { return rect.x + int32_t(rect.width / 2); }
-    static int32_t midY(const kuRectangle& rect) { return rect.y + int32_t(rect.height / 2); }
+    static int32_t midX(const kuRectangle& rect) { return wrappingSum(rect.x, rect.width / 2); }
+    static int32_t midY(const kuRectangle& rect) { return wrappingSum(rect.y, rect.height / 2); }
     // Exclusive: the first column or row outside the rectangle.
-    static int32_t maxX(const kuRectangle& rect) { return rect.x + int32_t(rect.width); }
-    static int32_t maxY(const kuRectangle& rect) { return rect.y + int32_t(rect.height); }
+    static int32_t maxX(const kuRectangle& rect) { return wrappingSum(rect.x, rect.width); }
+    static int32_t maxY(const kuRectangle& rect) { return wrappingSum(rect.y, rect.height); }
     static pt position(const kuRectangle& rect) { return {rect.x, rect.y}; }
 
     // Grows by dx on the left and on the right, by dy above and below; negative values shrink.

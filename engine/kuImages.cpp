@@ -1,6 +1,7 @@
 #include "kuImages.h"
 
 #include "kuExceptions.h"
+#include "kuFiles.h"
 #include "kuScreen.h"
 
 #include <vector>
@@ -17,9 +18,12 @@ kuImage::~kuImage() {
 }
 
 void kuImage::loadBMP(const char* fileName) {
-    SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(fileName, "rb"), 1);
+    if (isOpen())
+        close();
+    SDL_RWops* file = kuOpenRegularFile(fileName);
+    SDL_Surface* loaded = file != nullptr ? SDL_LoadBMP_RW(file, 1) : nullptr;
     if (loaded == nullptr)
-        kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
+        kuE::kuRaiseGeneric("FileLoad", kuLoadFailure(fileName).c_str());
     surface = loaded;
     sizeManip::init(size, uint32_t(surface->w), uint32_t(surface->h));
 }

@@ -15,7 +15,8 @@ public:
     kuImage(const kuImage&) = delete;
     kuImage& operator=(const kuImage&) = delete;
 
-    // Loads the file directly (not through the pool); raises a "FileLoad" error on failure.
+    // Loads the file directly (not through the pool), replacing the picture held before; on
+    // failure raises a "FileLoad" error naming the file and the reason, and holds none.
     void loadBMP(const char* fileName);
     void close();
     bool isOpen() const { return surface != nullptr; }

@@ -1,6 +1,7 @@
 #include "kuImagesImpl.h"
 
 #include "kuExceptions.h"
+#include "kuFiles.h"
 
 #include <cstdio>
 #include <cstring>
@@ -35,9 +36,10 @@ SDL_Surface* kuImagePool::loadBMP(const char* fileName) {
         kuE::kuRaiseGeneric("IMAGEPOOL",
                             "No more imageslots available for a new image in kuImagePool!");
     std::string name(fileName); // copied before loading, so a failed copy holds nothing
-    SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(fileName, "rb"), 1);
+    SDL_RWops* file = kuOpenRegularFile(fileName);
+    SDL_Surface* loaded = file != nullptr ? SDL_LoadBMP_RW(file, 1) : nullptr;
     if (loaded == nullptr)
-        kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
+        kuE::kuRaiseGeneric("FileLoad", kuLoadFailure(fileName).c_str());
     firstFree->surface = loaded;
     firstFree->fileName = std::move(name);
     firstFree->references = 1;

@@ -93,9 +93,19 @@ void kuScreen::dontUpdate() {
 }
 
 void kuScreen::pushUpdatingRect() {
-    // A full stack is shown first: the player sees the same picture, nothing is lost.
-    if (updateRectCount == maxUpdateRects)
-        update();
+    if (!updatingRect)
+        return;
+    if (updateRectCount == maxUpdateRects) {
+        // An open screen shows a full stack first: the player sees the same picture. A closed
+        // one cannot, so the newest entry grows to cover the rectangle instead.
+        if (isOpen()) {
+            update();
+        } else {
+            rectManip::unite(updateRects[maxUpdateRects - 1], *updatingRect);
+            updatingRect.reset();
+            return;
+        }
+    }
     updateRects[updateRectCount++] = *updatingRect;
     updatingRect.reset();
 }
@@ -103,9 +113,9 @@ void kuScreen::pushUpdatingRect() {
 void kuScreen::display(kuImage* image, const kuRectangle& source, const pt& at) {
     if (image == nullptr)
         kuE::kuRaiseBug("No image specified in kuScreen::display");
-    SDL_Surface* imageSurface = image->getSDLSurface();
-    if (imageSurface == nullptr)
+    if (!image->isOpen())
         kuE::kuRaiseBug("No image loaded in kuScreen::display");
+    SDL_Surface* imageSurface = image->getSDLSurface();
     requireOpen("Screenobject is not open in kuScreen::display");
 
     SDL_Rect from = toSdlRect(source.x, source.y, source.width, source.height);

@@ -39,6 +39,7 @@ public:
     void endUpdate();
     // Drops what was drawn since beginUpdate: it stays on the surface but is not shown.
     void dontUpdate();
+    // Moves the collecting rectangle onto the stack; nothing when nothing is collecting.
     void pushUpdatingRect();
 
     // Copies the part `source` of image with its top-left corner at `at` and records the

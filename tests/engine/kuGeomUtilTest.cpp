@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 TEST(RectManipTest, InitStoresValuesAndDerivesEdges) {
     const kuRectangle r = rect(10, 20, 30, 40);
     EXPECT_EQ(r.x, 10);
@@ -137,6 +139,28 @@ TEST(RectManipTest, ExpandAndMove) {
     rectManip::moveRect(r, -15, 3);
     EXPECT_EQ(r, rect(-5, 13, 5, 5));
     EXPECT_EQ(rectManip::position(r), (pt{-5, 13}));
+}
+
+// Sums past the 32-bit range wrap around instead of overflowing (UBSan checks the build).
+TEST(RectManipTest, SumsNearTheEndOfTheRangeWrap) {
+    constexpr int32_t top = INT32_MAX;
+    const kuRectangle edge = rect(top - 1, top, 10, 4);
+    EXPECT_EQ(rectManip::maxX(edge), INT32_MIN + 8);
+    EXPECT_EQ(rectManip::midY(edge), INT32_MIN + 1);
+    EXPECT_EQ(rectManip::expandRect(rect(INT32_MIN, 0, 2, 2), 1, 0), rect(top, 0, 4, 2));
+    kuRectangle moved = rect(top, 0, 1, 1);
+    rectManip::moveRect(moved, 1, 0);
+    EXPECT_EQ(moved, rect(INT32_MIN, 0, 1, 1));
+    pt point = {INT32_MIN, 0};
+    pointManip::movePoint(point, -1, 0);
+    EXPECT_EQ(point, (pt{top, 0}));
+    rectManip::intersection(edge, rect(top - 5, top - 5, 100, 100));
+    rectManip::unionRect(edge, rect(0, 0, 1, 1));
+    kuRectangle slice, remainder;
+    rectManip::divideRect(edge, slice, remainder, 3, rightEdge);
+    EXPECT_EQ(slice, rect(INT32_MIN + 5, top, 3, 4));
+    rectManip::divideRect(edge, slice, remainder, 3, static_cast<kuRectangleEdge>(7));
+    EXPECT_EQ(slice, rectManip::zeroRect);
 }
 
 TEST(PointAndSizeManipTest, InitMoveAndCompare) {

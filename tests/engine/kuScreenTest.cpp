@@ -148,6 +148,23 @@ TEST_F(KuScreenTest, AFullStackIsShownBeforeTheNextRectangle) {
     EXPECT_EQ(screen.pendingRect(0), rect(3, 3, 2, 2));
 }
 
+TEST_F(KuScreenTest, PushingWithNothingCollectingRecordsNothing) {
+    screen.pushUpdatingRect();
+    EXPECT_EQ(screen.pendingRectCount(), 0);
+}
+
+TEST_F(KuScreenTest, AFullStackOfAClosedScreenGrowsItsNewestEntry) {
+    for (int i = 0; i < kuScreen::maxUpdateRects; ++i)
+        screen.fillRect(rect(i % 700, 0, 1, 1), 255, 0, 0);
+    screen.beginUpdate();
+    screen.fillRect(rect(10, 10, 2, 2), 255, 0, 0);
+    screen.close();
+    screen.endUpdate();
+    ASSERT_EQ(screen.pendingRectCount(), kuScreen::maxUpdateRects);
+    const int newest = (kuScreen::maxUpdateRects - 1) % 700;
+    EXPECT_EQ(screen.pendingRect(kuScreen::maxUpdateRects - 1), rect(10, 0, newest - 9, 12));
+}
+
 TEST_F(KuScreenTest, SizeChangesOnlyWhileClosedAndTakesEffectAtOpen) {
     EXPECT_TRUE(raisesBug(
         [&] {
@@ -188,7 +205,7 @@ TEST_F(KuScreenTest, DisplayNeedsALoadedImage) {
         [&] {
             screen.display(&empty, rect(0, 0, 1, 1), {0, 0});
         },
-        "Image object is not open in kuImage::getSDLSurface"));
+        "No image loaded in kuScreen::display"));
 }
 
 TEST(KuScreenClosedTest, ClosedScreenRefusesEveryOperationThatNeedsTheSurface) {

@@ -167,7 +167,26 @@ TEST_F(SpriteTest, AnimationWithATableItDidNotOpenIsABug) {
     EXPECT_TRUE(raisesBug(
         [&] { sprite.isOpen(); },
         "Animation sprite has not been opened correctly in kuAnimationSprite::isOpen()!"));
+    EXPECT_TRUE(
+        raisesBug([&] { sprite.close(); },
+                  "Animation sprite has not been opened correctly in kuAnimationSprite::close()!"));
     sprite.frames.reset();
+}
+
+TEST_F(SpriteTest, AnimationNeedsAFrameAndReopensWithItsIndexInRange) {
+    kuAnimationSprite sprite;
+    for (int32_t count : {0, -3}) {
+        sprite.frameCount = count;
+        EXPECT_TRUE(
+            raisesBug([&] { sprite.open(); }, "Frame count below 1 in kuAnimationSprite::open()!"));
+        EXPECT_FALSE(sprite.isOpen());
+    }
+    TenFrameSprite tenFrames(&image);
+    tenFrames.frameIndex = 7;
+    tenFrames.close();
+    tenFrames.frameCount = 4;
+    tenFrames.open();
+    EXPECT_EQ(tenFrames.frameIndex, 0) << "frame 7 does not exist any more";
 }
 
 TEST_F(SpriteTest, AnimationErasesTheCurrentFrameSize) {
@@ -257,6 +276,24 @@ TEST(CrawlSpriteTest, DivisorTruncatesAndAccelerationRaisesTheSpeed) {
     sprite.act(); // speed 48: accumulator 32 makes one step and rests at 0
     EXPECT_EQ(sprite.pos, (pt{7, 13}));
     EXPECT_EQ(sprite.accumulator, 0);
+}
+
+TEST(CrawlSpriteTest, APeriodBelowOneOrADivisorOfZeroIsABug) {
+    const struct {
+        int32_t period, divisor;
+        const char* message;
+    } cases[] = {{0, 1, "Period below 1 in kuCrawlSprite::act!"},
+                 {-25, 1, "Period below 1 in kuCrawlSprite::act!"},
+                 {25, 0, "Divisor of 0 in kuCrawlSprite::act!"}};
+    for (const auto& c : cases) {
+        CountingCrawler sprite(3);
+        sprite.period = c.period;
+        sprite.divisor = c.divisor;
+        sprite.speed = 10;
+        sprite.pos = {5, 5};
+        EXPECT_TRUE(raisesBug([&] { sprite.act(); }, c.message)) << c.period << " " << c.divisor;
+        EXPECT_EQ(sprite.pos, (pt{5, 5}));
+    }
 }
 
 TEST(CrawlSpriteTest, StandingStillStillSavesTheOldPosition) {
