@@ -6,8 +6,9 @@
 
 namespace {
 
-// The y of each row in a character sheet.
+// The y of each row in a character sheet, and the direction each walk row shows.
 constexpr int rowY[commonCharSprite::rowCount] = {0, 40, 80, 120};
+constexpr pt rowDirection[commonCharSprite::rowCount] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
 
 } // namespace
 
@@ -20,9 +21,7 @@ commonCharSprite::commonCharSprite()
 commonCharSprite::commonCharSprite(kuImage* walkImage, kuImage* knockOutImage, int step)
     : frameIndex(0), anims{}, currentAnim(nullptr), maze(nullptr), wantedDY(0), wantedDX(0),
       walkSpeed(defaultWalkSpeed) {
-    currentAnim = anims[walkSet][rowRight];
-    setCurrentFrame(standingFrame);
-    direction = {1, 0};
+    standFacing(rowRight);
     for (int row : {rowRight, rowLeft, rowUp, rowDown})
         initAnim(walkImage, anims[walkSet][row], rowY[row], step);
     for (int row : {rowRight, rowLeft, rowUp, rowDown})
@@ -44,6 +43,12 @@ void commonCharSprite::setCurrentFrame(int n) {
         kuE::kuRaiseBug("currentAnim not set in commonCharSprite::setCurrentFrame!");
     frameIndex = n;
     currentCrawlFrame = &currentAnim[n];
+}
+
+void commonCharSprite::standFacing(int row) {
+    currentAnim = anims[walkSet][row];
+    direction = rowDirection[row];
+    setCurrentFrame(standingFrame);
 }
 
 void commonCharSprite::incFrame(long step) {

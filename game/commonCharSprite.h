@@ -37,6 +37,9 @@ public:
 
     // No range check on n; raises when no row is in use.
     void setCurrentFrame(int n);
+    // Stands on the standing frame of a walk row (rowUp to rowRight), with the direction of
+    // that row: row and direction in step, as at the start of a round.
+    void standFacing(int row);
     int getCurrentFrame() const { return frameIndex; }
 
     // Moves through the walking cycle 0 to 11.

@@ -18,9 +18,18 @@ constexpr int upBelow = 78;
 
 } // namespace
 
-enemyCharSprite::enemyCharSprite() : commonCharSprite() {
+namespace {
+
+// Raises before the base is built, so that the enemy's own message is the one reported.
+[[noreturn]] kuImage* refuseDefaultConstruction() {
     kuE::kuRaiseBug("Unsupported constructor in enemyCharSprite");
 }
+
+} // namespace
+
+enemyCharSprite::enemyCharSprite()
+    : commonCharSprite(refuseDefaultConstruction(), nullptr, enemyStep), hit(false), koCount(0),
+      birdSingingSound(nullptr) {}
 
 enemyCharSprite::enemyCharSprite(kuImage* walkImage, kuImage* knockOutImage)
     : commonCharSprite(walkImage, knockOutImage, enemyStep), hit(false), koCount(0),

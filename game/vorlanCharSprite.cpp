@@ -180,6 +180,16 @@ void vorlanCharSprite::drinkToWalkMode() {
     setCurrentFrame(standingFrame);
 }
 
+void vorlanCharSprite::resetForRound() {
+    savedAnim = nullptr;
+    drinkLoops = 0;
+    drank = false;
+    koCount = 0;
+    itemCount = 0;
+    inHouse = false;
+    standFacing(rowUp);
+}
+
 void vorlanCharSprite::assignState(vorlanCharSprite* other) {
     commonCharSprite::assignState(other);
     itemCount = other->itemCount;

@@ -27,6 +27,9 @@ public:
     void handleObstacle(pt& pos, pt& delta, pt& centre, bool horizontal, mazePoint what) override;
     // Back to the walk row the drinking began on, frame 9; nothing when not drinking.
     void drinkToWalkMode();
+    // As at the start of a round: up, walking and not drinking, nothing picked up, facing up
+    // on the standing frame. Position and crawl state are the round's to set.
+    void resetForRound();
     using commonCharSprite::assignState;
     // The common state plus itemCount and inHouse; the drinking and knock-out state stays.
     virtual void assignState(vorlanCharSprite* other);

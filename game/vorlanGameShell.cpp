@@ -332,13 +332,9 @@ constexpr int yellOdds = 200;
 
 void vorlanGameShell::initGame() {
     you = normalYou;
-    normalYou->drank = false;
-    normalYou->inHouse = false;
-    normalYou->koCount = 0;
-    normalYou->itemCount = 0;
-    normalYou->currentAnim = normalYou->anims[walkSet][rowUp];
-    normalYou->direction = {0, -1};
-    normalYou->setCurrentFrame(commonCharSprite::standingFrame);
+    // Both forms, so that a drink cut short by Escape cannot carry into this round.
+    normalYou->resetForRound();
+    superYou->resetForRound();
 
     playInput->sprite = normalYou;
     superTimer = 0;
@@ -352,7 +348,7 @@ void vorlanGameShell::initGame() {
         maze->brickIndexToPos(start.brick.x, start.brick.y, enemy->pos);
         enemy->wantedDX = start.wantedDX;
         enemy->wantedDY = start.wantedDY;
-        enemy->currentAnim = enemy->anims[walkSet][start.row];
+        enemy->standFacing(start.row);
         enemy->koCount = 0;
         enemy->hit = false;
     }
@@ -403,6 +399,10 @@ void vorlanGameShell::timeSuperForm() {
         return;
     if (you->drank) {
         you->drank = false;
+        // A hero caught in the frame its drink ended stays caught: the super form is never
+        // knocked out, so switching now would let it escape.
+        if (you->koCount > 0)
+            return;
         if (you == normalYou)
             makeSuper();
         superTimer = superFrames;

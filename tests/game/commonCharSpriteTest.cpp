@@ -245,7 +245,7 @@ TEST_F(CharacterTest, MisuseRaises) {
     EXPECT_TRUE(
         raisesBug([] { vorlanCharSprite hero; }, "Unsupported constructor in vorlanCharSprite"));
     EXPECT_TRUE(
-        raisesBug([] { enemyCharSprite enemy; }, "Unsupported constructor in vorlanCharSprite"));
+        raisesBug([] { enemyCharSprite enemy; }, "Unsupported constructor in enemyCharSprite"));
     walker->maze = nullptr;
     EXPECT_TRUE(raisesBug([&] { walker->act(); },
                           "No maze assigned to character sprite in commonCharSprite::act!"));

@@ -283,3 +283,63 @@ TEST_F(ShellTest, AMissingPictureEndsTheRunWithTheLoadError) {
         << report;
     EXPECT_EQ(shell->maze, nullptr) << "nothing was built past the failure";
 }
+
+// A hero caught in the very frame its drink ends stays caught: no super form, and the round
+// is lost when the fall is over.
+TEST_F(ShellTest, AHeroCaughtAsItsDrinkEndsStaysCaught) {
+    load();
+    shell->initGame();
+    parkEnemies(*shell);
+    vorlanCharSprite* hero = shell->normalYou;
+    hero->savedAnim = hero->currentAnim;
+    hero->currentAnim = hero->drinkAnims[rowUp];
+    hero->setCurrentFrame(15);
+    hero->drinkLoops = 10; // the next act ends the drink
+    shell->enemies[2]->pos = hero->pos;
+    bool superSeen = false;
+    onFrame = [&](int) { superSeen = superSeen || shell->you == shell->superYou; };
+    EXPECT_EQ(shell->run(), vorlanGameShell::roundLost);
+    EXPECT_FALSE(superSeen);
+    EXPECT_EQ(frames, 1 + 58) << "caught in the first frame, down 58 frames later";
+}
+
+// A drink cut short by Escape does not carry into the next round: the first switch to the
+// super form there walks at once, its row in step with its direction.
+TEST_F(ShellTest, ADrinkLeftWithEscapeEndsWithItsRound) {
+    load();
+    shell->initGame();
+    parkEnemies(*shell);
+    shell->normalYou->drank = true; // the first frame switches to the super form
+    onFrame = [&](int) {
+        vorlanCharSprite* super = shell->superYou;
+        if (shell->you != super || super->savedAnim != nullptr)
+            return;
+        super->savedAnim = super->currentAnim;
+        super->currentAnim = super->drinkAnims[rowUp];
+        super->setCurrentFrame(16);
+        super->drinkLoops = 3;
+        pressKey(SDLK_ESCAPE);
+    };
+    ASSERT_EQ(shell->run(), vorlanGameShell::roundLeft);
+    ASSERT_NE(shell->superYou->savedAnim, nullptr) << "the super hero was drinking";
+    releaseAllKeys();
+
+    shell->initGame();
+    parkEnemies(*shell);
+    shell->normalYou->drank = true;
+    bool checked = false;
+    onFrame = [&](int frame) {
+        vorlanCharSprite* super = shell->superYou;
+        if (frame != 1)
+            return;
+        checked = true;
+        EXPECT_EQ(shell->you, super);
+        EXPECT_EQ(super->savedAnim, nullptr) << "not drinking";
+        EXPECT_EQ(super->currentAnim, super->anims[walkSet][rowUp]);
+        EXPECT_EQ(super->direction, (pt{0, -1}));
+        pressKey(SDLK_ESCAPE);
+    };
+    frames = 0;
+    shell->run();
+    EXPECT_TRUE(checked);
+}
