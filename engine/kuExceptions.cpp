@@ -1,5 +1,7 @@
 #include "kuExceptions.h"
 
+#include "kuAudio.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -67,14 +69,18 @@ void kuE::output() {
     }
 }
 
-void kuCheckedExec::checkedExec(int argc, char** argv) {
+bool kuCheckedExec::checkedExec(int argc, char** argv) {
     try {
         userExec(argc, argv);
+        return true;
     } catch (kuE* error) {
         std::printf("Caught exception\n");
         error->output();
         delete error; // reported; nothing reads it afterwards
+    } catch (const Error& error) {
+        std::printf("Caught exception\nAudio error: %s\n", error.getMessage());
     } catch (...) {
         std::printf("Software bug: Unanticipated exception raised in kuCheckedExec!\n");
     }
+    return false;
 }

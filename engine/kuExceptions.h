@@ -44,12 +44,13 @@ private:
 };
 
 // The application's protected frame: checkedExec runs userExec, reports anything that
-// escapes on standard output and returns normally.
+// escapes on standard output and returns normally: true when userExec ended by itself, false
+// when an error was reported.
 class kuCheckedExec {
 public:
     kuCheckedExec() = default;
     virtual ~kuCheckedExec() = default;
 
     virtual void userExec(int argc, char** argv) = 0;
-    void checkedExec(int argc, char** argv);
+    bool checkedExec(int argc, char** argv);
 };

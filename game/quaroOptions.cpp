@@ -21,5 +21,8 @@ void printUsage(std::FILE* out) {
                       "Run it from the folder that holds GFX/ and SFX/; the ten best times are\n"
                       "kept in Save/Highscore.hs there.\n\n"
                       "  --window  play in a 760 x 520 window instead of the whole screen\n"
-                      "  --help    show this text and exit\n");
+                      "  --help    show this text and exit\n\n"
+                      "Exit status: 0 after a normal end, 1 after an error the game reported,\n"
+                      "2 when SDL cannot start (with no display and SDL_VIDEODRIVER unset, the\n"
+                      "game never falls back to a text-mode driver).\n");
 }

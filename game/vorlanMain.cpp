@@ -1,4 +1,5 @@
 // The program's entry: SDL first, then the game inside its protected frame, then shutdown.
+#include "kuSdlStart.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -7,7 +8,8 @@
 #include <cstdlib>
 
 namespace {
-constexpr int exitAfterRun = 1;
+constexpr int exitNormalEnd = 0;
+constexpr int exitAfterError = 1;
 constexpr int exitNoSdl = 2;
 } // namespace
 
@@ -21,16 +23,16 @@ int SDL_main(int argc, char** argv) {
         std::fprintf(stderr, "quaro: ignoring unknown argument '%s' (try --help)\n",
                      argument.c_str());
 
-    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+    if (!kuStartSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
         std::puts(SDL_GetError());
         std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
         std::exit(exitNoSdl);
     }
     vorlanGameShell* shell = new vorlanGameShell;
-    shell->checkedExec(argc, argv);
+    const bool normalEnd = shell->checkedExec(argc, argv);
     delete shell;
     SDL_Quit();
-    std::exit(exitAfterRun);
+    std::exit(normalEnd ? exitNormalEnd : exitAfterError);
 }
 
 // Where SDL has no start-up code of its own that calls SDL_main, main does.
