@@ -1,6 +1,7 @@
 #include "kuAudio.h"
 
 #include "kuAudioImpl.h"
+#include "kuFiles.h"
 
 #include <climits>
 #include <cstdio>
@@ -47,6 +48,27 @@ void reportOpenFailure(const char* reason) {
 }
 
 } // namespace
+
+std::string soundFileProblem(const char* fileName) {
+    SDL_RWops* file = kuOpenRegularFile(fileName);
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (file == nullptr || SDL_LoadWAV_RW(file, 1, &spec, &samples, &length) == nullptr)
+        return SDL_GetError();
+    SDL_FreeWAV(samples);
+    const SDL_AudioSpec device =
+        activeAudio != nullptr ? activeAudio->getObtainedSpec() : desiredFormat();
+    SDL_AudioCVT cvt;
+    if (!convertible(spec, device) ||
+        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, device.format,
+                          device.channels, device.freq) < 0)
+        return "cannot be converted for playing (" + std::to_string(spec.freq) + " Hz, " +
+               std::to_string(spec.channels) + " channels)";
+    if (uint64_t(length) * uint64_t(cvt.len_mult) > uint64_t(INT_MAX))
+        return "too long to be converted for playing";
+    return "";
+}
 
 Error::Error(const char* message) : message(message) {}
 
@@ -98,7 +120,7 @@ void Sound::loadWAV(const char* fileName) {
     if (activeAudio == nullptr)
         return;
     CheckFreeData();
-    SDL_RWops* file = SDL_RWFromFile(fileName, "rb");
+    SDL_RWops* file = kuOpenRegularFile(fileName);
     Uint8* loaded = nullptr;
     Uint32 loadedLength = 0;
     if (file == nullptr || SDL_LoadWAV_RW(file, 1, &wavSpec, &loaded, &loadedLength) == nullptr)

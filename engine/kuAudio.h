@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 // The audio classes' error, thrown by value. The message is not copied: every raise site
 // passes a literal.
@@ -21,6 +22,11 @@ public:
 private:
     const char* message;
 };
+
+// Why the WAV file cannot be played: the loader's reason, or a format the mixer cannot
+// convert to the device's; empty when it can be played. Needs no device: without one the file
+// is checked against the format a device would be asked for.
+std::string soundFileProblem(const char* fileName);
 
 // The one audio device: 22050 Hz, signed 16-bit little-endian stereo, 64 sample frames per
 // buffer. While started it is activeAudio and owns activeQueue, which SDL's audio thread mixes.

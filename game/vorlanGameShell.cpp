@@ -13,10 +13,12 @@
 #include "vorlanInput.h"
 #include "vorlanMaze.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
 
 namespace {
 
@@ -39,27 +41,48 @@ const char* const recordPicture = "GFX/Misc/Congrat2.bmp";
 const char* const highScorePicture = "GFX/Misc/HighScore.bmp";
 constexpr int creditsSeconds = 4;
 
+// The size of every picture is what the game cuts from it.
+constexpr sz screenPictureSize = {screenWidth, screenHeight};
+constexpr uint32_t frame = commonCharSprite::frameSize;
+constexpr sz characterSheetSize = {22 * frame, commonCharSprite::rowCount* frame}; // frames 0-21
+constexpr sz productsSize = {mazeLayout::productX[mazeLayout::productKinds - 1] +
+                                 mazeLayout::productWidth[mazeLayout::productKinds - 1],
+                             mazeLayout::productHeight};
+constexpr sz mugsSize = {10 * frame, 4 * frame};     // ten frames for each of the four mugs
+constexpr sz arrowSize = {8 * frame, frame};         // eight frames, one row
+constexpr sz gateSize = {10 * 3 * frame, 2 * frame}; // ten frames three bricks wide, two rows
+constexpr sz fontSize = {26 * quaroCounter::glyphWidth, 3 * quaroCounter::glyphHeight};
+
 // Pictures and sounds in the order they are loaded.
 struct imageAsset {
     kuImage* vorlanGameShell::*field;
     const char* fileName;
     bool keyed;
+    sz size;
 };
 const imageAsset imageAssets[] = {
-    {&vorlanGameShell::levelMapImage, "GFX/Misc/Level_Map.bmp", false},
-    {&vorlanGameShell::walkImage, "GFX/Quaro/Quaro_Walk.bmp", true},
-    {&vorlanGameShell::drinkingImage, "GFX/Quaro/Quaro_Drinking.bmp", true},
-    {&vorlanGameShell::knockOutImage, "GFX/Quaro/Quaro_KnockOut.bmp", true},
-    {&vorlanGameShell::superWalkImage, "GFX/Quaro/Quaro_SuperWalk.bmp", true},
-    {&vorlanGameShell::superDrinkingImage, "GFX/Quaro/Quaro_SuperDrinking.bmp", true},
-    {&vorlanGameShell::indianWalkImage, "GFX/Indian/Indian_Walk.bmp", true},
-    {&vorlanGameShell::indianKnockOutImage, "GFX/Indian/Indian_KnockOut.bmp", true},
-    {&vorlanGameShell::productsImage, "GFX/Misc/Products.bmp", true},
-    {&vorlanGameShell::mugsImage, "GFX/Misc/Mugs.bmp", true},
-    {&vorlanGameShell::arrowImage, "GFX/Misc/Arrow.bmp", true},
-    {&vorlanGameShell::gateImage, "GFX/Misc/Gate.bmp", true},
-    {&vorlanGameShell::fontImage, "GFX/Misc/Font.bmp", true},
+    {&vorlanGameShell::levelMapImage, "GFX/Misc/Level_Map.bmp", false, screenPictureSize},
+    {&vorlanGameShell::walkImage, "GFX/Quaro/Quaro_Walk.bmp", true, characterSheetSize},
+    {&vorlanGameShell::drinkingImage, "GFX/Quaro/Quaro_Drinking.bmp", true, characterSheetSize},
+    {&vorlanGameShell::knockOutImage, "GFX/Quaro/Quaro_KnockOut.bmp", true, characterSheetSize},
+    {&vorlanGameShell::superWalkImage, "GFX/Quaro/Quaro_SuperWalk.bmp", true, characterSheetSize},
+    {&vorlanGameShell::superDrinkingImage, "GFX/Quaro/Quaro_SuperDrinking.bmp", true,
+     characterSheetSize},
+    {&vorlanGameShell::indianWalkImage, "GFX/Indian/Indian_Walk.bmp", true, characterSheetSize},
+    {&vorlanGameShell::indianKnockOutImage, "GFX/Indian/Indian_KnockOut.bmp", true,
+     characterSheetSize},
+    {&vorlanGameShell::productsImage, "GFX/Misc/Products.bmp", true, productsSize},
+    {&vorlanGameShell::mugsImage, "GFX/Misc/Mugs.bmp", true, mugsSize},
+    {&vorlanGameShell::arrowImage, "GFX/Misc/Arrow.bmp", true, arrowSize},
+    {&vorlanGameShell::gateImage, "GFX/Misc/Gate.bmp", true, gateSize},
+    {&vorlanGameShell::fontImage, "GFX/Misc/Font.bmp", true, fontSize},
 };
+
+// The screens are loaded when they are shown, and checked at start-up so that none can fail
+// later.
+const char* const screenPictures[] = {titlePicture1,   titlePicture2,   menuPicture,
+                                      gameOverPicture, creditsPicture,  noRecordPicture,
+                                      recordPicture,   highScorePicture};
 
 struct soundAsset {
     Sound* vorlanGameShell::*field;
@@ -183,11 +206,27 @@ void vorlanGameShell::startDevices() {
 }
 
 void vorlanGameShell::loadAssets() {
-    for (const imageAsset& asset : imageAssets)
-        this->*asset.field =
-            asset.keyed ? loadKeyedImage(asset.fileName) : loadImage(asset.fileName);
+    for (const imageAsset& asset : imageAssets) {
+        kuImage* image = asset.keyed ? loadKeyedImage(asset.fileName) : loadImage(asset.fileName);
+        this->*asset.field = image;
+        requireSize(*image, asset.fileName, asset.size);
+    }
+    for (const char* fileName : screenPictures)
+        requireSize(*std::unique_ptr<kuImage>(loadImage(fileName)), fileName, screenPictureSize);
     for (const soundAsset& asset : soundAssets)
         this->*asset.field = loadSound(asset.fileName);
+}
+
+void vorlanGameShell::requireSize(const kuImage& image, const char* fileName, const sz& expected) {
+    sz found;
+    image.getSize(found);
+    if (sizeManip::isEqual(found, expected))
+        return;
+    char message[kuE::textSize];
+    std::snprintf(message, sizeof message, "%s is %u x %u pixels, expected %u x %u", fileName,
+                  unsigned(found.width), unsigned(found.height), unsigned(expected.width),
+                  unsigned(expected.height));
+    kuE::kuRaiseGeneric("FileLoad", message);
 }
 
 void vorlanGameShell::buildActors() {
@@ -268,8 +307,15 @@ kuImage* vorlanGameShell::loadKeyedImage(const char* fileName) {
 }
 
 Sound* vorlanGameShell::loadSound(const char* fileName) {
+    // Every sound is checked, with or without a device, and converted now: no sound can fail
+    // in the middle of a round.
+    const std::string problem = soundFileProblem(fileName);
+    if (!problem.empty())
+        kuE::kuRaiseGeneric("FileLoad",
+                            (std::string("Couldn't load ") + fileName + ": " + problem).c_str());
     std::unique_ptr<Sound> sound(new Sound);
     sound->loadWAV(fileName);
+    sound->CheckConvert();
     return sound.release();
 }
 

@@ -5,6 +5,7 @@
 
 #include "frameClock.h"
 #include "kuExceptions.h"
+#include "kuGeomUtil.h"
 #include "quaroOptions.h"
 
 #include <cstdint>
@@ -49,6 +50,7 @@ public:
     kuImage* loadImage(const char* fileName);
     // Pixels of red 220, green 188, blue 108 are transparent in the loaded picture.
     kuImage* loadKeyedImage(const char* fileName);
+    // Checks the file whether or not a device runs, and converts the sound at once.
     Sound* loadSound(const char* fileName);
     vorlanCharSprite* createYou(kuImage* walk, kuImage* knockOut, kuImage* drinking);
     void makeNormal();
@@ -132,7 +134,10 @@ private:
     // Draws the whole picture at the top-left corner, not yet shown; the caller owns it.
     std::unique_ptr<kuImage> drawPictureFile(const char* fileName);
     void startDevices();
+    // Loads the pictures and sounds, checks the screens and every picture's size; raises a
+    // "FileLoad" error naming the first file that is wrong.
     void loadAssets();
+    static void requireSize(const kuImage& image, const char* fileName, const sz& expected);
     void buildActors();
     void timeSuperForm();
     void randomYell();
