@@ -1,6 +1,10 @@
-// The ten best round times, fastest first, with the players' names, kept in
-// "Save/Highscore.hs". The object reads the file when it is made and writes it back when it
-// dies; rows only enter through enterRecord, so the table stays in order.
+// The ten best round times, fastest first, with the players' names, kept in a file of 260
+// bytes ("Save/Highscore.hs" unless the caller names another): ten records of thirteen
+// little-endian 16-bit words, ten name bytes (each its signed value plus 0x1f5b, read back by
+// the low byte), a reserved word, the minutes and the seconds. Rows only enter through
+// enterRecord, so the table stays in order. The object reads the file when it is made and
+// writes it when it dies, but only when the file was missing or a record entered; a file it
+// could not read whole is kept beside it as "<file>.damaged" before it is replaced.
 #pragma once
 
 #include <cstdint>
@@ -11,11 +15,14 @@ public:
     static constexpr int rowCount = 10;
     static constexpr int nameLength = 10; // characters, without the terminator
 
-    // Loads the table file (by default "Save/Highscore.hs", relative to the working folder),
-    // or the default table when it is missing or short.
+    // Loads the table file, or the default table for a missing one. A file that exists but
+    // cannot be read whole (short, unreadable, not a regular file) gives what could be read
+    // and defaults for the rest, and one line on standard output naming the file and why.
     explicit quaroHighScore(std::string file = fileName);
-    // Writes the table (also when nothing changed). The old file is replaced only by a
-    // complete new one; on failure it stays and "Error saving Save/Highscore.hs" is printed.
+    // Writes the table when the file was missing or a record entered: through a symbolic
+    // link to its target, keeping the file's permission bits, folders created with mode
+    // 0700. The old file is replaced only by a complete new one; on failure it stays and
+    // "Error saving <file>" is printed.
     virtual ~quaroHighScore();
     quaroHighScore(const quaroHighScore&) = delete;
     quaroHighScore& operator=(const quaroHighScore&) = delete;
@@ -31,6 +38,8 @@ public:
     void enterRecord(const char* name, int minutes, int seconds);
 
     const std::string& getFile() const { return file; }
+    // Why the file could not be read whole; empty when it could, or when it was missing.
+    const std::string& getDamage() const { return damage; }
 
     // Where the table lives unless the caller names another file.
     static const char* const fileName;
@@ -44,9 +53,14 @@ private:
     };
 
     void setDefaults();
-    bool load();
+    void load();
+    void decode(const unsigned char* bytes, int records);
     bool save() const;
 
     std::string file;
+    std::string realFile; // the file itself, or the target of the links it is
+    bool missing;
+    std::string damage;
+    bool changed;
     row slots[rowCount];
 };

@@ -2,11 +2,15 @@
 #include "headlessSdl.h"
 #include "tempDir.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
@@ -22,6 +26,7 @@ protected:
         std::ifstream in(dir.file("Save/Highscore.hs"), std::ios::binary);
         return bytes(std::istreambuf_iterator<char>(in), {});
     }
+    static const char* table() { return quaroHighScore::fileName; }
     void writeFile(const bytes& content) const {
         std::filesystem::create_directories(dir.path() / "Save");
         std::ofstream out(dir.file("Save/Highscore.hs"), std::ios::binary);
@@ -113,27 +118,148 @@ TEST_F(HighScoreTest, ATimeThatIsNoRecordChangesNothing) {
     expectDefaultRows(table);
 }
 
-TEST_F(HighScoreTest, ShortFilesGiveTheDefaultsAndLongOnesTheirFirstTable) {
+TEST_F(HighScoreTest, ALongFileGivesItsFirstTable) {
     bytes file = tableWithFirstRow("best", 0, 42);
     ASSERT_EQ(file.size(), 260u);
-
-    writeFile(bytes(file.begin(), file.end() - 1));
-    expectDefaultRows(quaroHighScore());
-
     file.resize(4000, 0xee);
     writeFile(file);
     quaroHighScore table;
     EXPECT_STREQ(table.getSlotName(0), "best");
     EXPECT_EQ(table.getSlotSeconds(0), 42);
+    EXPECT_EQ(table.getDamage(), "");
 }
 
-TEST_F(HighScoreTest, DamagedFilesNeverCrashAndTheNextSaveIsWhole) {
+// A file that exists but cannot be read whole is shown as far as it could be read and is
+// never overwritten by a look; the first record saved keeps it as Save/Highscore.hs.damaged.
+TEST_F(HighScoreTest, AFileThatCannotBeReadWholeIsNeverLost) {
+    const bytes whole = tableWithFirstRow("best", 0, 42);
+    const struct {
+        const char* what;
+        std::function<void()> spoil;
+        const char* damage;
+        bool firstRowRead;
+    } cases[] = {
+        {"one byte short", [&] { writeFile(bytes(whole.begin(), whole.end() - 1)); },
+         "only 259 of 260 bytes", true},
+        {"empty", [&] { writeFile({}); }, "only 0 of 260 bytes", false},
+        {"a folder", [&] { std::filesystem::create_directories(dir.path() / table()); },
+         "not a regular file", false},
+        {"a FIFO", [&] { mkfifo(dir.file(table()).c_str(), 0600); }, "not a regular file", false},
+        {"unreadable",
+         [&] {
+             writeFile(whole);
+             chmod(dir.file(table()).c_str(), 0);
+         },
+         "Permission denied", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(dir.path() / "Save");
+        std::filesystem::create_directories(dir.path() / "Save");
+        c.spoil();
+        if (std::string(c.what) == "unreadable" && access(dir.file(table()).c_str(), R_OK) == 0)
+            continue; // the superuser reads it anyway
+        const auto before = std::filesystem::status(dir.path() / table()).type();
+        StdoutCapture capture;
+        {
+            quaroHighScore look;
+            EXPECT_EQ(look.getDamage(), c.damage);
+            EXPECT_STREQ(look.getSlotName(0), c.firstRowRead ? "best" : "qwopp");
+            EXPECT_STREQ(look.getSlotName(9), "qwopp") << "defaults for what was not read";
+        }
+        EXPECT_EQ(capture.text(),
+                  std::string("The high-score file Save/Highscore.hs is damaged (") + c.damage +
+                      "): it shows what could be read, and is kept as "
+                      "Save/Highscore.hs.damaged when a new record is saved\n");
+        EXPECT_EQ(std::filesystem::status(dir.path() / table()).type(), before)
+            << "a look writes nothing";
+        EXPECT_FALSE(std::filesystem::exists(dir.path() / "Save/Highscore.hs.damaged"));
+        {
+            StdoutCapture again;
+            quaroHighScore record;
+            record.enterRecord("new", 0, 1);
+        }
+        EXPECT_EQ(savedFile().size(), 260u);
+        EXPECT_EQ(std::filesystem::status(dir.path() / "Save/Highscore.hs.damaged").type(), before)
+            << "the damaged file is kept";
+    }
+}
+
+TEST_F(HighScoreTest, ALookWritesOnlyAMissingFile) {
+    bytes file = tableWithFirstRow("alice", 1, 2);
+    const uint16_t offsetLow = static_cast<uint16_t>(file[0] - 'a'); // the encoding's low byte
+    file[0] = static_cast<unsigned char>('A' + offsetLow);
+    file[20] = 0x77; // the reserved word, which a rewrite would clear
+    writeFile(file);
+    {
+        quaroHighScore look;
+        EXPECT_STREQ(look.getSlotName(0), "alice") << "capitals are read as small letters";
+    }
+    EXPECT_EQ(savedFile(), file);
+}
+
+TEST_F(HighScoreTest, BytesTheFontCannotDrawAreReadAsSpacesAndCapitalsAsSmallLetters) {
+    bytes file = tableWithFirstRow("abcdef", 1, 2);
+    const uint16_t offsetLow = static_cast<uint16_t>(file[0] - 'a');
+    const char written[] = {'A', 'Z', ':', '@', '[', '~'};
+    for (int i = 0; i < 6; ++i)
+        file[2 * i] = static_cast<unsigned char>(written[i] + offsetLow);
+    writeFile(file);
+    quaroHighScore table;
+    EXPECT_STREQ(table.getSlotName(0), "az   ~");
+}
+
+TEST_F(HighScoreTest, TimesBeyondFiftyNineFiftyNineAreReadAsIt) {
+    bytes file = tableWithFirstRow("x", 1, 2);
+    const struct {
+        uint16_t minutes, seconds;
+        int readMinutes, readSeconds;
+    } cases[] = {{70, 3, 59, 59}, {3, 75, 3, 59}, {65535, 65535, 59, 59}, {59, 59, 59, 59}};
+    for (const auto& c : cases) {
+        file[22] = uint8_t(c.minutes), file[23] = uint8_t(c.minutes >> 8);
+        file[24] = uint8_t(c.seconds), file[25] = uint8_t(c.seconds >> 8);
+        writeFile(file);
+        quaroHighScore table;
+        EXPECT_EQ(table.getSlotMinutes(0), c.readMinutes) << c.minutes << ":" << c.seconds;
+        EXPECT_EQ(table.getSlotSeconds(0), c.readSeconds) << c.minutes << ":" << c.seconds;
+    }
+}
+
+TEST_F(HighScoreTest, ALinkedTableIsSavedThroughTheLinkKeepingItsMode) {
+    tableWithFirstRow("first", 3, 0);
+    std::filesystem::create_directories(dir.path() / "family");
+    std::filesystem::rename(dir.path() / table(), dir.path() / "family/table.hs");
+    chmod(dir.file("family/table.hs").c_str(), 0640);
+    std::filesystem::create_symlink("../family/table.hs", dir.path() / table());
+    {
+        quaroHighScore shared;
+        shared.enterRecord("second", 2, 0);
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / table()));
+    EXPECT_STREQ(quaroHighScore().getSlotName(0), "second");
+    struct stat info;
+    ASSERT_EQ(stat(dir.file("family/table.hs").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "family/table.hs.new"));
+}
+
+TEST_F(HighScoreTest, MissingFoldersAreCreatedForTheOwnerAlone) {
+    const std::string file = dir.file("deep/er/Save/Highscore.hs");
+    { quaroHighScore table(file); }
+    EXPECT_EQ(std::filesystem::file_size(file), 260u);
+    struct stat info;
+    ASSERT_EQ(stat(dir.file("deep/er").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+TEST_F(HighScoreTest, DamagedFilesNeverCrashAndTheNextRecordIsSavedWhole) {
     std::mt19937 random(7);
     for (int round = 0; round < 100; ++round) {
         bytes file(std::uniform_int_distribution<size_t>(0, 600)(random));
         for (unsigned char& b : file)
             b = static_cast<unsigned char>(random());
         writeFile(file);
+        StdoutCapture capture;
         {
             quaroHighScore table;
             for (int i = 0; i < 10; ++i)
@@ -145,24 +271,19 @@ TEST_F(HighScoreTest, DamagedFilesNeverCrashAndTheNextSaveIsWhole) {
                 }
             table.isRecord(0, 0);
         }
+        EXPECT_EQ(savedFile(), file) << "a look writes nothing";
+        {
+            quaroHighScore table;
+            table.enterRecord("new", 0, 0);
+        }
         EXPECT_EQ(savedFile().size(), 260u);
     }
-}
-
-TEST_F(HighScoreTest, BytesTheFontCannotDrawAreReadAsSpaces) {
-    bytes file = tableWithFirstRow("abcde", 1, 2);
-    const uint16_t offsetLow = static_cast<uint16_t>(file[0] - 'a'); // the encoding's low byte
-    file[2] = static_cast<unsigned char>('A' + offsetLow);           // a capital B
-    file[4] = static_cast<unsigned char>(':' + offsetLow);
-    writeFile(file);
-    quaroHighScore table;
-    EXPECT_STREQ(table.getSlotName(0), "a  de");
 }
 
 TEST_F(HighScoreTest, AnUnwritableSaveFolderKeepsTheOldStateAndSaysSo) {
     std::ofstream(dir.file("Save")) << "not a folder";
     StdoutCapture capture;
-    { quaroHighScore table; }
+    { quaroHighScore table; } // the file counts as missing, so the look writes it
     EXPECT_EQ(capture.text(), "Error saving Save/Highscore.hs\n");
     EXPECT_TRUE(std::filesystem::is_regular_file(dir.path() / "Save"));
 }
@@ -187,6 +308,7 @@ TEST_F(HighScoreTest, EveryDamagedFileOfTheCorpusLoadsAndSavesWhole) {
     for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
         std::ifstream in(entry.path(), std::ios::binary);
         writeFile(bytes(std::istreambuf_iterator<char>(in), {}));
+        StdoutCapture capture;
         {
             quaroHighScore table;
             for (int i = 0; i < quaroHighScore::rowCount; ++i)
@@ -198,6 +320,7 @@ TEST_F(HighScoreTest, EveryDamagedFileOfTheCorpusLoadsAndSavesWhole) {
             }
         }
         EXPECT_EQ(savedFile().size(), 260u) << entry.path();
+        std::filesystem::remove_all(dir.path() / "Save/Highscore.hs.damaged");
         ++files;
     }
     EXPECT_GE(files, 10);
