@@ -17,8 +17,8 @@ constexpr Uint8 deviceChannels = 2;
 constexpr Uint16 bufferFrames = 64;
 
 // SDL's converter holds ten steps and overruns them, or never finishes, for rates far from
-// the device's (a rate of 0 among them) and for channel counts it cannot map. Within these
-// bounds the worst case needs nine steps.
+// the device's (a rate of 0 among them) and for channel counts it cannot map: it takes 1, 2,
+// 4 and 6 channels. Within these bounds the worst case needs nine steps.
 constexpr int64_t maxRateRatio = 16;
 
 bool convertible(const SDL_AudioSpec& from, const SDL_AudioSpec& to) {
