@@ -47,6 +47,16 @@ char drawable(char c) {
     return letter || digit || sign || c == ' ' ? c : ' ';
 }
 
+// Creates the missing folders on the way to the table, outermost first, for the player alone:
+// the table may live in the player's own data folder, which no one else is to read.
+void createMissingFolders(const std::filesystem::path& folder) {
+    std::filesystem::path partial;
+    for (const std::filesystem::path& part : folder) {
+        partial /= part;
+        mkdir(partial.c_str(), 0700); // a folder that exists stays as it is
+    }
+}
+
 } // namespace
 
 quaroHighScore::quaroHighScore(std::string file) : file(std::move(file)) {
@@ -106,9 +116,7 @@ bool quaroHighScore::save() const {
     }
     // The new table is written beside the old one and renamed over it, so the file on disk
     // is always a whole table, old or new.
-    const std::string folder = std::filesystem::path(file).parent_path().string();
-    if (!folder.empty())
-        mkdir(folder.c_str(), 0777);
+    createMissingFolders(std::filesystem::path(file).parent_path());
     const std::string temporary = file + ".new";
     std::FILE* out = std::fopen(temporary.c_str(), "wb");
     if (out == nullptr)

@@ -202,3 +202,14 @@ TEST_F(HighScoreTest, EveryDamagedFileOfTheCorpusLoadsAndSavesWhole) {
     }
     EXPECT_GE(files, 10);
 }
+
+TEST_F(HighScoreTest, TheFirstSaveMakesTheMissingFoldersForThePlayerAlone) {
+    const std::filesystem::path share = dir.path() / "home/.local/share";
+    { quaroHighScore table((share / "quaro/Save/Highscore.hs").string()); }
+    EXPECT_EQ(std::filesystem::file_size(share / "quaro/Save/Highscore.hs"), 260u);
+    for (const char* folder : {"home", "home/.local", "home/.local/share",
+                               "home/.local/share/quaro", "home/.local/share/quaro/Save"}) {
+        const auto mode = std::filesystem::status(dir.path() / folder).permissions();
+        EXPECT_EQ(mode, std::filesystem::perms::owner_all) << folder;
+    }
+}
