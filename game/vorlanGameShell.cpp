@@ -255,7 +255,7 @@ kuImage* vorlanGameShell::loadImage(const char* fileName) {
     if (!image)
         kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
     image->setScreen(screen);
-    image->loadBMP(fileName);
+    image->loadBMP(paths.dataFile(fileName).c_str());
     return image.release();
 }
 
@@ -269,7 +269,7 @@ kuImage* vorlanGameShell::loadKeyedImage(const char* fileName) {
 
 Sound* vorlanGameShell::loadSound(const char* fileName) {
     std::unique_ptr<Sound> sound(new Sound);
-    sound->loadWAV(fileName);
+    sound->loadWAV(paths.dataFile(fileName).c_str());
     return sound.release();
 }
 
@@ -441,7 +441,7 @@ void vorlanGameShell::waitFrame() {
 std::unique_ptr<kuImage> vorlanGameShell::drawPictureFile(const char* fileName) {
     auto image = std::make_unique<kuImage>();
     image->setScreen(screen);
-    image->loadBMP(fileName);
+    image->loadBMP(paths.dataFile(fileName).c_str());
     sz size;
     image->getSize(size);
     kuRectangle whole;
@@ -497,7 +497,7 @@ int vorlanGameShell::checkHighscore() {
     congratSound->play();
     const int seconds = timeCounter->getSeconds();
     const int minutes = timeCounter->getMinutes();
-    auto table = std::make_unique<quaroHighScore>();
+    auto table = std::make_unique<quaroHighScore>(paths.tableFile);
     if (table->isRecord(minutes, seconds) == -1) {
         const int choice = menuScreen(noRecordPicture);
         table.reset();
@@ -532,7 +532,7 @@ int vorlanGameShell::checkHighscore() {
 
 void vorlanGameShell::displayHighscore() {
     displayImageFile(highScorePicture);
-    quaroHighScore table;
+    quaroHighScore table(paths.tableFile);
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
         const int32_t y = tableTop + tableRowHeight * i;
         tableCounter->pos = {tableTimeX, y};

@@ -6,9 +6,11 @@
 #include "frameClock.h"
 #include "kuExceptions.h"
 #include "quaroOptions.h"
+#include "quaroPaths.h"
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 class Audio;
 class EnterInputHandler;
@@ -78,6 +80,9 @@ public:
     // The clock to pace with (not owned); null puts SDL's back.
     void setClock(frameClock* clock);
     void setWindowed(bool windowed) { this->windowed = windowed; }
+    // Where the pictures, sounds and table are; by default the current folder's.
+    void setPaths(gamePaths paths) { this->paths = std::move(paths); }
+    const gamePaths& getPaths() const { return paths; }
 
     kuScreen* screen;
     Audio* audio;
@@ -141,4 +146,5 @@ private:
     sdlClock defaultClock;
     frameClock* clock;
     bool windowed;
+    gamePaths paths;
 };

@@ -1,4 +1,6 @@
-// The program's entry: SDL first, then the game inside its protected frame, then shutdown.
+// The program's entry: the command line and the data search first, then SDL, then the game
+// inside its protected frame, then shutdown.
+#include "quaroPaths.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -8,18 +10,30 @@
 
 namespace {
 constexpr int exitAfterRun = 1;
+constexpr int exitNoData = 1;
 constexpr int exitNoSdl = 2;
 } // namespace
 
 int SDL_main(int argc, char** argv) {
     const gameOptions options = parseOptions(argc, argv);
+    if (options.version) {
+        printVersion(stdout);
+        std::exit(EXIT_SUCCESS);
+    }
+    const pathsSearch search = findGamePaths(thisProcessPathsInput());
     if (options.help) {
         printUsage(stdout);
+        printPaths(stdout, search);
         std::exit(EXIT_SUCCESS);
     }
     for (const std::string& argument : options.unknown)
         std::fprintf(stderr, "quaro: ignoring unknown argument '%s' (try --help)\n",
                      argument.c_str());
+    // Before SDL starts, so that a game without its data opens no window.
+    if (!search.found) {
+        std::fprintf(stderr, "%s\n", search.failure.c_str());
+        std::exit(exitNoData);
+    }
 
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         std::puts(SDL_GetError());
@@ -27,6 +41,7 @@ int SDL_main(int argc, char** argv) {
         std::exit(exitNoSdl);
     }
     vorlanGameShell* shell = new vorlanGameShell;
+    shell->setPaths(*search.found);
     shell->checkedExec(argc, argv);
     delete shell;
     SDL_Quit();
