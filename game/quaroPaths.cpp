@@ -156,15 +156,13 @@ void printPaths(std::FILE* out, const pathsSearch& search) {
     }
     const gamePaths& paths = *search.found;
     if (paths.source == dataSource::currentFolder) {
-        std::fprintf(out,
-                     "This run reads its pictures and sounds from the current folder, and keeps\n"
-                     "the high scores in %s there.\n",
+        std::fprintf(out, "Pictures and sounds: the current folder\nHigh scores: %s there\n",
                      paths.tableFile.c_str());
         return;
     }
-    std::fprintf(out, "This run reads its pictures and sounds from %s (%s), and keeps\n",
-                 paths.dataFolder.c_str(), why(paths.source));
-    std::fprintf(out, "the high scores in %s%s.\n", paths.tableFile.c_str(),
-                 paths.source == dataSource::installed ? ", since the installed data is read-only"
-                                                       : " beside them");
+    std::fprintf(out, "Pictures and sounds: %s (%s)\n", paths.dataFolder.c_str(),
+                 why(paths.source));
+    std::fprintf(out, "High scores: %s (%s)\n", paths.tableFile.c_str(),
+                 paths.source == dataSource::installed ? "the installed data is read-only"
+                                                       : "beside the data");
 }
