@@ -48,6 +48,7 @@ public:
     void loadData();
     // Deletes everything loadData made, the audio device before the sounds it may play.
     void freeData();
+    // Picture and sound names are relative to the data folder of setPaths, "GFX/Misc/Gate.bmp".
     kuImage* loadImage(const char* fileName);
     // Pixels of red 220, green 188, blue 108 are transparent in the loaded picture.
     kuImage* loadKeyedImage(const char* fileName);
@@ -80,7 +81,8 @@ public:
     // The clock to pace with (not owned); null puts SDL's back.
     void setClock(frameClock* clock);
     void setWindowed(bool windowed) { this->windowed = windowed; }
-    // Where the pictures, sounds and table are; by default the current folder's.
+    // Where the pictures, sounds and table are; by default the current folder's. Set before
+    // loadData.
     void setPaths(gamePaths paths) { this->paths = std::move(paths); }
     const gamePaths& getPaths() const { return paths; }
 
