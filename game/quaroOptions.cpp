@@ -1,5 +1,7 @@
 #include "quaroOptions.h"
 
+#include "quaroConfig.h"
+
 gameOptions parseOptions(int argc, char** argv) {
     gameOptions options;
     for (int i = 1; i < argc; ++i) {
@@ -8,6 +10,8 @@ gameOptions parseOptions(int argc, char** argv) {
             options.windowed = true;
         else if (argument == "--help" || argument == "-h")
             options.help = true;
+        else if (argument == "--version")
+            options.version = true;
         else
             options.unknown.push_back(argument);
     }
@@ -15,14 +19,24 @@ gameOptions parseOptions(int argc, char** argv) {
 }
 
 void printUsage(std::FILE* out) {
-    std::fprintf(out, "Usage: quaro [--window] [--help]\n"
+    std::fprintf(out, "Usage: quaro [--window] [--help] [--version]\n"
                       "A maze chase: steer Quaro with the arrow keys, pick up every product,\n"
-                      "then walk through the open gate into the house. Escape leaves a round.\n"
-                      "Run it from the folder that holds GFX/ and SFX/; the ten best times are\n"
-                      "kept in Save/Highscore.hs there.\n\n"
-                      "  --window  play in a 760 x 520 window instead of the whole screen\n"
-                      "  --help    show this text and exit\n\n"
-                      "Exit status: 0 after a normal end, 1 after an error the game reported,\n"
-                      "2 when SDL cannot start (with no display and SDL_VIDEODRIVER unset, the\n"
-                      "game never falls back to a text-mode driver).\n");
+                      "then walk through the open gate into the house. Escape leaves a round.\n\n"
+                      "  --window   play in a 760 x 520 window instead of the whole screen\n"
+                      "  --help     show this text and exit\n"
+                      "  --version  show the version and exit\n\n"
+                      "The pictures and sounds (GFX/ and SFX/) are read from the first of these\n"
+                      "folders that holds them: $QUARO_DATA_DIR, the current folder, the\n"
+                      "executable's folder, the installed data. The ten best times are kept in\n"
+                      "Save/Highscore.hs in that folder; with the installed data, which is\n"
+                      "read-only, in $XDG_DATA_HOME/quaro/Save/Highscore.hs (by default\n"
+                      "~/.local/share/quaro/Save/Highscore.hs).\n\n"
+                      "Exit status: 0 after a normal end, 1 after an error the game reported\n"
+                      "(no data found, a damaged picture or sound), 2 when SDL cannot start\n"
+                      "(with no display and SDL_VIDEODRIVER unset, the game never falls back\n"
+                      "to a text-mode driver).\n\n");
+}
+
+void printVersion(std::FILE* out) {
+    std::fprintf(out, "quaro %s\n", quaroVersion);
 }

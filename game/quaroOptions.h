@@ -9,8 +9,11 @@
 struct gameOptions {
     bool windowed = false;
     bool help = false;
+    bool version = false;
     std::vector<std::string> unknown; // warned about, then ignored
 };
 
 gameOptions parseOptions(int argc, char** argv);
 void printUsage(std::FILE* out);
+// "quaro <version>", the version the build was made from.
+void printVersion(std::FILE* out);

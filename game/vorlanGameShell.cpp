@@ -209,21 +209,24 @@ void vorlanGameShell::loadAssets() {
     for (const imageAsset& asset : imageAssets) {
         kuImage* image = asset.keyed ? loadKeyedImage(asset.fileName) : loadImage(asset.fileName);
         this->*asset.field = image;
-        requireSize(*image, asset.fileName, asset.size);
+        requireSize(*image, paths.dataFile(asset.fileName), asset.size);
     }
     for (const char* fileName : screenPictures)
-        requireSize(*std::unique_ptr<kuImage>(loadImage(fileName)), fileName, screenPictureSize);
+        requireSize(*std::unique_ptr<kuImage>(loadImage(fileName)), paths.dataFile(fileName),
+                    screenPictureSize);
     for (const soundAsset& asset : soundAssets)
         this->*asset.field = loadSound(asset.fileName);
 }
 
-void vorlanGameShell::requireSize(const kuImage& image, const char* fileName, const sz& expected) {
+void vorlanGameShell::requireSize(const kuImage& image, const std::string& fileName,
+                                  const sz& expected) {
     sz found;
     image.getSize(found);
     if (sizeManip::isEqual(found, expected))
         return;
     char message[kuE::textSize];
-    std::snprintf(message, sizeof message, "%s is %u x %u pixels, expected %u x %u", fileName,
+    std::snprintf(message, sizeof message, "%s is %u x %u pixels, expected %u x %u",
+                  fileName.c_str(),
                   unsigned(found.width), unsigned(found.height), unsigned(expected.width),
                   unsigned(expected.height));
     kuE::kuRaiseGeneric("FileLoad", message);
@@ -294,7 +297,7 @@ kuImage* vorlanGameShell::loadImage(const char* fileName) {
     if (!image)
         kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
     image->setScreen(screen);
-    image->loadBMP(fileName);
+    image->loadBMP(paths.dataFile(fileName).c_str());
     return image.release();
 }
 
@@ -309,12 +312,12 @@ kuImage* vorlanGameShell::loadKeyedImage(const char* fileName) {
 Sound* vorlanGameShell::loadSound(const char* fileName) {
     // Every sound is checked, with or without a device, and converted now: no sound can fail
     // in the middle of a round.
-    const std::string problem = soundFileProblem(fileName);
+    const std::string path = paths.dataFile(fileName);
+    const std::string problem = soundFileProblem(path.c_str());
     if (!problem.empty())
-        kuE::kuRaiseGeneric("FileLoad",
-                            (std::string("Couldn't load ") + fileName + ": " + problem).c_str());
+        kuE::kuRaiseGeneric("FileLoad", ("Couldn't load " + path + ": " + problem).c_str());
     std::unique_ptr<Sound> sound(new Sound);
-    sound->loadWAV(fileName);
+    sound->loadWAV(path.c_str());
     sound->CheckConvert();
     return sound.release();
 }
@@ -487,7 +490,7 @@ void vorlanGameShell::waitFrame() {
 std::unique_ptr<kuImage> vorlanGameShell::drawPictureFile(const char* fileName) {
     auto image = std::make_unique<kuImage>();
     image->setScreen(screen);
-    image->loadBMP(fileName);
+    image->loadBMP(paths.dataFile(fileName).c_str());
     sz size;
     image->getSize(size);
     kuRectangle whole;
@@ -543,7 +546,7 @@ int vorlanGameShell::checkHighscore() {
     congratSound->play();
     const int seconds = timeCounter->getSeconds();
     const int minutes = timeCounter->getMinutes();
-    auto table = std::make_unique<quaroHighScore>();
+    auto table = std::make_unique<quaroHighScore>(paths.tableFile);
     if (table->isRecord(minutes, seconds) == -1) {
         const int choice = menuScreen(noRecordPicture);
         table.reset();
@@ -578,7 +581,7 @@ int vorlanGameShell::checkHighscore() {
 
 void vorlanGameShell::displayHighscore() {
     displayImageFile(highScorePicture);
-    quaroHighScore table;
+    quaroHighScore table(paths.tableFile);
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
         const int32_t y = tableTop + tableRowHeight * i;
         tableCounter->pos = {tableTimeX, y};

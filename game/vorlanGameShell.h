@@ -7,9 +7,11 @@
 #include "kuExceptions.h"
 #include "kuGeomUtil.h"
 #include "quaroOptions.h"
+#include "quaroPaths.h"
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 class Audio;
 class EnterInputHandler;
@@ -47,6 +49,7 @@ public:
     void loadData();
     // Deletes everything loadData made, the audio device before the sounds it may play.
     void freeData();
+    // Picture and sound names are relative to the data folder of setPaths, "GFX/Misc/Gate.bmp".
     kuImage* loadImage(const char* fileName);
     // Pixels of red 220, green 188, blue 108 are transparent in the loaded picture.
     kuImage* loadKeyedImage(const char* fileName);
@@ -80,6 +83,10 @@ public:
     // The clock to pace with (not owned); null puts SDL's back.
     void setClock(frameClock* clock);
     void setWindowed(bool windowed) { this->windowed = windowed; }
+    // Where the pictures, sounds and table are; by default the current folder's. Set before
+    // loadData.
+    void setPaths(gamePaths paths) { this->paths = std::move(paths); }
+    const gamePaths& getPaths() const { return paths; }
 
     kuScreen* screen;
     Audio* audio;
@@ -137,7 +144,7 @@ private:
     // Loads the pictures and sounds, checks the screens and every picture's size; raises a
     // "FileLoad" error naming the first file that is wrong.
     void loadAssets();
-    static void requireSize(const kuImage& image, const char* fileName, const sz& expected);
+    static void requireSize(const kuImage& image, const std::string& fileName, const sz& expected);
     void buildActors();
     void timeSuperForm();
     void randomYell();
@@ -146,4 +153,5 @@ private:
     sdlClock defaultClock;
     frameClock* clock;
     bool windowed;
+    gamePaths paths;
 };

@@ -1,5 +1,7 @@
-// The program's entry: SDL first, then the game inside its protected frame, then shutdown.
+// The program's entry: the command line and the data search first, then SDL, then the game
+// inside its protected frame, then shutdown.
 #include "kuSdlStart.h"
+#include "quaroPaths.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -10,18 +12,30 @@
 namespace {
 constexpr int exitNormalEnd = 0;
 constexpr int exitAfterError = 1;
+constexpr int exitNoData = 1;
 constexpr int exitNoSdl = 2;
 } // namespace
 
 int SDL_main(int argc, char** argv) {
     const gameOptions options = parseOptions(argc, argv);
+    if (options.version) {
+        printVersion(stdout);
+        std::exit(EXIT_SUCCESS);
+    }
+    const pathsSearch search = findGamePaths(thisProcessPathsInput());
     if (options.help) {
         printUsage(stdout);
+        printPaths(stdout, search);
         std::exit(EXIT_SUCCESS);
     }
     for (const std::string& argument : options.unknown)
         std::fprintf(stderr, "quaro: ignoring unknown argument '%s' (try --help)\n",
                      argument.c_str());
+    // Before SDL starts, so that a game without its data opens no window.
+    if (!search.found) {
+        std::fprintf(stderr, "%s\n", search.failure.c_str());
+        std::exit(exitNoData);
+    }
 
     if (!kuStartSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
         std::puts(SDL_GetError());
@@ -29,6 +43,7 @@ int SDL_main(int argc, char** argv) {
         std::exit(exitNoSdl);
     }
     vorlanGameShell* shell = new vorlanGameShell;
+    shell->setPaths(*search.found);
     const bool normalEnd = shell->checkedExec(argc, argv);
     delete shell;
     SDL_Quit();

@@ -9,6 +9,8 @@ packages=(
   libcairo2-dev fonts-dejavu-core      # the asset generator
   xvfb x11-utils xdotool imagemagick sox  # end-to-end tests: a real X server, keys, screenshots
   clang libclang-rt-14-dev valgrind    # the fuzzer and memcheck runs
+  dpkg-dev file                        # the Debian package: dpkg-shlibdeps, and file for CPack
+  desktop-file-utils appstream lintian man-db  # checking the install and the package
 )
 # The classic SDL 1.2, unless sdl12-compat's development package is already installed.
 installed() { dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | grep -q '^ii'; }

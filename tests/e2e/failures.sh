@@ -1,11 +1,33 @@
 #!/usr/bin/env bash
-# The ways a start can go wrong: a missing picture, no audio device, SDL that cannot start,
-# and the command line.
+# The ways a start can go wrong: no data anywhere, a missing picture, no audio device, SDL
+# that cannot start, and the command line.
 source "$(dirname "$0")/lib.sh"
 
 # --help answers without a display; an unknown argument is only a warning.
 "$QUARO" --help > "$WORK/help" || fail "--help did not exit 0"
 grep -q -- "--window" "$WORK/help" || fail "--help does not mention --window"
+
+# --version names the version the build was made from.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
+[ "$("$QUARO" --version)" = "quaro $version" ] || fail "--version does not say $version"
+
+# A copy of the game without its data, started elsewhere: one line naming every place looked
+# in, in order, and status 1 before SDL starts (which would fail here with status 2).
+installed=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$BUILD/CMakeCache.txt")/share/quaro
+if [ -d "$installed/GFX" ]; then
+  echo "NOTE: the game is installed in $installed, so the search cannot fail here"
+else
+  mkdir -p "$WORK/alone/bin" "$WORK/elsewhere"
+  cp "$QUARO" "$WORK/alone/bin/quaro"
+  status=0
+  (cd "$WORK/elsewhere" && QUARO_DATA_DIR=$WORK/nowhere SDL_VIDEODRIVER=nosuchdriver \
+    "$WORK/alone/bin/quaro" > "$WORK/out" 2> "$WORK/err") || status=$?
+  [ "$status" = 1 ] || fail "status $status without data"
+  [ "$(wc -l < "$WORK/err")" = 1 ] || fail "not one message without data"
+  grep -qF "looked in: $WORK/nowhere (\$QUARO_DATA_DIR), $WORK/elsewhere (the current folder), \
+$WORK/alone/bin (the executable's folder), $WORK/alone/share/quaro (the installed data), \
+$installed (the installed data)." "$WORK/err" || fail "the message without data: $(cat "$WORK/err")"
+fi
 
 # SDL that cannot start: status 2 and the message on standard error.
 status=0

@@ -243,15 +243,6 @@ TEST_F(HighScoreTest, ALinkedTableIsSavedThroughTheLinkKeepingItsMode) {
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "family/table.hs.new"));
 }
 
-TEST_F(HighScoreTest, MissingFoldersAreCreatedForTheOwnerAlone) {
-    const std::string file = dir.file("deep/er/Save/Highscore.hs");
-    { quaroHighScore table(file); }
-    EXPECT_EQ(std::filesystem::file_size(file), 260u);
-    struct stat info;
-    ASSERT_EQ(stat(dir.file("deep/er").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
-}
-
 TEST_F(HighScoreTest, DamagedFilesNeverCrashAndTheNextRecordIsSavedWhole) {
     std::mt19937 random(7);
     for (int round = 0; round < 100; ++round) {
@@ -324,4 +315,15 @@ TEST_F(HighScoreTest, EveryDamagedFileOfTheCorpusLoadsAndSavesWhole) {
         ++files;
     }
     EXPECT_GE(files, 10);
+}
+
+TEST_F(HighScoreTest, TheFirstSaveMakesTheMissingFoldersForThePlayerAlone) {
+    const std::filesystem::path share = dir.path() / "home/.local/share";
+    { quaroHighScore table((share / "quaro/Save/Highscore.hs").string()); }
+    EXPECT_EQ(std::filesystem::file_size(share / "quaro/Save/Highscore.hs"), 260u);
+    for (const char* folder : {"home", "home/.local", "home/.local/share",
+                               "home/.local/share/quaro", "home/.local/share/quaro/Save"}) {
+        const auto mode = std::filesystem::status(dir.path() / folder).permissions();
+        EXPECT_EQ(mode, std::filesystem::perms::owner_all) << folder;
+    }
 }

@@ -2,6 +2,7 @@
 #include "bmpFile.h"
 #include "canvas.h"
 #include "generatedAssets.h"
+#include "icon.h"
 #include "picture.h"
 #include "synth.h"
 #include "tempDir.h"
@@ -12,6 +13,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -172,6 +176,40 @@ TEST(Synthesiser, EnvelopesStartAndEndAtRest) {
     EXPECT_EQ(synth::swell(0, 1, 0.1, 0.1), 0);
     EXPECT_DOUBLE_EQ(synth::swell(0.5, 1, 0.1, 0.1), 1);
     EXPECT_NEAR(synth::swell(1, 1, 0.1, 0.1), 0, 1e-12);
+}
+
+// The icon is one drawing scaled to each size: a rounded tile, so its corners are clear and
+// its middle is not, and the large icon shrunk by averaging looks like the small one.
+TEST(AssetIcon, EverySizeShowsTheSameTile) {
+    const Picture small = icon::picture(48), large = icon::picture(240);
+    for (const Picture* picture : {&small, &large}) {
+        const int last = picture->width() - 1;
+        EXPECT_EQ(picture->at(0, 0).a, 0);
+        EXPECT_EQ(picture->at(last, last).a, 0);
+        EXPECT_EQ(picture->at(last / 2, last / 2).a, 255);
+    }
+    int farOff = 0;
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x) {
+            int sum = 0;
+            for (int dy = 0; dy < 5; ++dy)
+                for (int dx = 0; dx < 5; ++dx)
+                    sum += large.at(5 * x + dx, 5 * y + dy).g;
+            farOff += std::abs(sum / 25 - small.at(x, y).g) > 64;
+        }
+    EXPECT_LT(farOff, 48 * 48 / 20);
+}
+
+TEST(AssetIcon, WritesAPngAndAScalableSvg) {
+    TempDir dir;
+    icon::writePng(dir.file("icon.png"), 48);
+    icon::writeSvg(dir.file("icon.svg"), 256);
+    std::ifstream png(dir.file("icon.png"), std::ios::binary), svg(dir.file("icon.svg"));
+    const std::string pngBytes(std::istreambuf_iterator<char>(png), {});
+    const std::string svgText(std::istreambuf_iterator<char>(svg), {});
+    EXPECT_EQ(pngBytes.substr(1, 3), "PNG");
+    EXPECT_NE(svgText.find("viewBox=\"0 0 256 256\""), std::string::npos);
+    EXPECT_NE(svgText.find("</svg>"), std::string::npos);
 }
 
 } // namespace

@@ -4,11 +4,17 @@
 #include <stdexcept>
 
 Canvas::Canvas(int width, int height, bool smooth)
-    : w(width), h(height), target(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-      context(cairo_create(target)) {
-    if (cairo_status(context) != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error("cannot create a cairo surface");
+    : Canvas(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height), width, height) {
     cairo_set_antialias(context, smooth ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+}
+
+Canvas::Canvas(cairo_surface_t* surface, int width, int height)
+    : w(width), h(height), target(surface), context(cairo_create(target)) {
+    if (cairo_status(context) != CAIRO_STATUS_SUCCESS) {
+        cairo_destroy(context);
+        cairo_surface_destroy(target);
+        throw std::runtime_error("cannot create a cairo surface");
+    }
     cairo_set_line_join(context, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(context, CAIRO_LINE_CAP_ROUND);
 }

@@ -10,6 +10,8 @@ class Canvas {
 public:
     // A transparent ARGB surface; `smooth` false draws without anti-aliasing.
     Canvas(int width, int height, bool smooth = true);
+    // Draws on the given surface (an SVG surface, say), which the canvas then owns.
+    Canvas(cairo_surface_t* surface, int width, int height);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;

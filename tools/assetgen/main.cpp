@@ -1,9 +1,11 @@
 // The asset generator: draws every picture and synthesises every sound of the game into
-// GFX/ and SFX/ under the folder given on the command line. The output is the same, byte for
-// byte, on every run.
+// GFX/ and SFX/ under the folder given on the command line, or, with --icons, the desktop's
+// icons of the game into an icon theme's folders. The output is the same, byte for byte, on
+// every run.
 #include "bmpFile.h"
 #include "characters.h"
 #include "fontSheet.h"
+#include "icon.h"
 #include "maze.h"
 #include "props.h"
 #include "screens.h"
@@ -65,22 +67,43 @@ void writeSounds(const fs::path& sfx) {
         writeWav((sfx / effect.file).string(), effect.samples, effect.peak);
 }
 
+void writeAssets(const fs::path& root) {
+    for (const char* folder : {"GFX/Misc", "GFX/Quaro", "GFX/Indian", "SFX"})
+        fs::create_directories(root / folder);
+    const TypeFace face(gameFontFile);
+    writeMazePictures(root / "GFX/Misc", face);
+    writeScreens(root / "GFX/Misc", face);
+    writeCharacters(root / "GFX/Quaro", root / "GFX/Indian");
+    writeSounds(root / "SFX");
+}
+
+// The sizes the desktops ask for most, as the icon theme lays them out, and the SVG for the
+// rest.
+void writeIcons(const std::string& name, const fs::path& theme) {
+    for (int size : {48, 128, 256}) {
+        const fs::path folder =
+            theme / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
+        fs::create_directories(folder);
+        icon::writePng((folder / (name + ".png")).string(), size);
+    }
+    fs::create_directories(theme / "scalable/apps");
+    icon::writeSvg((theme / "scalable/apps" / (name + ".svg")).string(), 256);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    const bool icons = argc == 4 && std::string(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n       %s --icons NAME THEME_FOLDER\n",
+                     argv[0], argv[0]);
         return 2;
     }
     try {
-        const fs::path root = argv[1];
-        for (const char* folder : {"GFX/Misc", "GFX/Quaro", "GFX/Indian", "SFX"})
-            fs::create_directories(root / folder);
-        const TypeFace face(gameFontFile);
-        writeMazePictures(root / "GFX/Misc", face);
-        writeScreens(root / "GFX/Misc", face);
-        writeCharacters(root / "GFX/Quaro", root / "GFX/Indian");
-        writeSounds(root / "SFX");
+        if (icons)
+            writeIcons(argv[2], argv[3]);
+        else
+            writeAssets(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quaro_assetgen: %s\n", e.what());
         return 1;
