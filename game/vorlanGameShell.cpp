@@ -14,7 +14,6 @@
 #include "vorlanMaze.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -188,7 +187,6 @@ void vorlanGameShell::loadData() {
     loadAssets();
     buildActors();
     nextFrameTime = 0;
-    std::srand(clock->ticks() % 1000);
 }
 
 void vorlanGameShell::startDevices() {
@@ -226,14 +224,13 @@ void vorlanGameShell::requireSize(const kuImage& image, const std::string& fileN
         return;
     char message[kuE::textSize];
     std::snprintf(message, sizeof message, "%s is %u x %u pixels, expected %u x %u",
-                  fileName.c_str(),
-                  unsigned(found.width), unsigned(found.height), unsigned(expected.width),
-                  unsigned(expected.height));
+                  fileName.c_str(), unsigned(found.width), unsigned(found.height),
+                  unsigned(expected.width), unsigned(expected.height));
     kuE::kuRaiseGeneric("FileLoad", message);
 }
 
 void vorlanGameShell::buildActors() {
-    maze = new vorlanMaze;
+    maze = new vorlanMaze(roundRandom);
     maze->setScreen(screen);
     maze->setImage(levelMapImage);
     maze->initItems(productsImage);
@@ -262,6 +259,7 @@ void vorlanGameShell::buildActors() {
         enemy->setScreen(screen);
         enemy->maze = maze;
         enemy->birdSingingSound = birdSingingSound;
+        enemy->random = &roundRandom;
     }
     // The heroes hold pointers to the enemies and the clock, so they come last.
     normalYou = createYou(walkImage, knockOutImage, drinkingImage);
@@ -380,24 +378,36 @@ constexpr int yellOdds = 200;
 } // namespace
 
 void vorlanGameShell::initGame() {
+    startRound(clock->ticks());
+}
+
+// A round follows from its seed and its inputs alone (a recording holds nothing else), so
+// everything a round reads starts here as in the first round after loading: what an earlier
+// round left (products, arrow phases, the actors' crawl and frames, a drink cut short) must
+// not reach this one.
+void vorlanGameShell::startRound(uint32_t seed) {
+    roundRandom.reseed(seed);
     you = normalYou;
-    // Both forms, so that a drink cut short by Escape cannot carry into this round.
-    normalYou->resetForRound();
-    superYou->resetForRound();
+    pt heroAt;
+    maze->brickIndexToPos(heroStart.x, heroStart.y, heroAt);
+    for (vorlanCharSprite* form : {normalYou, superYou}) {
+        form->resetForRound();
+        form->startAt(heroAt, rowUp);
+    }
 
     playInput->sprite = normalYou;
     superTimer = 0;
     playInput->activate();
     maze->reInit();
 
-    maze->brickIndexToPos(heroStart.x, heroStart.y, you->pos);
     for (int i = 0; i < enemyCount; ++i) {
         enemyCharSprite* enemy = enemies[i];
         const enemyStart& start = enemyStarts[i];
-        maze->brickIndexToPos(start.brick.x, start.brick.y, enemy->pos);
+        pt at;
+        maze->brickIndexToPos(start.brick.x, start.brick.y, at);
+        enemy->startAt(at, start.row);
         enemy->wantedDX = start.wantedDX;
         enemy->wantedDY = start.wantedDY;
-        enemy->standFacing(start.row);
         enemy->koCount = 0;
         enemy->hit = false;
     }
@@ -461,7 +471,7 @@ void vorlanGameShell::timeSuperForm() {
 }
 
 void vorlanGameShell::randomYell() {
-    switch (std::rand() % yellOdds) {
+    switch (roundRandom.below(yellOdds)) {
     case 0:
         indianYell1Sound->play();
         break;

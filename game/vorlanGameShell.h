@@ -8,6 +8,7 @@
 #include "kuGeomUtil.h"
 #include "quaroOptions.h"
 #include "quaroPaths.h"
+#include "quaroRandom.h"
 
 #include <cstdint>
 #include <memory>
@@ -59,7 +60,12 @@ public:
     void makeNormal();
     void makeSuper();
 
+    // Starts a round seeded with the clock's ticks.
     void initGame();
+    // Starts a round from the seed alone: every piece of state a round reads is set here,
+    // nothing carries over from an earlier round, so a recording's seed and inputs give its
+    // round back frame for frame.
+    void startRound(uint32_t seed);
     // Plays the round frame by frame; returns roundLeft, roundLost or roundWon.
     int run();
     // One frame of a round: super-form timing, input, actors, maze, drawing, clock, screen
@@ -136,6 +142,7 @@ public:
     enemyCharSprite* enemies[enemyCount];
     Uint32 nextFrameTime;
     int32_t superTimer;
+    quaroRandom roundRandom; // every draw of a round: products, arrows, outlaws, yells
 
 private:
     // Draws the whole picture at the top-left corner, not yet shown; the caller owns it.

@@ -1,5 +1,5 @@
-// Plays committed scripts of held keys through whole rounds, headless and from a fixed seed,
-// and compares a plain-text summary of what happened with a committed expected file. When
+// Plays committed scripts of held keys through whole rounds, headless and each from a given
+// seed, and compares a plain-text summary of what happened with a committed expected file. When
 // the game's behaviour changes on purpose, run with QUARO_UPDATE_REPLAYS=1 to rewrite the
 // expected files, and commit them with the change.
 #include "enemyCharSprite.h"
@@ -32,15 +32,16 @@ const std::map<std::string, SDLKey> keyNames = {{"up", SDLK_UP},
                                                 {"right", SDLK_RIGHT},
                                                 {"escape", SDLK_ESCAPE}};
 
-// One round of a script: "prepare" lines run after initGame; "<frame> <keys...>" lines set
-// the keys held from that frame's input on ("none" releases them all).
+// One round of a script: it starts from the seed of the last "seed" line before it; "prepare"
+// lines run after its start; "<frame> <keys...>" lines set the keys held from that frame's
+// input on ("none" releases them all).
 struct scriptedRound {
+    unsigned seed = 1;
     std::vector<std::string> preparations;
     std::map<int, std::vector<SDLKey>> keysFrom;
 };
 
 struct script {
-    unsigned seed = 1;
     std::vector<scriptedRound> rounds;
 };
 
@@ -48,15 +49,17 @@ script readScript(const std::filesystem::path& file) {
     script result;
     std::ifstream in(file);
     std::string line;
+    unsigned seed = 1;
     while (std::getline(in, line)) {
         std::istringstream words(line);
         std::string first;
         if (!(words >> first) || first[0] == '#')
             continue;
         if (first == "seed") {
-            words >> result.seed;
+            words >> seed;
         } else if (first == "round") {
             result.rounds.emplace_back();
+            result.rounds.back().seed = seed;
         } else if (first == "prepare") {
             std::string rest;
             std::getline(words, rest);
@@ -82,14 +85,11 @@ class ReplayTest : public ShellTest {
 protected:
     std::string play(const script& replay) {
         std::ostringstream summary;
-        std::srand(1); // the maze and arrows are built from the generator's start, as in a
-                       // fresh process
         load();
-        std::srand(replay.seed);
         int roundNumber = 0;
         for (const scriptedRound& round : replay.rounds) {
             summary << "round " << ++roundNumber << "\n";
-            shell->initGame();
+            shell->startRound(round.seed);
             for (const std::string& preparation : round.preparations)
                 prepare(preparation);
             checkpoint(summary, 0);

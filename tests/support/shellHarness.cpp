@@ -4,7 +4,6 @@
 #include "kuScreen.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <stdexcept>
 
 Uint32 ScriptedClock::ticks() {
@@ -112,7 +111,6 @@ void ShellTest::SetUp() {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO), 0) << SDL_GetError();
     dropEvents();
     releaseAllKeys();
-    std::srand(1);
     folder = std::make_unique<GameFolder>();
     shell = std::make_unique<vorlanGameShell>();
     shell->setClock(&clock);
