@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: a normal build with the
 # end-to-end tests (valgrind's memcheck among them), a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, and the high-score loader
-# under libFuzzer for QUARO_FUZZ_SECONDS (30 by default). Build folders are reused.
+# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, and the loaders of the
+# high-score table and of recorded runs under libFuzzer for QUARO_FUZZ_SECONDS in all (40 by
+# default, half each). Build folders are reused.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -34,19 +35,24 @@ QUARO_TARGETS="kuAudioTest kuAudioAllocTest" \
   build build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=thread
 run_tests build-tsan -L audio
 
-echo "== Fuzzing the high-score loader"
+echo "== Fuzzing the loaders of the high-score table and of recorded runs"
 cmake -S "$root" -B "$root/build-fuzz" -DQUARO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 cmake --build "$root/build-fuzz" -j "$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-cp "$root"/tests/fuzz/corpus/* "$corpus"
-if ! "$root/build-fuzz/highScoreFuzzer" -max_total_time="${QUARO_FUZZ_SECONDS:-30}" \
-  -artifact_prefix="$root/build-fuzz/" "$corpus" > "$root/build-fuzz/fuzz.log" 2>&1; then
-  tail -40 "$root/build-fuzz/fuzz.log"
-  echo "The fuzzer found a failing input; it is kept in build-fuzz/."
-  exit 1
-fi
-tail -1 "$root/build-fuzz/fuzz.log"
+fuzz() { # fuzzer, committed corpus folder
+  mkdir "$corpus/$1"
+  cp "$root/tests/fuzz/$2"/* "$corpus/$1"
+  if ! "$root/build-fuzz/$1" -max_total_time=$(( ${QUARO_FUZZ_SECONDS:-40} / 2 )) \
+    -artifact_prefix="$root/build-fuzz/$1-" "$corpus/$1" > "$root/build-fuzz/$1.log" 2>&1; then
+    tail -40 "$root/build-fuzz/$1.log"
+    echo "$1 found a failing input; it is kept in build-fuzz/."
+    exit 1
+  fi
+  echo "$1: $(tail -1 "$root/build-fuzz/$1.log")"
+}
+fuzz highScoreFuzzer corpus
+fuzz recordingFuzzer recordingCorpus
 
 echo "All tests passed."
