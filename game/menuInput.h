@@ -1,6 +1,6 @@
 // The menus' handler: s, h and q (or Escape) choose by the keys held, a left click chooses by
 // the button under the mouse, a window close quits. Every menu picture shows its three
-// buttons inside the same click areas.
+// buttons inside the same click areas. A digit key names a row of the table.
 #pragma once
 
 #include "kuGeomUtil.h"
@@ -23,4 +23,5 @@ public:
     bool quit;
     bool startGame;
     bool showHighscore;
+    int rowKey; // -1, or the row of the last digit pressed: 0 for key 1, ..., 9 for key 0
 };

@@ -12,6 +12,10 @@ gameOptions parseOptions(int argc, char** argv) {
             options.help = true;
         else if (argument == "--version")
             options.version = true;
+        else if (argument == "--replay")
+            options.replayFile = i + 1 < argc ? argv[++i] : "";
+        else if (argument.rfind("--replay=", 0) == 0)
+            options.replayFile = argument.substr(std::string("--replay=").size());
         else
             options.unknown.push_back(argument);
     }
@@ -19,12 +23,20 @@ gameOptions parseOptions(int argc, char** argv) {
 }
 
 void printUsage(std::FILE* out) {
-    std::fprintf(out, "Usage: quaro [--window] [--help] [--version]\n"
+    std::fprintf(out, "Usage: quaro [--window] [--replay FILE] [--help] [--version]\n"
                       "A maze chase: steer Quaro with the arrow keys, pick up every product,\n"
                       "then walk through the open gate into the house. Escape leaves a round.\n\n"
-                      "  --window   play in a 760 x 520 window instead of the whole screen\n"
-                      "  --help     show this text and exit\n"
-                      "  --version  show the version and exit\n\n"
+                      "  --window       play in a 760 x 520 window instead of the whole screen\n"
+                      "  --replay FILE  play the recorded run in FILE and exit: 0 when it ends\n"
+                      "                 with the time it claims, 1 otherwise; a key or a click\n"
+                      "                 stops it\n"
+                      "  --help         show this text and exit\n"
+                      "  --version      show the version and exit\n\n"
+                      "Every round is recorded, and the run of each record is kept beside the\n"
+                      "table, in Save/Replays/. On the high-score table, 1 to 9 and 0 play the\n"
+                      "run of rows 1 to 10; any key or click goes back to the table. A menu left\n"
+                      "alone for 30 seconds plays the best run (or the game's own demonstration)\n"
+                      "until a key or a click.\n\n"
                       "The pictures and sounds (GFX/ and SFX/) are read from the first of these\n"
                       "folders that holds them: $QUARO_DATA_DIR, the current folder, the\n"
                       "executable's folder, the installed data. The ten best times are kept in\n"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,8 @@ struct gameOptions {
     bool windowed = false;
     bool help = false;
     bool version = false;
-    std::vector<std::string> unknown; // warned about, then ignored
+    std::optional<std::string> replayFile; // --replay FILE; empty when the file is missing
+    std::vector<std::string> unknown;      // warned about, then ignored
 };
 
 gameOptions parseOptions(int argc, char** argv);

@@ -136,8 +136,8 @@ vorlanGameShell::vorlanGameShell()
       indianKnockOutImage(nullptr), productsImage(nullptr), mugsImage(nullptr), arrowImage(nullptr),
       gateImage(nullptr), fontImage(nullptr), maze(nullptr), timeCounter(nullptr),
       tableCounter(nullptr), nameCounter(nullptr), you(nullptr), normalYou(nullptr),
-      superYou(nullptr), enemies{}, nextFrameTime(0), superTimer(0), clock(&defaultClock),
-      windowed(false) {}
+      superYou(nullptr), enemies{}, nextFrameTime(0), superTimer(0), replays(*this),
+      clock(&defaultClock), windowed(false) {}
 
 vorlanGameShell::~vorlanGameShell() {
     freeData();
@@ -148,7 +148,12 @@ void vorlanGameShell::setClock(frameClock* newClock) {
 }
 
 void vorlanGameShell::userExec(int argc, char** argv) {
-    windowed = windowed || parseOptions(argc, argv).windowed;
+    const gameOptions options = parseOptions(argc, argv);
+    windowed = windowed || options.windowed;
+    if (options.replayFile) {
+        replays.playFile(*options.replayFile);
+        return;
+    }
     loadData();
     quaroTheKidSound->play();
     titleScreen(titlePicture1);
@@ -387,6 +392,7 @@ void vorlanGameShell::initGame() {
 // not reach this one.
 void vorlanGameShell::startRound(uint32_t seed) {
     roundRandom.reseed(seed);
+    replays.roundStarting(seed);
     you = normalYou;
     pt heroAt;
     maze->brickIndexToPos(heroStart.x, heroStart.y, heroAt);
@@ -419,9 +425,13 @@ void vorlanGameShell::startRound(uint32_t seed) {
 }
 
 int vorlanGameShell::run() {
-    while (!playInput->quit && you->koCount <= knockedOutForGood && !you->inHouse)
+    while (!roundOver())
         playFrame();
     return roundResult();
+}
+
+bool vorlanGameShell::roundOver() const {
+    return playInput->quit || you->koCount > knockedOutForGood || you->inHouse;
 }
 
 int vorlanGameShell::roundResult() const {
@@ -434,7 +444,7 @@ int vorlanGameShell::roundResult() const {
 
 void vorlanGameShell::playFrame() {
     timeSuperForm();
-    playInput->pollEvents();
+    replays.inputStep();
     you->act();
     you->erase();
     for (enemyCharSprite* enemy : enemies) {
@@ -526,8 +536,7 @@ int vorlanGameShell::menuScreen(const char* fileName) {
     if (fileName != nullptr)
         displayImageFile(fileName);
     menuInput->activate();
-    while (!menuInput->quit && !menuInput->startGame && !menuInput->showHighscore)
-        menuInput->waitEvent();
+    replays.waitForMenuChoice(fileName);
     if (menuInput->quit)
         return choiceQuit;
     return menuInput->startGame ? choiceStart : choiceHighscore;
@@ -584,7 +593,7 @@ int vorlanGameShell::checkHighscore() {
     picture.reset();
 
     table->enterRecord(enterInput->name, minutes, seconds);
-    table.reset();
+    replays.keepRecord(std::move(table), enterInput->name, minutes, seconds);
     displayHighscore();
     return menuScreen(nullptr);
 }

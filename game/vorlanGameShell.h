@@ -9,6 +9,7 @@
 #include "quaroOptions.h"
 #include "quaroPaths.h"
 #include "quaroRandom.h"
+#include "quaroReplays.h"
 
 #include <cstdint>
 #include <memory>
@@ -68,6 +69,8 @@ public:
     void startRound(uint32_t seed);
     // Plays the round frame by frame; returns roundLeft, roundLost or roundWon.
     int run();
+    // The player left, the hero was knocked out for good, or it reached the house.
+    bool roundOver() const;
     // One frame of a round: super-form timing, input, actors, maze, drawing, clock, screen
     // update, a random yell, and the wait for the next frame.
     void playFrame();
@@ -88,6 +91,7 @@ public:
 
     // The clock to pace with (not owned); null puts SDL's back.
     void setClock(frameClock* clock);
+    frameClock* getClock() const { return clock; }
     void setWindowed(bool windowed) { this->windowed = windowed; }
     // Where the pictures, sounds and table are; by default the current folder's. Set before
     // loadData.
@@ -143,6 +147,7 @@ public:
     Uint32 nextFrameTime;
     int32_t superTimer;
     quaroRandom roundRandom; // every draw of a round: products, arrows, outlaws, yells
+    quaroReplays replays;    // records the rounds and plays runs back
 
 private:
     // Draws the whole picture at the top-left corner, not yet shown; the caller owns it.

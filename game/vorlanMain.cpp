@@ -2,6 +2,7 @@
 // inside its protected frame, then shutdown.
 #include "kuSdlStart.h"
 #include "quaroPaths.h"
+#include "quaroRecording.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -36,6 +37,18 @@ int SDL_main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", search.failure.c_str());
         std::exit(exitNoData);
     }
+    // So does a run that cannot be played.
+    if (options.replayFile) {
+        std::string problem;
+        if (options.replayFile->empty())
+            problem = "--replay needs the file of a run (try --help)";
+        else
+            quaroRecording::load(*options.replayFile, problem); // names what is wrong, if any
+        if (!problem.empty()) {
+            std::fprintf(stderr, "quaro: %s\n", problem.c_str());
+            std::exit(exitAfterError);
+        }
+    }
 
     if (!kuStartSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
         std::puts(SDL_GetError());
@@ -44,7 +57,7 @@ int SDL_main(int argc, char** argv) {
     }
     vorlanGameShell* shell = new vorlanGameShell;
     shell->setPaths(*search.found);
-    const bool normalEnd = shell->checkedExec(argc, argv);
+    const bool normalEnd = shell->checkedExec(argc, argv) && !shell->replays.fileRunFailed();
     delete shell;
     SDL_Quit();
     std::exit(normalEnd ? exitNormalEnd : exitAfterError);

@@ -114,6 +114,8 @@ void ShellTest::SetUp() {
     folder = std::make_unique<GameFolder>();
     shell = std::make_unique<vorlanGameShell>();
     shell->setClock(&clock);
+    // The menus wait for events without reading the clock, unless a test wants them idle.
+    shell->replays.setIdleMs(0);
     clock.onTicks = [this] {
         ++frames;
         if (onFrame)

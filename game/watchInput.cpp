@@ -1,0 +1,24 @@
+#include "watchInput.h"
+
+WatchInputHandler::WatchInputHandler() : stop(false), windowClosed(false) {}
+
+void WatchInputHandler::activate() {
+    kuInputHandler::activate();
+    stop = false;
+    windowClosed = false;
+}
+
+void WatchInputHandler::handleEvent(SDL_Event* event) {
+    switch (event->type) {
+    case SDL_KEYDOWN:
+    case SDL_MOUSEBUTTONDOWN:
+        stop = true;
+        break;
+    case SDL_QUIT:
+        stop = true;
+        windowClosed = true;
+        break;
+    default:
+        break;
+    }
+}
