@@ -1,7 +1,7 @@
 // Plays committed scripts of held keys through whole rounds, headless and each from a given
-// seed, and compares a plain-text summary of what happened with a committed expected file. When
-// the game's behaviour changes on purpose, run with QUARO_UPDATE_REPLAYS=1 to rewrite the
-// expected files, and commit them with the change.
+// seed, and a committed recording of a whole round, and compares a plain-text summary of what
+// happened with a committed expected file. When the game's behaviour changes on purpose, run
+// with QUARO_UPDATE_REPLAYS=1 to rewrite the expected files, and commit them with the change.
 #include "enemyCharSprite.h"
 #include "quaroCounter.h"
 #include "shellHarness.h"
@@ -113,6 +113,31 @@ protected:
         return summary.str();
     }
 
+    // The recording played back, with the same checkpoints.
+    std::string play(const quaroRecording& run) {
+        std::ostringstream summary;
+        load();
+        onFrame = [&](int frame) {
+            if (frame % checkpointFrames == 0)
+                checkpoint(summary, frame);
+        };
+        const quaroReplays::watchResult result = shell->replays.watch(run);
+        summary << "end";
+        line(summary, frames);
+        summary << (result.how == quaroReplays::ending::matched ? " matched" : " mismatched")
+                << "\n";
+        return summary.str();
+    }
+
+    // Compares with the expected file, or rewrites it when asked to.
+    void expectSummary(const std::string& summary, const std::filesystem::path& expectedFile) {
+        if (std::getenv("QUARO_UPDATE_REPLAYS") != nullptr) {
+            std::ofstream(expectedFile) << summary;
+            GTEST_SKIP() << "rewrote " << expectedFile;
+        }
+        EXPECT_EQ(summary, readFile(expectedFile)) << "the replay differs from " << expectedFile;
+    }
+
 private:
     // "lastproduct X Y": every product gone but the one on brick (X, Y), which is the last.
     void prepare(const std::string& preparation) {
@@ -165,13 +190,30 @@ TEST_F(ReplayTest, CaughtLeftAndWonRoundsPlayAsRecorded) {
     const std::filesystem::path scriptFile = replayFolder / "rounds.replay";
     const std::filesystem::path expectedFile = replayFolder / "rounds.expected";
     const std::string summary = play(readScript(scriptFile));
-    if (std::getenv("QUARO_UPDATE_REPLAYS") != nullptr) {
-        std::ofstream(expectedFile) << summary;
-        GTEST_SKIP() << "rewrote " << expectedFile;
-    }
-    const std::string expected = readFile(expectedFile);
-    EXPECT_EQ(summary, expected) << "the replay differs from " << expectedFile;
+    expectSummary(summary, expectedFile);
     EXPECT_NE(summary.find("result 1\n"), std::string::npos) << "a round is lost";
     EXPECT_NE(summary.find("result 0\n"), std::string::npos) << "a round is left";
     EXPECT_NE(summary.find("result 2\n"), std::string::npos) << "a round is won";
+}
+
+// A won round recorded by the game, committed as its file.
+TEST_F(ReplayTest, TheGoldenRecordingPlaysAsRecorded) {
+    std::string problem;
+    const std::optional<quaroRecording> run =
+        quaroRecording::load((replayFolder / "golden.run").string(), problem);
+    ASSERT_TRUE(run) << problem;
+    const std::string summary = play(*run);
+    expectSummary(summary, replayFolder / "golden.expected");
+    EXPECT_NE(summary.find("items 106"), std::string::npos) << "the round is won";
+    EXPECT_NE(summary.find(" matched\n"), std::string::npos);
+}
+
+TEST_F(ReplayTest, TheShippedDemonstrationLastsFortySecondsAndEndsWithItsTime) {
+    load();
+    std::string problem;
+    const std::optional<quaroRecording> demo =
+        quaroRecording::load(std::string(QUARO_ASSET_DIR) + "/" + quaroReplays::demoFile, problem);
+    ASSERT_TRUE(demo) << problem;
+    EXPECT_GE(demo->frameCount(), 40u * 27) << "the round's clock counts 27 frames a second";
+    EXPECT_EQ(shell->replays.watch(*demo).how, quaroReplays::ending::matched);
 }
