@@ -7,6 +7,7 @@
 #include "kuImages.h"
 #include "kuScreen.h"
 #include "menuInput.h"
+#include "pauseBox.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
 #include "vorlanCharSprite.h"
@@ -226,9 +227,8 @@ void vorlanGameShell::requireSize(const kuImage& image, const std::string& fileN
         return;
     char message[kuE::textSize];
     std::snprintf(message, sizeof message, "%s is %u x %u pixels, expected %u x %u",
-                  fileName.c_str(),
-                  unsigned(found.width), unsigned(found.height), unsigned(expected.width),
-                  unsigned(expected.height));
+                  fileName.c_str(), unsigned(found.width), unsigned(found.height),
+                  unsigned(expected.width), unsigned(expected.height));
     kuE::kuRaiseGeneric("FileLoad", message);
 }
 
@@ -409,9 +409,34 @@ void vorlanGameShell::initGame() {
 }
 
 int vorlanGameShell::run() {
-    while (!playInput->quit && you->koCount <= knockedOutForGood && !you->inHouse)
+    while (!roundOver()) {
         playFrame();
+        if (playInput->pauseRequested && !roundOver())
+            pauseRound();
+    }
     return roundResult();
+}
+
+bool vorlanGameShell::roundOver() const {
+    return playInput->quit || you->koCount > knockedOutForGood || you->inHouse;
+}
+
+// Nothing of the round moves while it is paused, and its clock counts frames, so the time
+// spent paused never counts. The frames still pace the wait for the player's key.
+void vorlanGameShell::pauseRound() {
+    pauseBox box(screen, tableCounter);
+    box.show();
+    screen->update();
+    audio->setPaused(true);
+    playInput->pauseRequested = playInput->resumeRequested = false;
+    while (!playInput->resumeRequested && !playInput->quit) {
+        playInput->pollEvents();
+        waitFrame();
+    }
+    audio->setPaused(false);
+    box.hide();
+    screen->update();
+    playInput->pauseRequested = playInput->resumeRequested = false;
 }
 
 int vorlanGameShell::roundResult() const {

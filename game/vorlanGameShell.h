@@ -60,8 +60,11 @@ public:
     void makeSuper();
 
     void initGame();
-    // Plays the round frame by frame; returns roundLeft, roundLost or roundWon.
+    // Plays the round frame by frame, pausing between frames when the player asks; returns
+    // roundLeft, roundLost or roundWon.
     int run();
+    // Shows the pause box and waits, frame by frame, for the player to resume or leave.
+    void pauseRound();
     // One frame of a round: super-form timing, input, actors, maze, drawing, clock, screen
     // update, a random yell, and the wait for the next frame.
     void playFrame();
@@ -148,6 +151,7 @@ private:
     void buildActors();
     void timeSuperForm();
     void randomYell();
+    bool roundOver() const;
     int roundResult() const;
 
     sdlClock defaultClock;
