@@ -78,7 +78,7 @@ const char* Error::getMessage() const {
     return message;
 }
 
-Audio::Audio() : started(false), obtainedSpec{} {}
+Audio::Audio() : started(false), obtainedSpec{}, muted(false) {}
 
 Audio::~Audio() {
     if (!started)
@@ -108,6 +108,17 @@ void Audio::start() {
     activeAudio = this;
     started = true;
     SDL_PauseAudio(0);
+}
+
+void Audio::setMuted(bool mute) {
+    muted = mute;
+    if (muted && started && activeQueue != nullptr)
+        activeQueue->clear();
+}
+
+void Audio::setPaused(bool paused) {
+    if (started)
+        SDL_PauseAudio(paused ? 1 : 0);
 }
 
 Sound::Sound() : length(0), convertedLength(0), wavSpec{}, converted(false), repeat(false) {}
@@ -206,7 +217,7 @@ void Sound::setRepeat(bool repeat) {
 }
 
 void Sound::play() {
-    if (activeAudio == nullptr)
+    if (activeAudio == nullptr || activeAudio->isMuted())
         return;
     CheckConvert();
     std::unique_ptr<Playing> playing(new (std::nothrow)

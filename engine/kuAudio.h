@@ -44,12 +44,20 @@ public:
     // raised. A started Audio ignores further calls.
     void start();
     bool isStarted() const { return started; }
+    // Muted, every playback stops at once and plays started meanwhile are not queued, so
+    // nothing started while muted is heard later. Works before start too.
+    void setMuted(bool muted);
+    bool isMuted() const { return muted; }
+    // Paused, the device plays silence and its playbacks wait where they are; resuming goes
+    // on with them.
+    void setPaused(bool paused);
     // The format the device granted; every sound is converted to it before it plays.
     const SDL_AudioSpec& getObtainedSpec() const { return obtainedSpec; }
 
 private:
     bool started;
     SDL_AudioSpec obtainedSpec;
+    bool muted;
 };
 
 // One sound effect: the samples as loaded from a WAV file and, from its first play on, a
@@ -77,8 +85,8 @@ public:
     // Applies to playbacks started from now on; a repeating playback loops until the Audio is
     // destroyed or the sound's converted copy is released.
     void setRepeat(bool repeat);
-    // Starts one more playback at the next callback. When 20 playbacks are already running
-    // the new one is dropped, unheard.
+    // Starts one more playback at the next callback. When 20 playbacks are already running,
+    // or the sound is muted, the new one is dropped, unheard.
     void play();
 
     const Uint8* getData() const { return data.get(); }

@@ -40,10 +40,7 @@ int Playing::getBytes(int len, const Uint8** chunk) {
 PlayingQueue::PlayingQueue() : maxItems(capacity), numItems(0) {}
 
 PlayingQueue::~PlayingQueue() {
-    audioLock lock;
-    for (std::unique_ptr<Playing>& playing : items)
-        playing.reset();
-    numItems.store(0, std::memory_order_relaxed);
+    clear();
 }
 
 Playing* PlayingQueue::item(int32_t index) const {
@@ -81,6 +78,13 @@ void PlayingQueue::withdraw(const Uint8* data) {
         ++keep;
     }
     numItems.store(keep, std::memory_order_relaxed);
+}
+
+void PlayingQueue::clear() {
+    audioLock lock;
+    for (std::unique_ptr<Playing>& playing : items)
+        playing.reset();
+    numItems.store(0, std::memory_order_relaxed);
 }
 
 void PlayingQueue::getBytes(int len, Uint8* stream) {

@@ -59,6 +59,8 @@ public:
     // Deletes every playback that reads from data, keeping the others in order, so that the
     // buffer can be released.
     void withdraw(const Uint8* data);
+    // Deletes every playback.
+    void clear();
     // One mixing pass: every playback adds its next piece at full volume from the first byte
     // of stream; ended playbacks are deleted. Allocates nothing; called with the lock held.
     void getBytes(int len, Uint8* stream);

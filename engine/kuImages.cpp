@@ -28,6 +28,23 @@ void kuImage::loadBMP(const char* fileName) {
     sizeManip::init(size, uint32_t(surface->w), uint32_t(surface->h));
 }
 
+void kuImage::grab(const kuRectangle& area) {
+    if (screen == nullptr)
+        kuE::kuRaiseBug("No screenobject set in kuImage::grab");
+    const SDL_PixelFormat* format = screen->getSDLSurface()->format;
+    SDL_Surface* copy =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, int(area.width), int(area.height), format->BitsPerPixel,
+                             format->Rmask, format->Gmask, format->Bmask, format->Amask);
+    if (copy == nullptr)
+        kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
+    SDL_Rect from = {Sint16(area.x), Sint16(area.y), Uint16(area.width), Uint16(area.height)};
+    SDL_BlitSurface(screen->getSDLSurface(), &from, copy, nullptr);
+    if (isOpen())
+        close();
+    surface = copy;
+    sizeManip::init(size, area.width, area.height);
+}
+
 void kuImage::close() {
     if (!isOpen())
         kuE::kuRaiseBug("Image object is not open in kuImage::close");

@@ -1,4 +1,5 @@
-// One BMP picture loaded into a surface of its own, drawn on the screen it is tied to.
+// One picture, loaded from a BMP file or grabbed from the screen, in a surface of its own and
+// drawn on the screen it is tied to.
 // The image is open exactly while it holds a surface.
 #pragma once
 
@@ -18,6 +19,9 @@ public:
     // Loads the file directly (not through the pool), replacing the picture held before; on
     // failure raises a "FileLoad" error naming the file and the reason, and holds none.
     void loadBMP(const char* fileName);
+    // Takes a copy of the area of its screen's picture, replacing the picture held before;
+    // displayed at the area's corner it puts back exactly what was there.
+    void grab(const kuRectangle& area);
     void close();
     bool isOpen() const { return surface != nullptr; }
     SDL_Surface* getSDLSurface();

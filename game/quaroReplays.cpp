@@ -74,14 +74,12 @@ void quaroReplays::inputStep() {
         input.wantedDX = hero->wantedDX;
         input.wantedDY = hero->wantedDY;
         input.leave = round->quit;
-        // The pause request of the round's handler is recorded here once the round can pause;
-        // until then no frame asks for one.
-        input.pause = false;
+        input.pause = round->pauseRequested;
         liveTooLong = liveTooLong || !live.add(input);
         return;
     }
     watchInput.pollEvents();
-    // A played-back round never pauses: the frames follow each other as they were played.
+    // A played-back round never pauses: its pause requests are kept, not acted on.
     const frameInput input = playback->frame(played++);
     hero->wantedDX = input.wantedDX;
     hero->wantedDY = input.wantedDY;

@@ -39,8 +39,9 @@ public:
     // Called by the round's start: a live round begins a new recording from its seed.
     void roundStarting(uint32_t seed);
     // The input step of one frame. Live: the round's handler reads the events, and what it
-    // produced is recorded. Playing back: the watcher's events may ask to stop, and the
-    // recorded frame becomes the hero's wish and the leave flag before the actors act.
+    // produced (the wish, the leave flag, the pause request) is recorded. Playing back: the
+    // watcher's events may ask to stop, and the recorded frame becomes the hero's wish and the
+    // leave flag before the actors act.
     void inputStep();
     // The recording of the last live round.
     const quaroRecording& lastRound() const { return live; }

@@ -7,6 +7,7 @@
 #include "kuImages.h"
 #include "kuScreen.h"
 #include "menuInput.h"
+#include "pauseBox.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
 #include "vorlanCharSprite.h"
@@ -425,13 +426,34 @@ void vorlanGameShell::startRound(uint32_t seed) {
 }
 
 int vorlanGameShell::run() {
-    while (!roundOver())
+    while (!roundOver()) {
         playFrame();
+        if (playInput->pauseRequested && !roundOver())
+            pauseRound();
+    }
     return roundResult();
 }
 
 bool vorlanGameShell::roundOver() const {
     return playInput->quit || you->koCount > knockedOutForGood || you->inHouse;
+}
+
+// Nothing of the round moves while it is paused, and its clock counts frames, so the time
+// spent paused never counts. The frames still pace the wait for the player's key.
+void vorlanGameShell::pauseRound() {
+    pauseBox box(screen, tableCounter);
+    box.show();
+    screen->update();
+    audio->setPaused(true);
+    playInput->pauseRequested = playInput->resumeRequested = false;
+    while (!playInput->resumeRequested && !playInput->quit) {
+        playInput->pollEvents();
+        waitFrame();
+    }
+    audio->setPaused(false);
+    box.hide();
+    screen->update();
+    playInput->pauseRequested = playInput->resumeRequested = false;
 }
 
 int vorlanGameShell::roundResult() const {

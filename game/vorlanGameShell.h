@@ -67,10 +67,13 @@ public:
     // nothing carries over from an earlier round, so a recording's seed and inputs give its
     // round back frame for frame.
     void startRound(uint32_t seed);
-    // Plays the round frame by frame; returns roundLeft, roundLost or roundWon.
+    // Plays the round frame by frame, pausing between frames when the player asks; returns
+    // roundLeft, roundLost or roundWon.
     int run();
     // The player left, the hero was knocked out for good, or it reached the house.
     bool roundOver() const;
+    // Shows the pause box and waits, frame by frame, for the player to resume or leave.
+    void pauseRound();
     // One frame of a round: super-form timing, input, actors, maze, drawing, clock, screen
     // update, a random yell, and the wait for the next frame.
     void playFrame();

@@ -407,3 +407,37 @@ TEST_F(CaptureTest, SoundsStartedTogetherAreSummedAndEndOnTheirOwn) {
     for (size_t i = 500; i < played.size(); ++i)
         ASSERT_EQ(played[i], 0) << "after the end, sample " << i;
 }
+
+// Muting drops what plays and what is started meanwhile: the first thing heard after the
+// sound comes back is the first sound played after it.
+TEST_F(CaptureTest, NothingStartedWhileMutedIsHeardLater) {
+    writeWav16(dir.file("loud.wav"), deviceWav, std::vector<int16_t>(20000, 12000));
+    std::vector<int16_t> after(600);
+    for (size_t i = 0; i < after.size(); ++i)
+        after[i] = int16_t(100 + i);
+    writeWav16(dir.file("after.wav"), deviceWav, after);
+    Sound loud, later;
+    loud.loadWAV(dir.file("loud.wav").c_str());
+    later.loadWAV(dir.file("after.wav").c_str());
+    {
+        AudioLock lock;
+        loud.play();
+        audio->setMuted(true);
+        EXPECT_EQ(activeQueue->count(), 0) << "what played stops";
+        loud.play();
+        EXPECT_EQ(activeQueue->count(), 0) << "what starts while muted is not queued";
+    }
+    EXPECT_TRUE(audio->isMuted());
+    audio->setMuted(false);
+    later.play();
+    const std::vector<int16_t> played = heard();
+    ASSERT_GE(played.size(), after.size());
+    EXPECT_EQ(std::vector<int16_t>(played.begin(), played.begin() + 600), after);
+}
+
+TEST_F(CaptureTest, PausingHoldsThePlaybacksWhereTheyAre) {
+    audio->setPaused(true);
+    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED);
+    audio->setPaused(false);
+    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING);
+}
