@@ -9,6 +9,16 @@ namespace {
 constexpr int cubeColours = 256;
 } // namespace
 
+SDL_Surface* kuDisplayFormat(SDL_Surface* loaded) {
+    if (SDL_GetVideoSurface() == nullptr)
+        return loaded;
+    SDL_Surface* converted = SDL_DisplayFormat(loaded);
+    if (converted == nullptr)
+        return loaded;
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
 kuImage::kuImage() : screen(nullptr), surface(nullptr), size(sizeManip::zeroSize) {}
 
 kuImage::~kuImage() {
@@ -20,6 +30,7 @@ void kuImage::loadBMP(const char* fileName) {
     SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(fileName, "rb"), 1);
     if (loaded == nullptr)
         kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
+    loaded = kuDisplayFormat(loaded);
     surface = loaded;
     sizeManip::init(size, uint32_t(surface->w), uint32_t(surface->h));
 }

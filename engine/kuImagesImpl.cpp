@@ -1,6 +1,7 @@
 #include "kuImagesImpl.h"
 
 #include "kuExceptions.h"
+#include "kuImages.h"
 
 #include <cstdio>
 #include <cstring>
@@ -38,6 +39,7 @@ SDL_Surface* kuImagePool::loadBMP(const char* fileName) {
     SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(fileName, "rb"), 1);
     if (loaded == nullptr)
         kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
+    loaded = kuDisplayFormat(loaded);
     firstFree->surface = loaded;
     firstFree->fileName = std::move(name);
     firstFree->references = 1;
