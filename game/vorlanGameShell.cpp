@@ -262,7 +262,7 @@ kuImage* vorlanGameShell::loadImage(const char* fileName) {
 kuImage* vorlanGameShell::loadKeyedImage(const char* fileName) {
     kuImage* image = loadImage(fileName);
     SDL_Surface* surface = image->getSDLSurface();
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY,
+    SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL,
                     SDL_MapRGB(surface->format, keyRed, keyGreen, keyBlue));
     return image;
 }
