@@ -20,6 +20,7 @@ class enemyCharSprite;
 class kuImage;
 class kuScreen;
 class quaroCounter;
+class shellKeys;
 class vorlanCharSprite;
 class vorlanMaze;
 
@@ -37,7 +38,9 @@ public:
     // Frees whatever an error left loaded; after a normal run there is nothing left.
     ~vorlanGameShell() override;
 
-    // The whole flow: titles, menus, rounds, high scores, credits. Understands --window.
+    // The whole flow: titles, menus, rounds, high scores, credits. Understands --window and
+    // --scale; a scale that does not fit the desktop in full screen is refused on standard
+    // error before anything starts.
     void userExec(int argc, char** argv) override;
     // Acts on menu choices, playing rounds and showing the table, until the quit choice.
     int playMenus(int choice);
@@ -78,6 +81,10 @@ public:
     // The clock to pace with (not owned); null puts SDL's back.
     void setClock(frameClock* clock);
     void setWindowed(bool windowed) { this->windowed = windowed; }
+    // The factor the picture is enlarged by, 0 for the largest that fits.
+    void setScale(int factor) { scale = factor; }
+    // False, after saying why, when the forced scale does not fit the desktop in full screen.
+    bool scaleFits() const;
 
     kuScreen* screen;
     Audio* audio;
@@ -85,6 +92,7 @@ public:
     IntroInputHandler* introInput;
     MenuInputHandler* menuInput;
     EnterInputHandler* enterInput;
+    std::unique_ptr<shellKeys> keys; // on every handler: the keys every screen shares
 
     Sound* drinkingSound;
     Sound* knockOutSound;
@@ -141,4 +149,5 @@ private:
     sdlClock defaultClock;
     frameClock* clock;
     bool windowed;
+    int scale;
 };

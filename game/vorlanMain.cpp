@@ -17,6 +17,10 @@ int SDL_main(int argc, char** argv) {
         printUsage(stdout);
         std::exit(EXIT_SUCCESS);
     }
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "quaro: %s (try --help)\n", options.error.c_str());
+        std::exit(EXIT_FAILURE);
+    }
     for (const std::string& argument : options.unknown)
         std::fprintf(stderr, "quaro: ignoring unknown argument '%s' (try --help)\n",
                      argument.c_str());
