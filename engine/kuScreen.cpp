@@ -1,5 +1,6 @@
 #include "kuScreen.h"
 
+#include "kuBlit.h"
 #include "kuExceptions.h"
 #include "kuImages.h"
 #include "kuImagesImpl.h"
@@ -190,7 +191,7 @@ void kuScreen::display(kuImage* image, const kuRectangle& source, const pt& at) 
     if (to.x < 0 || to.y < 0 || to.x + to.w > long(size.width) || to.y + to.h > long(size.height))
         std::printf("display: %ld, %ld, %ld, %ld\n", long(to.x), long(to.y), long(to.x + to.w),
                     long(to.y + to.h));
-    SDL_UpperBlit(imageSurface, &from, canvas, &to);
+    kuBlit(imageSurface, from, canvas, to);
     record(to);
 }
 
