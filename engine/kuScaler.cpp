@@ -39,6 +39,32 @@ private:
     SDL_Surface* surface;
 };
 
+// Writes every source pixel `factor` times in a row. The factors players meet get a loop of
+// their own, which the compiler unrolls: this is the inner loop of every enlarged frame.
+template <int factor> void widen(const Uint32* source, uint32_t count, Uint32* out) {
+    for (uint32_t i = 0; i < count; ++i)
+        for (int copy = 0; copy < factor; ++copy)
+            *out++ = source[i];
+}
+
+void widenRow(const Uint32* source, uint32_t count, Uint32* out, int factor) {
+    switch (factor) {
+    case 2:
+        widen<2>(source, count, out);
+        break;
+    case 3:
+        widen<3>(source, count, out);
+        break;
+    case 4:
+        widen<4>(source, count, out);
+        break;
+    default:
+        for (uint32_t i = 0; i < count; ++i)
+            out = std::fill_n(out, factor, source[i]);
+        break;
+    }
+}
+
 SDL_Rect toSdlRect(const kuRectangle& rect) {
     SDL_Rect result;
     result.x = Sint16(rect.x);
@@ -137,9 +163,7 @@ SDL_Rect kuScaler::copy(SDL_Surface* from, SDL_Surface* to, const kuRectangle& c
             std::memcpy(first, source, rowBytes);
             continue;
         }
-        Uint32* out = first;
-        for (uint32_t i = 0; i < target.width / uint32_t(factor); ++i)
-            out = std::fill_n(out, factor, source[i]);
+        widenRow(source, target.width / uint32_t(factor), first, factor);
         for (int copy = 1; copy < factor; ++copy)
             std::memcpy(pixelRow(to, y + copy) + target.x, first, rowBytes);
     }

@@ -257,11 +257,14 @@ struct ScaledCase {
     pt origin;  // where the enlarged canvas lies in the output
 };
 
+// A small canvas keeps the large factors quick.
+constexpr sz canvasSize = {100, 80};
+
 class ScaledScreenTest : public SdlTest, public ::testing::WithParamInterface<ScaledCase> {
 protected:
     void SetUp() override {
         SdlTest::SetUp();
-        screen.setSize({760, 520});
+        screen.setSize(canvasSize);
         screen.setDesktopSize(GetParam().desktop);
         screen.setScale(GetParam().factor);
         screen.open();
@@ -295,14 +298,14 @@ TEST_P(ScaledScreenTest, ACanvasPixelBecomesABlockCentredInABlackBorder) {
     EXPECT_NE(output, screen.getSDLSurface()) << "the canvas is a surface of its own";
     EXPECT_EQ(screen.getScale(), c.factor);
     screen.fillRect(rect(5, 7, 1, 1), 255, 0, 0);
-    screen.fillRect(rect(759, 519, 1, 1), 255, 255, 255);
+    screen.fillRect(rect(99, 79, 1, 1), 255, 255, 255);
     screen.update();
     EXPECT_TRUE(outputShows(rect(5, 7, 1, 1), red));
     EXPECT_TRUE(outputShows(rect(4, 6, 3, 1), black) && outputShows(rect(4, 8, 3, 1), black));
     EXPECT_TRUE(outputShows(rect(4, 7, 1, 1), black) && outputShows(rect(6, 7, 1, 1), black));
-    EXPECT_TRUE(outputShows(rect(759, 519, 1, 1), white));
-    const int right = c.origin.x + 760 * c.factor;
-    const int bottom = c.origin.y + 520 * c.factor;
+    EXPECT_TRUE(outputShows(rect(99, 79, 1, 1), white));
+    const int right = c.origin.x + int(canvasSize.width) * c.factor;
+    const int bottom = c.origin.y + int(canvasSize.height) * c.factor;
     EXPECT_TRUE(areaIs(output, 0, 0, output->w, c.origin.y, black)) << "above";
     EXPECT_TRUE(areaIs(output, 0, bottom, output->w, output->h - bottom, black)) << "below";
     EXPECT_TRUE(areaIs(output, 0, 0, c.origin.x, output->h, black)) << "left";
@@ -318,13 +321,14 @@ TEST_P(ScaledScreenTest, AnUpdateCopiesExactlyTheScaledAreaOfItsRectangles) {
     EXPECT_TRUE(outputShows(rect(9, 19, 6, 1), black) && outputShows(rect(9, 23, 6, 1), black));
     EXPECT_TRUE(outputShows(rect(9, 20, 1, 3), black) && outputShows(rect(14, 20, 1, 3), black));
     screen.refreshAll();
-    EXPECT_TRUE(outputShows(rect(0, 0, 760, 1), white)) << "refreshAll shows the whole canvas";
+    EXPECT_TRUE(outputShows(rect(0, 0, 100, 1), white)) << "refreshAll shows the whole canvas";
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, ScaledScreenTest,
-                         ::testing::Values(ScaledCase{1, {800, 560}, {20, 20}},
-                                           ScaledCase{2, {1600, 1100}, {40, 30}},
-                                           ScaledCase{3, {2400, 1620}, {60, 30}}));
+                         ::testing::Values(ScaledCase{1, {140, 120}, {20, 20}},
+                                           ScaledCase{2, {280, 220}, {40, 30}},
+                                           ScaledCase{3, {420, 300}, {60, 30}},
+                                           ScaledCase{5, {600, 420}, {50, 10}}));
 
 TEST_F(SdlTest, AScreenOfTheDesktopsOwnSizeDrawsStraightIntoTheOutput) {
     kuScreen screen;
