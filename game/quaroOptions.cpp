@@ -30,7 +30,8 @@ gameOptions parseOptions(int argc, char** argv) {
             options.scale = scaleFrom(value);
             if (options.scale == 0)
                 options.error = "--scale takes a whole number from 1 to " +
-                                std::to_string(gameOptions::maxScale) + ", not '" + value + "'";
+                                std::to_string(gameOptions::maxScale) +
+                                (value.empty() ? "" : ", not '" + value + "'");
         } else {
             options.unknown.push_back(argument);
         }
