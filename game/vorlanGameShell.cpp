@@ -203,7 +203,12 @@ void vorlanGameShell::startDevices() {
     screen->setScale(scale);
     screen->open();
     SDL_WM_SetCaption(windowTitle, windowTitle);
+    connectInput();
+}
 
+// Every handler lets the shared keys see its events first; the handlers that read the mouse
+// map it through the screen.
+void vorlanGameShell::connectInput() {
     keys = std::make_unique<shellKeys>(screen);
     kuInputHandler* const handlers[] = {playInput, introInput, menuInput, enterInput};
     for (kuInputHandler* handler : handlers)

@@ -140,6 +140,7 @@ private:
     // Draws the whole picture at the top-left corner, not yet shown; the caller owns it.
     std::unique_ptr<kuImage> drawPictureFile(const char* fileName);
     void startDevices();
+    void connectInput();
     void loadAssets();
     void buildActors();
     void timeSuperForm();
