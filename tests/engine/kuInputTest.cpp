@@ -84,19 +84,12 @@ TEST_F(InputTest, ActivateInstallsTheFilterThatAcceptsEverything) {
 TEST_F(InputTest, TheHookSeesEveryEventFirstAndKeepsWhatItConsumes) {
     KeyHook hook(SDLK_F11);
     handler.setHook(&hook);
-    pushKey(SDLK_a);
-    pushKey(SDLK_F11);
-    pushKey(SDLK_b);
+    for (SDLKey key : {SDLK_a, SDLK_F11, SDLK_b, SDLK_F11, SDLK_c})
+        pushKey(key);
     handler.pollEvents();
-    EXPECT_EQ(hook.seen, (std::vector<int>{SDLK_a, SDLK_F11, SDLK_b}));
-    EXPECT_EQ(handler.seen, (std::vector<int>{SDLK_a, SDLK_b}));
-    pushKey(SDLK_F11);
-    pushKey(SDLK_c);
-    handler.waitEvent();
-    handler.waitEvent();
+    EXPECT_EQ(hook.seen, (std::vector<int>{SDLK_a, SDLK_F11, SDLK_b, SDLK_F11, SDLK_c}));
     EXPECT_EQ(handler.seen, (std::vector<int>{SDLK_a, SDLK_b, SDLK_c}));
-    handler.setHook(nullptr);
     pushKey(SDLK_F11);
-    handler.pollEvents();
-    EXPECT_EQ(handler.seen.back(), SDLK_F11) << "without a hook the handler sees it all";
+    handler.waitEvent();
+    EXPECT_EQ(handler.seen.size(), 3u) << "waitEvent asks the hook too";
 }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 namespace {
 
 const sz canvas = {760, 520};
@@ -26,14 +24,6 @@ struct PlanCase {
 };
 
 class ScalerPlanTest : public ::testing::TestWithParam<PlanCase> {};
-
-struct MappingCase {
-    sz desktop; // in full screen
-    pt output;
-    std::optional<pt> canvasPoint;
-};
-
-class ScalerMappingTest : public ::testing::TestWithParam<MappingCase> {};
 
 } // namespace
 
@@ -75,41 +65,4 @@ TEST(ScalerTest, AnUnknownDesktopCountsAsTheCanvas) {
     EXPECT_EQ(kuScaler::usableDesktop({1920, 1080}, canvas), (sz{1920, 1080}));
     EXPECT_TRUE(kuScaler::forDisplay(canvas, canvas, true, 0).isIdentity());
     EXPECT_FALSE(kuScaler::forDisplay(canvas, {800, 520}, true, 0).isIdentity());
-}
-
-TEST(ScalerTest, ForcedFactorsFitTheFullScreenOnlyWhereTheCanvasFits) {
-    EXPECT_TRUE(kuScaler::fitsFullScreen(canvas, {1920, 1080}, 2));
-    EXPECT_FALSE(kuScaler::fitsFullScreen(canvas, {1920, 1080}, 3));
-    EXPECT_TRUE(kuScaler::fitsFullScreen(canvas, {2280, 1560}, 3));
-    EXPECT_FALSE(kuScaler::fitsFullScreen(canvas, {2279, 1560}, 3));
-}
-
-TEST_P(ScalerMappingTest, MapsOutputPointsToCanvasPointsAndTheBorderToNone) {
-    const MappingCase& c = GetParam();
-    const kuScaler scaler = kuScaler::forDisplay(canvas, c.desktop, true, 0);
-    EXPECT_EQ(scaler.toCanvas(c.output), c.canvasPoint);
-}
-
-// 1920 x 1080 shows the canvas at N = 2 from (200, 20); 2560 x 1600 at N = 3 from (140, 20).
-INSTANTIATE_TEST_SUITE_P(Points, ScalerMappingTest,
-                         ::testing::Values(MappingCase{{1920, 1080}, {200, 20}, pt{0, 0}},
-                                           MappingCase{{1920, 1080}, {201, 21}, pt{0, 0}},
-                                           MappingCase{{1920, 1080}, {202, 23}, pt{1, 1}},
-                                           MappingCase{{1920, 1080}, {1719, 1059}, pt{759, 519}},
-                                           MappingCase{{1920, 1080}, {199, 500}, std::nullopt},
-                                           MappingCase{{1920, 1080}, {1720, 500}, std::nullopt},
-                                           MappingCase{{1920, 1080}, {900, 19}, std::nullopt},
-                                           MappingCase{{1920, 1080}, {900, 1060}, std::nullopt},
-                                           MappingCase{{2560, 1600}, {140, 20}, pt{0, 0}},
-                                           MappingCase{{2560, 1600}, {142, 22}, pt{0, 0}},
-                                           MappingCase{{2560, 1600}, {143, 23}, pt{1, 1}},
-                                           MappingCase{{2560, 1600}, {2419, 1579}, pt{759, 519}},
-                                           MappingCase{{2560, 1600}, {2420, 1579}, std::nullopt},
-                                           MappingCase{{2560, 1600}, {-1, 30}, std::nullopt}));
-
-TEST(ScalerTest, CanvasRectanglesCoverTheirEnlargedAreaClippedToTheCanvas) {
-    const kuScaler scaler = kuScaler::forDisplay(canvas, {2560, 1600}, true, 0);
-    EXPECT_EQ(scaler.toOutput(rect(10, 5, 4, 2)), rect(170, 35, 12, 6));
-    EXPECT_EQ(scaler.toOutput(rect(-5, 510, 10, 20)), rect(140, 1550, 15, 30));
-    EXPECT_TRUE(rectManip::isEmpty(scaler.toOutput(rect(800, 0, 10, 10))));
 }
