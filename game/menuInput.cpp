@@ -1,5 +1,7 @@
 #include "menuInput.h"
 
+#include "kuScreen.h"
+
 namespace {
 constexpr int32_t buttonX = 50;
 constexpr uint32_t buttonWidth = 150;
@@ -9,7 +11,8 @@ constexpr int32_t highscoreY = 380;
 constexpr int32_t quitY = 435;
 } // namespace
 
-MenuInputHandler::MenuInputHandler() : quit(false), startGame(false), showHighscore(false) {
+MenuInputHandler::MenuInputHandler()
+    : quit(false), startGame(false), showHighscore(false), screen(nullptr) {
     rectManip::init(quitRect, buttonX, quitY, buttonWidth, buttonHeight);
     rectManip::init(startRect, buttonX, startY, buttonWidth, buttonHeight);
     rectManip::init(highscoreRect, buttonX, highscoreY, buttonWidth, buttonHeight);
@@ -41,11 +44,14 @@ void MenuInputHandler::handleEvent(SDL_Event* event) {
         clickAt({x, y});
 }
 
-void MenuInputHandler::clickAt(const pt& point) {
-    if (rectManip::containsPoint(startRect, point))
+void MenuInputHandler::clickAt(const pt& outputPoint) {
+    const std::optional<pt> point = screen != nullptr ? screen->toCanvas(outputPoint) : outputPoint;
+    if (!point)
+        return;
+    if (rectManip::containsPoint(startRect, *point))
         startGame = true;
-    else if (rectManip::containsPoint(highscoreRect, point))
+    else if (rectManip::containsPoint(highscoreRect, *point))
         showHighscore = true;
-    else if (rectManip::containsPoint(quitRect, point))
+    else if (rectManip::containsPoint(quitRect, *point))
         quit = true;
 }

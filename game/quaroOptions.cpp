@@ -2,39 +2,84 @@
 
 #include "quaroConfig.h"
 
+namespace {
+
+const std::string scaleOption = "--scale";
+
+// A whole number from 1 to maxScale, or 0 for anything else.
+int scaleFrom(const std::string& text) {
+    if (text.size() != 1 || text[0] < '1' || text[0] > '0' + gameOptions::maxScale)
+        return 0;
+    return text[0] - '0';
+}
+
+} // namespace
+
 gameOptions parseOptions(int argc, char** argv) {
     gameOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--window")
+        if (argument == "--window") {
             options.windowed = true;
-        else if (argument == "--help" || argument == "-h")
+        } else if (argument == "--mute") {
+            options.muted = true;
+        } else if (argument == "--help" || argument == "-h") {
             options.help = true;
-        else if (argument == "--version")
+        } else if (argument == "--version") {
             options.version = true;
-        else
+        } else if (argument == scaleOption || argument.rfind(scaleOption + "=", 0) == 0) {
+            std::string value;
+            if (argument != scaleOption)
+                value = argument.substr(scaleOption.size() + 1);
+            else if (i + 1 < argc)
+                value = argv[++i];
+            options.scale = scaleFrom(value);
+            if (options.scale == 0)
+                options.error = "--scale takes a whole number from 1 to " +
+                                std::to_string(gameOptions::maxScale) +
+                                (value.empty() ? "" : ", not '" + value + "'");
+        } else {
             options.unknown.push_back(argument);
+        }
     }
     return options;
 }
 
 void printUsage(std::FILE* out) {
-    std::fprintf(out, "Usage: quaro [--window] [--help] [--version]\n"
-                      "A maze chase: steer Quaro with the arrow keys, pick up every product,\n"
-                      "then walk through the open gate into the house. Escape leaves a round.\n\n"
-                      "  --window   play in a 760 x 520 window instead of the whole screen\n"
-                      "  --help     show this text and exit\n"
-                      "  --version  show the version and exit\n\n"
-                      "The pictures and sounds (GFX/ and SFX/) are read from the first of these\n"
-                      "folders that holds them: $QUARO_DATA_DIR, the current folder, the\n"
-                      "executable's folder, the installed data. The ten best times are kept in\n"
-                      "Save/Highscore.hs in that folder; with the installed data, which is\n"
-                      "read-only, in $XDG_DATA_HOME/quaro/Save/Highscore.hs (by default\n"
-                      "~/.local/share/quaro/Save/Highscore.hs).\n\n"
-                      "Exit status: 0 after a normal end, 1 after an error the game reported\n"
-                      "(no data found, a damaged picture or sound), 2 when SDL cannot start\n"
-                      "(with no display and SDL_VIDEODRIVER unset, the game never falls back\n"
-                      "to a text-mode driver).\n\n");
+    std::fprintf(
+        out,
+        "Usage: quaro [--window] [--scale N] [--mute] [--help] [--version]\n"
+        "A maze chase: steer Quaro through the maze, pick up every product, then walk\n"
+        "through the open gate into the house.\n\n"
+        "  --window   play in a window instead of the whole screen\n"
+        "  --scale N  enlarge by N, 1 to %d; in full screen N must fit the desktop\n"
+        "  --mute     start with the sound off\n"
+        "  --help     show this text and exit\n"
+        "  --version  show the version and exit\n\n"
+        "The 760 x 520 picture is enlarged by a whole factor N, every pixel an N x N\n"
+        "block, and centred on black. Full screen keeps the desktop's own size (the\n"
+        "monitor's mode never changes) and takes the largest N that fits; a window takes\n"
+        "the largest N that fits in 90%% of the desktop's width and 85%% of its height.\n\n"
+        "Keys in a round: the arrow keys or W A S D steer, P pauses (P, Space or a\n"
+        "steering key resumes; losing the focus pauses too), Escape leaves the round.\n"
+        "On the menus: s starts a round, h shows the high scores, q or Escape quits.\n"
+        "On every screen: M switches the sound off and on (in the name entry it is a\n"
+        "letter), F11 or Alt+Enter switches between window and full screen, and closing\n"
+        "the window ends the game (a name being typed is kept).\n"
+        "Gamepad: the hat or the stick steers; any button goes on from the titles;\n"
+        "on the menus button 0 starts a round and button 1 shows the high scores; in a\n"
+        "round the other buttons pause and resume.\n\n"
+        "The pictures and sounds (GFX/ and SFX/) are read from the first of these\n"
+        "folders that holds them: $QUARO_DATA_DIR, the current folder, the\n"
+        "executable's folder, the installed data. The ten best times are kept in\n"
+        "Save/Highscore.hs in that folder; with the installed data, which is\n"
+        "read-only, in $XDG_DATA_HOME/quaro/Save/Highscore.hs (by default\n"
+        "~/.local/share/quaro/Save/Highscore.hs).\n\n"
+        "Exit status: 0 after a normal end, 1 after an error the game reported\n"
+        "(no data found, a damaged picture or sound, a --scale that does not fit),\n"
+        "2 when SDL cannot start (with no display and SDL_VIDEODRIVER unset, the game\n"
+        "never falls back to a text-mode driver).\n\n",
+        gameOptions::maxScale);
 }
 
 void printVersion(std::FILE* out) {

@@ -10,6 +10,7 @@
 #include "pauseBox.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
+#include "shellKeys.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
 #include "vorlanMaze.h"
@@ -139,7 +140,7 @@ vorlanGameShell::vorlanGameShell()
       gateImage(nullptr), fontImage(nullptr), maze(nullptr), timeCounter(nullptr),
       tableCounter(nullptr), nameCounter(nullptr), you(nullptr), normalYou(nullptr),
       superYou(nullptr), enemies{}, nextFrameTime(0), superTimer(0), clock(&defaultClock),
-      windowed(false) {}
+      windowed(false), scale(0) {}
 
 vorlanGameShell::~vorlanGameShell() {
     freeData();
@@ -150,7 +151,12 @@ void vorlanGameShell::setClock(frameClock* newClock) {
 }
 
 void vorlanGameShell::userExec(int argc, char** argv) {
-    windowed = windowed || parseOptions(argc, argv).windowed;
+    const gameOptions options = parseOptions(argc, argv);
+    windowed = windowed || options.windowed;
+    if (options.scale > 0)
+        scale = options.scale;
+    if (!scaleFits())
+        return;
     loadData();
     quaroTheKidSound->play();
     titleScreen(titlePicture1);
@@ -158,6 +164,21 @@ void vorlanGameShell::userExec(int argc, char** argv) {
     playMenus(menuScreen(menuPicture));
     delayScreen(creditsPicture, creditsSeconds);
     freeData();
+}
+
+bool vorlanGameShell::scaleFits() const {
+    if (windowed || scale == 0)
+        return true;
+    const sz canvas = {screenWidth, screenHeight};
+    const sz desktop = kuScaler::usableDesktop(kuScreen::reportedDesktopSize(), canvas);
+    if (kuScaler::fitsFullScreen(canvas, desktop, scale))
+        return true;
+    std::fprintf(stderr,
+                 "quaro: --scale %d does not fit the %u x %u desktop in full screen; at most "
+                 "%d does, or add --window\n",
+                 scale, desktop.width, desktop.height,
+                 kuScaler::largestFactor(canvas, desktop, true));
+    return false;
 }
 
 int vorlanGameShell::playMenus(int choice) {
@@ -202,8 +223,21 @@ void vorlanGameShell::startDevices() {
     audio->start();
     screen->setSize({screenWidth, screenHeight});
     screen->setFullScreen(!windowed);
+    screen->setScale(scale);
     screen->open();
     SDL_WM_SetCaption(windowTitle, windowTitle);
+    connectInput();
+}
+
+// Every handler lets the shared keys see its events first; the handlers that read the mouse
+// map it through the screen.
+void vorlanGameShell::connectInput() {
+    keys = std::make_unique<shellKeys>(screen);
+    kuInputHandler* const handlers[] = {playInput, introInput, menuInput, enterInput};
+    for (kuInputHandler* handler : handlers)
+        handler->setHook(keys.get());
+    introInput->screen = screen;
+    menuInput->screen = screen;
 }
 
 void vorlanGameShell::loadAssets() {
@@ -289,6 +323,7 @@ void vorlanGameShell::freeData() {
     release(playInput);
     release(introInput);
     release(menuInput);
+    keys.reset();
     release(screen);
 }
 
@@ -304,7 +339,7 @@ kuImage* vorlanGameShell::loadImage(const char* fileName) {
 kuImage* vorlanGameShell::loadKeyedImage(const char* fileName) {
     kuImage* image = loadImage(fileName);
     SDL_Surface* surface = image->getSDLSurface();
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY,
+    SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL,
                     SDL_MapRGB(surface->format, keyRed, keyGreen, keyBlue));
     return image;
 }

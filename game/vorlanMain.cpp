@@ -28,6 +28,10 @@ int SDL_main(int argc, char** argv) {
         printPaths(stdout, search);
         std::exit(EXIT_SUCCESS);
     }
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "quaro: %s (try --help)\n", options.error.c_str());
+        std::exit(EXIT_FAILURE);
+    }
     for (const std::string& argument : options.unknown)
         std::fprintf(stderr, "quaro: ignoring unknown argument '%s' (try --help)\n",
                      argument.c_str());
@@ -44,7 +48,10 @@ int SDL_main(int argc, char** argv) {
     }
     vorlanGameShell* shell = new vorlanGameShell;
     shell->setPaths(*search.found);
-    const bool normalEnd = shell->checkedExec(argc, argv);
+    shell->setWindowed(options.windowed);
+    shell->setScale(options.scale);
+    // A forced factor that does not fit is refused, with its reason, before anything opens.
+    const bool normalEnd = shell->scaleFits() && shell->checkedExec(argc, argv);
     delete shell;
     SDL_Quit();
     std::exit(normalEnd ? exitNormalEnd : exitAfterError);

@@ -1,5 +1,7 @@
 #include "enemyCharSprite.h"
+#include "enterInput.h"
 #include "geomPrinters.h"
+#include "introInput.h"
 #include "kuScreen.h"
 #include "menuInput.h"
 #include "quaroCounter.h"
@@ -262,17 +264,6 @@ TEST_F(ShellTest, AWrappedTickCounterNeverBecomesALongSleep) {
     EXPECT_EQ(shell->nextFrameTime, 0x90000000u + 66);
 }
 
-TEST(GameOptionsTest, WindowHelpAndUnknownArguments) {
-    char program[] = "quaro", window[] = "--window", help[] = "--help", odd[] = "--fast";
-    char* none[] = {program, nullptr};
-    EXPECT_FALSE(parseOptions(1, none).windowed);
-    char* all[] = {program, odd, window, help, nullptr};
-    const gameOptions options = parseOptions(4, all);
-    EXPECT_TRUE(options.windowed);
-    EXPECT_TRUE(options.help);
-    EXPECT_EQ(options.unknown, (std::vector<std::string>{"--fast"}));
-}
-
 TEST_F(ShellTest, AMissingPictureEndsTheRunWithTheLoadError) {
     std::filesystem::remove(folder->path() / "GFX");
     std::filesystem::create_directories(folder->path() / "GFX");
@@ -342,4 +333,36 @@ TEST_F(ShellTest, ADrinkLeftWithEscapeEndsWithItsRound) {
     frames = 0;
     shell->run();
     EXPECT_TRUE(checked);
+}
+
+TEST_F(ShellTest, AScaleTooLargeForTheFullScreenIsRefusedBeforeAnythingStarts) {
+    // The dummy driver reports no desktop size, which counts as 760 x 520: only 1 fits.
+    char name[] = "quaro", option[] = "--scale", two[] = "2";
+    char* argv[] = {name, option, two, nullptr};
+    ::testing::internal::CaptureStderr();
+    shell->checkedExec(3, argv);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "quaro: --scale 2 does not fit the 760 x 520 desktop in full screen; at most 1 "
+              "does, or add --window\n");
+    EXPECT_EQ(shell->screen, nullptr) << "nothing was opened";
+    EXPECT_TRUE(clock.delays.empty()) << "no credits either";
+}
+
+TEST_F(ShellTest, EveryHandlerLetsF11SwitchTheScreenAtTheForcedScale) {
+    shell->setWindowed(true);
+    shell->setScale(2);
+    ASSERT_TRUE(shell->scaleFits());
+    load();
+    EXPECT_EQ(shell->screen->getOutputSurface()->w, 1520);
+    kuInputHandler* const handlers[] = {shell->playInput, shell->introInput, shell->menuInput,
+                                        shell->enterInput};
+    bool fullScreen = false;
+    for (kuInputHandler* handler : handlers) {
+        pushKeyDown(SDLK_F11);
+        handler->pollEvents();
+        fullScreen = !fullScreen;
+        EXPECT_EQ(shell->screen->isFullScreen(), fullScreen);
+    }
+    EXPECT_FALSE(shell->menuInput->startGame || shell->menuInput->quit);
+    EXPECT_FALSE(shell->enterInput->done);
 }

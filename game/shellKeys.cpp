@@ -1,0 +1,30 @@
+#include "shellKeys.h"
+
+#include "kuScreen.h"
+
+namespace {
+
+bool switchesScreen(const SDL_keysym& key) {
+    const bool enter = key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER;
+    return key.sym == SDLK_F11 || (enter && (key.mod & KMOD_ALT) != 0);
+}
+
+// Alt pressed on its own is the first half of Alt+Enter: on a title screen, where any key
+// goes on, it would leave the screen before the switch.
+bool isAlt(const SDL_keysym& key) {
+    return key.sym == SDLK_LALT || key.sym == SDLK_RALT;
+}
+
+} // namespace
+
+shellKeys::shellKeys(kuScreen* screen) : screen(screen) {}
+
+bool shellKeys::takeEvent(const SDL_Event& event) {
+    if (event.type != SDL_KEYDOWN)
+        return false;
+    if (switchesScreen(event.key.keysym)) {
+        screen->toggleFullScreen();
+        return true;
+    }
+    return isAlt(event.key.keysym);
+}
