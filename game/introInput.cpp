@@ -11,7 +11,7 @@ void IntroInputHandler::activate() {
 }
 
 void IntroInputHandler::handleEvent(SDL_Event* event) {
-    if (event->type == SDL_KEYDOWN)
+    if (event->type == SDL_KEYDOWN || event->type == SDL_JOYBUTTONDOWN)
         proceed = true;
     else if (event->type == SDL_QUIT)
         quit = true;

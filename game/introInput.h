@@ -1,5 +1,6 @@
-// The title screens' handler: any key press or the left mouse button on the picture goes on,
-// a window close asks to leave. The flags are cleared by activate at the start of every screen.
+// The title screens' handler: any key press, gamepad button or the left mouse button on the
+// picture goes on, a window close asks to leave. The flags are cleared by activate at the start of
+// every screen.
 #pragma once
 
 #include "kuGeomUtil.h"

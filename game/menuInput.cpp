@@ -9,6 +9,9 @@ constexpr uint32_t buttonHeight = 50;
 constexpr int32_t startY = 320;
 constexpr int32_t highscoreY = 380;
 constexpr int32_t quitY = 435;
+// A gamepad's first two buttons start a round and show the table.
+constexpr Uint8 startButton = 0;
+constexpr Uint8 highscoreButton = 1;
 } // namespace
 
 MenuInputHandler::MenuInputHandler()
@@ -38,6 +41,13 @@ void MenuInputHandler::handleEvent(SDL_Event* event) {
     }
     if (event->type == SDL_QUIT)
         quit = true;
+    if (event->type == SDL_JOYBUTTONDOWN) {
+        if (event->jbutton.button == startButton)
+            startGame = true;
+        else if (event->jbutton.button == highscoreButton)
+            showHighscore = true;
+        return;
+    }
     int x = 0;
     int y = 0;
     if (SDL_GetMouseState(&x, &y) == SDL_BUTTON(SDL_BUTTON_LEFT))

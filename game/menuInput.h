@@ -1,5 +1,6 @@
-// The menus' handler: s, h and q (or Escape) choose by the keys held, a left click chooses by
-// the button under the mouse, a window close quits. Every menu picture shows its three
+// The menus' handler: s, h and q (or Escape) choose by the keys held, a gamepad's button 0
+// starts and button 1 shows the table, a left click chooses by the button under the mouse, a
+// window close quits. Every menu picture shows its three
 // buttons inside the same click areas, in canvas coordinates: the mouse is mapped from the
 // output through the screen, and a click on the border chooses nothing.
 #pragma once

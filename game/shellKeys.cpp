@@ -1,5 +1,6 @@
 #include "shellKeys.h"
 
+#include "kuAudio.h"
 #include "kuScreen.h"
 
 namespace {
@@ -17,13 +18,20 @@ bool isAlt(const SDL_keysym& key) {
 
 } // namespace
 
-shellKeys::shellKeys(kuScreen* screen) : screen(screen) {}
+shellKeys::shellKeys(kuScreen* screen, Audio* audio)
+    : screen(screen), audio(audio), typing(false), closing(false) {}
 
 bool shellKeys::takeEvent(const SDL_Event& event) {
+    if (event.type == SDL_QUIT)
+        closing = true;
     if (event.type != SDL_KEYDOWN)
         return false;
     if (switchesScreen(event.key.keysym)) {
         screen->toggleFullScreen();
+        return true;
+    }
+    if (event.key.keysym.sym == SDLK_m && !typing) {
+        audio->setMuted(!audio->isMuted());
         return true;
     }
     return isAlt(event.key.keysym);

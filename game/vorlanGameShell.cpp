@@ -140,7 +140,7 @@ vorlanGameShell::vorlanGameShell()
       gateImage(nullptr), fontImage(nullptr), maze(nullptr), timeCounter(nullptr),
       tableCounter(nullptr), nameCounter(nullptr), you(nullptr), normalYou(nullptr),
       superYou(nullptr), enemies{}, nextFrameTime(0), superTimer(0), clock(&defaultClock),
-      windowed(false), scale(0) {}
+      windowed(false), scale(0), startMuted(false), gamepad(nullptr) {}
 
 vorlanGameShell::~vorlanGameShell() {
     freeData();
@@ -153,17 +153,26 @@ void vorlanGameShell::setClock(frameClock* newClock) {
 void vorlanGameShell::userExec(int argc, char** argv) {
     const gameOptions options = parseOptions(argc, argv);
     windowed = windowed || options.windowed;
+    startMuted = startMuted || options.muted;
     if (options.scale > 0)
         scale = options.scale;
     if (!scaleFits())
         return;
     loadData();
     quaroTheKidSound->play();
+    // A request to close the game ends every screen at once, the credits included.
     titleScreen(titlePicture1);
-    titleScreen(titlePicture2);
-    playMenus(menuScreen(menuPicture));
-    delayScreen(creditsPicture, creditsSeconds);
+    if (!closing())
+        titleScreen(titlePicture2);
+    if (!closing())
+        playMenus(menuScreen(menuPicture));
+    if (!closing())
+        delayScreen(creditsPicture, creditsSeconds);
     freeData();
+}
+
+bool vorlanGameShell::closing() const {
+    return keys != nullptr && keys->closeRequested();
 }
 
 bool vorlanGameShell::scaleFits() const {
@@ -182,10 +191,13 @@ bool vorlanGameShell::scaleFits() const {
 }
 
 int vorlanGameShell::playMenus(int choice) {
-    while (choice != choiceQuit) {
+    while (choice != choiceQuit && !closing()) {
         if (choice == choiceStart) {
             initGame();
-            switch (run()) {
+            const int result = run();
+            if (closing())
+                break; // a round closed with the game is left as Escape leaves it
+            switch (result) {
             case roundLeft:
                 choice = menuScreen(menuPicture);
                 break;
@@ -221,6 +233,8 @@ void vorlanGameShell::startDevices() {
     menuInput = new MenuInputHandler;
     enterInput = new EnterInputHandler;
     audio->start();
+    audio->setMuted(startMuted);
+    openGamepad();
     screen->setSize({screenWidth, screenHeight});
     screen->setFullScreen(!windowed);
     screen->setScale(scale);
@@ -232,7 +246,7 @@ void vorlanGameShell::startDevices() {
 // Every handler lets the shared keys see its events first; the handlers that read the mouse
 // map it through the screen.
 void vorlanGameShell::connectInput() {
-    keys = std::make_unique<shellKeys>(screen);
+    keys = std::make_unique<shellKeys>(screen, audio);
     kuInputHandler* const handlers[] = {playInput, introInput, menuInput, enterInput};
     for (kuInputHandler* handler : handlers)
         handler->setHook(keys.get());
@@ -303,6 +317,14 @@ void vorlanGameShell::buildActors() {
     superYou->isSuper = true;
 }
 
+// The first gamepad, if there is one; none, or one that cannot be opened, is no error.
+void vorlanGameShell::openGamepad() {
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0 || SDL_NumJoysticks() < 1)
+        return;
+    gamepad = SDL_JoystickOpen(0);
+    SDL_JoystickEventState(SDL_ENABLE);
+}
+
 void vorlanGameShell::freeData() {
     for (enemyCharSprite*& enemy : enemies)
         release(enemy);
@@ -324,6 +346,9 @@ void vorlanGameShell::freeData() {
     release(introInput);
     release(menuInput);
     keys.reset();
+    if (gamepad != nullptr)
+        SDL_JoystickClose(gamepad);
+    gamepad = nullptr;
     release(screen);
 }
 
@@ -585,7 +610,15 @@ int vorlanGameShell::menuScreen(const char* fileName) {
 
 void vorlanGameShell::delayScreen(const char* fileName, int seconds) {
     displayImageFile(fileName);
-    clock->delay(Uint32(seconds) * 1000);
+    // No input is read meanwhile, but a request to close the game ends the wait.
+    constexpr Uint32 sliceMs = 50;
+    SDL_Event quit;
+    for (Uint32 waited = 0; waited < Uint32(seconds) * 1000; waited += sliceMs) {
+        SDL_PumpEvents();
+        if (SDL_PeepEvents(&quit, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0)
+            return;
+        clock->delay(sliceMs);
+    }
 }
 
 namespace {
@@ -620,6 +653,7 @@ int vorlanGameShell::checkHighscore() {
     rectManip::init(enterInput->textRect, nameOrigin.x, nameOrigin.y, nameFieldWidth,
                     nameFieldHeight);
     enterInput->activate();
+    keys->setTyping(true);
     enterInput->show();
     for (int blink = 0; !enterInput->done;) {
         if (++blink >= blinkFrames) {
@@ -630,11 +664,15 @@ int vorlanGameShell::checkHighscore() {
         enterInput->pollEvents();
         waitFrame();
     }
+    keys->setTyping(false);
     enterInput->background = nullptr;
     picture.reset();
 
+    // Also when the game was closed during the entry: the record keeps the name typed so far.
     table->enterRecord(enterInput->name, minutes, seconds);
     table.reset();
+    if (closing())
+        return choiceQuit;
     displayHighscore();
     return menuScreen(nullptr);
 }

@@ -155,6 +155,9 @@ private:
     // Loads the pictures and sounds, checks the screens and every picture's size; raises a
     // "FileLoad" error naming the first file that is wrong.
     void connectInput();
+    void openGamepad();
+    // True once the game was asked to close (a window close, SIGTERM, SIGINT).
+    bool closing() const;
     void loadAssets();
     static void requireSize(const kuImage& image, const std::string& fileName, const sz& expected);
     void buildActors();
@@ -168,4 +171,6 @@ private:
     bool windowed;
     gamePaths paths;
     int scale;
+    bool startMuted;
+    SDL_Joystick* gamepad; // the first one, if any
 };

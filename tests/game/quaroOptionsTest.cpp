@@ -26,12 +26,15 @@ gameOptions parse(std::vector<std::string> arguments) {
 
 } // namespace
 
-TEST(GameOptionsTest, WindowHelpAndUnknownArguments) {
+TEST(GameOptionsTest, FlagsAndUnknownArguments) {
     EXPECT_FALSE(parse({}).windowed);
     EXPECT_EQ(parse({}).scale, 0);
-    const gameOptions options = parse({"--fast", "--window", "--help"});
+    EXPECT_FALSE(parse({}).muted);
+    const gameOptions options = parse({"--fast", "--window", "--help", "--mute", "--version"});
     EXPECT_TRUE(options.windowed);
     EXPECT_TRUE(options.help);
+    EXPECT_TRUE(options.muted);
+    EXPECT_TRUE(options.version);
     EXPECT_EQ(options.unknown, (std::vector<std::string>{"--fast"}));
     EXPECT_EQ(options.error, "");
 }

@@ -5,6 +5,7 @@
 #include "kuScreen.h"
 #include "menuInput.h"
 #include "quaroCounter.h"
+#include "quaroHighScore.h"
 #include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <numeric>
 
 namespace {
 
@@ -34,7 +36,8 @@ TEST_F(ShellTest, TheWholeFlowRunsFromTheFirstTitleToTheCredits) {
     char* argv[] = {name, nullptr};
     shell->checkedExec(1, argv);
     EXPECT_EQ(capture.text(), "") << "no error escaped";
-    EXPECT_EQ(clock.delays, (std::vector<Uint32>{4000}));
+    EXPECT_EQ(std::accumulate(clock.delays.begin(), clock.delays.end(), 0u), 4000u)
+        << "the credits stay four seconds";
     EXPECT_TRUE(creditsShown);
     EXPECT_EQ(shell->screen, nullptr) << "everything was freed";
     EXPECT_EQ(shell->maze, nullptr);
@@ -365,4 +368,62 @@ TEST_F(ShellTest, EveryHandlerLetsF11SwitchTheScreenAtTheForcedScale) {
     }
     EXPECT_FALSE(shell->menuInput->startGame || shell->menuInput->quit);
     EXPECT_FALSE(shell->enterInput->done);
+}
+
+namespace {
+
+void pushEvent(Uint8 type, SDLKey key = SDLK_UNKNOWN) {
+    SDL_Event event = {};
+    event.type = type;
+    event.key.type = type;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+}
+
+} // namespace
+
+// A window close (or SIGTERM, which SDL turns into one) ends the game from any screen: the
+// round is left, the name typed so far is kept and saved, the credits are skipped.
+TEST_F(ShellTest, ACloseEndsTheGameFromTheTitles) {
+    EventFeeder windowCloses(SDL_QUIT);
+    StdoutCapture capture;
+    char name[] = "quaro";
+    char* argv[] = {name, nullptr};
+    EXPECT_TRUE(shell->checkedExec(1, argv));
+    EXPECT_EQ(capture.text(), "");
+    EXPECT_TRUE(clock.delays.empty()) << "no credits";
+    EXPECT_EQ(shell->screen, nullptr) << "everything was freed";
+}
+
+TEST_F(ShellTest, ACloseDuringARoundEndsTheGameWithoutAMenu) {
+    load();
+    onFrame = [](int frame) {
+        if (frame == 5)
+            pushEvent(SDL_QUIT);
+    };
+    EXPECT_EQ(shell->playMenus(vorlanGameShell::choiceStart), vorlanGameShell::choiceStart);
+    EXPECT_EQ(frames, 6) << "the frame that read the close was the last";
+}
+
+TEST_F(ShellTest, ACloseDuringTheNameEntryKeepsTheNameTypedSoFar) {
+    load();
+    shell->timeCounter->giveTime(0, 5);
+    onFrame = [](int frame) {
+        const SDLKey typed[] = {SDLK_k, SDLK_i, SDLK_d};
+        if (frame >= 2 && frame <= 4)
+            pushEvent(SDL_KEYDOWN, typed[frame - 2]);
+        else if (frame == 5)
+            pushEvent(SDL_QUIT);
+    };
+    EXPECT_EQ(shell->checkHighscore(), vorlanGameShell::choiceQuit);
+    quaroHighScore table;
+    EXPECT_STREQ(table.getSlotName(0), "kid");
+    EXPECT_EQ(table.getSlotSeconds(0), 5);
+}
+
+TEST_F(ShellTest, ACloseEndsTheCreditsAtOnce) {
+    load();
+    pushEvent(SDL_QUIT);
+    shell->delayScreen("GFX/Misc/Credits.bmp", 4);
+    EXPECT_TRUE(clock.delays.empty());
 }
