@@ -10,6 +10,16 @@ namespace {
 constexpr int cubeColours = 256;
 } // namespace
 
+SDL_Surface* kuDisplayFormat(SDL_Surface* loaded) {
+    if (SDL_GetVideoSurface() == nullptr)
+        return loaded;
+    SDL_Surface* converted = SDL_DisplayFormat(loaded);
+    if (converted == nullptr)
+        return loaded;
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
 kuImage::kuImage() : screen(nullptr), surface(nullptr), size(sizeManip::zeroSize) {}
 
 kuImage::~kuImage() {
@@ -24,6 +34,7 @@ void kuImage::loadBMP(const char* fileName) {
     SDL_Surface* loaded = file != nullptr ? SDL_LoadBMP_RW(file, 1) : nullptr;
     if (loaded == nullptr)
         kuE::kuRaiseGeneric("FileLoad", kuLoadFailure(fileName).c_str());
+    loaded = kuDisplayFormat(loaded);
     surface = loaded;
     sizeManip::init(size, uint32_t(surface->w), uint32_t(surface->h));
 }

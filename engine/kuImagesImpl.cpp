@@ -2,6 +2,7 @@
 
 #include "kuExceptions.h"
 #include "kuFiles.h"
+#include "kuImages.h"
 
 #include <cstdio>
 #include <cstring>
@@ -40,6 +41,7 @@ SDL_Surface* kuImagePool::loadBMP(const char* fileName) {
     SDL_Surface* loaded = file != nullptr ? SDL_LoadBMP_RW(file, 1) : nullptr;
     if (loaded == nullptr)
         kuE::kuRaiseGeneric("FileLoad", kuLoadFailure(fileName).c_str());
+    loaded = kuDisplayFormat(loaded);
     firstFree->surface = loaded;
     firstFree->fileName = std::move(name);
     firstFree->references = 1;

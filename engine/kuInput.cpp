@@ -11,11 +11,16 @@ void kuInputHandler::activate() {
 void kuInputHandler::pollEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event))
-        handleEvent(&event);
+        dispatch(event);
 }
 
 void kuInputHandler::waitEvent() {
     SDL_Event event;
     if (SDL_WaitEvent(&event))
+        dispatch(event);
+}
+
+void kuInputHandler::dispatch(SDL_Event& event) {
+    if (hook == nullptr || !hook->takeEvent(event))
         handleEvent(&event);
 }

@@ -1,5 +1,6 @@
 #include "kuScreen.h"
 
+#include "kuBlit.h"
 #include "kuExceptions.h"
 #include "kuImages.h"
 #include "kuImagesImpl.h"
@@ -22,11 +23,28 @@ SDL_Rect toSdlRect(int32_t x, int32_t y, uint32_t width, uint32_t height) {
     return rect;
 }
 
+// A canvas surface of the given size in the output's own pixel format, so that copying it
+// to the output needs no conversion.
+SDL_Surface* canvasLike(const SDL_Surface* output, const sz& size) {
+    const SDL_PixelFormat* format = output->format;
+    SDL_Surface* canvas =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, int(size.width), int(size.height), format->BitsPerPixel,
+                             format->Rmask, format->Gmask, format->Bmask, format->Amask);
+    if (canvas == nullptr)
+        kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
+    return canvas;
+}
+
+void paintBlack(SDL_Surface* surface) {
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+}
+
 } // namespace
 
 kuScreen::kuScreen()
-    : surface(nullptr), size{defaultWidth, defaultHeight}, updateRects{}, updateRectCount(0),
-      updating(false), fullScreen(true) {}
+    : output(nullptr), canvas(nullptr), size{defaultWidth, defaultHeight}, scaler(size),
+      forcedScale(0), updateRects{}, shownRects{}, updateRectCount(0), updating(false),
+      fullScreen(true) {}
 
 kuScreen::~kuScreen() {
     if (isOpen())
@@ -36,23 +54,71 @@ kuScreen::~kuScreen() {
 void kuScreen::open() {
     if (isOpen())
         kuE::kuRaiseBug("Screenobject is already open in kuScreen::open");
-    const Uint32 flags = fullScreen ? SDL_FULLSCREEN : 0;
-    surface = SDL_SetVideoMode(int(size.width), int(size.height), bitsPerPixel, flags);
-    if (surface == nullptr)
+    if (!desktop)
+        desktop = reportedDesktopSize();
+    if (!openOutput(nullptr))
         kuE::kuRaiseGeneric("OpenDisplay", SDL_GetError());
     globalPool = new kuImagePool;
 }
 
+sz kuScreen::reportedDesktopSize() {
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (info == nullptr || info->current_w <= 0 || info->current_h <= 0)
+        return sizeManip::zeroSize;
+    return {uint32_t(info->current_w), uint32_t(info->current_h)};
+}
+
+bool kuScreen::openOutput(SDL_Surface* kept) {
+    scaler = kuScaler::forDisplay(size, kuScaler::usableDesktop(*desktop, size), fullScreen,
+                                  forcedScale);
+    const sz outputSize = scaler.getOutputSize();
+    const Uint32 flags = fullScreen ? SDL_FULLSCREEN : 0;
+    output = SDL_SetVideoMode(int(outputSize.width), int(outputSize.height), bitsPerPixel, flags);
+    ownCanvas.reset(output == nullptr || scaler.isIdentity() ? nullptr : canvasLike(output, size));
+    canvas = ownCanvas ? ownCanvas.get() : output;
+    if (output == nullptr)
+        return false;
+    if (ownCanvas) {
+        paintBlack(output); // the border, and the canvas until it is shown
+        paintBlack(canvas);
+    }
+    if (kept != nullptr)
+        SDL_BlitSurface(kept, nullptr, canvas, nullptr);
+    return true;
+}
+
+void kuScreen::toggleFullScreen() {
+    requireOpen("Screenobject is not open in kuScreen::toggleFullScreen");
+    // A copy, because the output the canvas may be goes away with the old mode.
+    const ownedSurface kept(SDL_ConvertSurface(canvas, canvas->format, SDL_SWSURFACE));
+    if (!kept)
+        kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
+    fullScreen = !fullScreen;
+    if (!openOutput(kept.get())) {
+        fullScreen = !fullScreen;
+        if (!openOutput(kept.get()))
+            kuE::kuRaiseGeneric("OpenDisplay", SDL_GetError());
+    }
+    refreshAll();
+}
+
 void kuScreen::close() {
     requireOpen("Screenobject is not open in kuScreen::close");
-    surface = nullptr;
+    output = nullptr;
+    canvas = nullptr;
+    ownCanvas.reset();
     delete globalPool;
     globalPool = nullptr;
 }
 
 SDL_Surface* kuScreen::getSDLSurface() {
     requireOpen("Screenobject is not open in kuScreen::getSDLSurface");
-    return surface;
+    return canvas;
+}
+
+SDL_Surface* kuScreen::getOutputSurface() {
+    requireOpen("Screenobject is not open in kuScreen::getOutputSurface");
+    return output;
 }
 
 void kuScreen::setSize(const sz& newSize) {
@@ -66,6 +132,18 @@ void kuScreen::setFullScreen(bool wanted) {
         kuE::kuRaiseBug("Cannot change the display mode of an open screen in "
                         "kuScreen::setFullScreen");
     fullScreen = wanted;
+}
+
+void kuScreen::setScale(int factor) {
+    if (isOpen())
+        kuE::kuRaiseBug("Cannot change the scale of an open screen in kuScreen::setScale");
+    forcedScale = factor;
+}
+
+void kuScreen::setDesktopSize(const sz& given) {
+    if (isOpen())
+        kuE::kuRaiseBug("Cannot change the desktop of an open screen in kuScreen::setDesktopSize");
+    desktop = given;
 }
 
 void kuScreen::beginUpdate() {
@@ -123,15 +201,15 @@ void kuScreen::display(kuImage* image, const kuRectangle& source, const pt& at) 
     if (to.x < 0 || to.y < 0 || to.x + to.w > long(size.width) || to.y + to.h > long(size.height))
         std::printf("display: %ld, %ld, %ld, %ld\n", long(to.x), long(to.y), long(to.x + to.w),
                     long(to.y + to.h));
-    SDL_UpperBlit(imageSurface, &from, surface, &to);
+    kuBlit(imageSurface, from, canvas, to);
     record(to);
 }
 
 void kuScreen::fillRect(const kuRectangle& area, int red, int green, int blue) {
     requireOpen("Screenobject is not open in kuScreen::fillRect");
     SDL_Rect rect = toSdlRect(area.x, area.y, area.width, area.height);
-    const Uint32 colour = SDL_MapRGB(surface->format, Uint8(red), Uint8(green), Uint8(blue));
-    SDL_FillRect(surface, &rect, colour);
+    const Uint32 colour = SDL_MapRGB(canvas->format, Uint8(red), Uint8(green), Uint8(blue));
+    SDL_FillRect(canvas, &rect, colour);
     if (rect.x < 0 || rect.y < 0 || rect.x + rect.w > long(size.width) ||
         rect.y + rect.h > long(size.height))
         std::printf("Out of range in display: %ld, %ld, %ld, %ld\n", long(rect.x), long(rect.y),
@@ -152,15 +230,32 @@ void kuScreen::record(const SDL_Rect& drawn) {
 
 void kuScreen::update() {
     requireOpen("Screenobject is not open in kuScreen::update");
+    int shown = 0;
     while (updateRectCount > 0) {
-        const kuRectangle& rect = updateRects[--updateRectCount];
-        SDL_UpdateRect(surface, rect.x, rect.y, rect.width, rect.height);
+        const SDL_Rect area = showOnOutput(updateRects[--updateRectCount]);
+        if (area.w > 0 && area.h > 0)
+            shownRects[shown++] = area;
     }
+    if (shown > 0)
+        SDL_UpdateRects(output, shown, shownRects);
+}
+
+SDL_Rect kuScreen::showOnOutput(const kuRectangle& rect) {
+    kuRectangle wholeCanvas;
+    rectManip::init(wholeCanvas, 0, 0, size.width, size.height);
+    const bool all = rect.x == 0 && rect.y == 0 && rect.width == 0 && rect.height == 0;
+    const kuRectangle area = all ? wholeCanvas : rect;
+    if (!scaler.isIdentity())
+        return scaler.copy(canvas, output, area);
+    const kuRectangle visible = rectManip::intersection(area, wholeCanvas);
+    return toSdlRect(visible.x, visible.y, visible.width, visible.height);
 }
 
 void kuScreen::refreshAll() {
     requireOpen("Screenobject is not open in kuScreen::refreshAll");
-    SDL_UpdateRect(surface, 0, 0, 0, 0);
+    if (!scaler.isIdentity())
+        showOnOutput(rectManip::zeroRect);
+    SDL_UpdateRect(output, 0, 0, 0, 0);
 }
 
 void kuScreen::requireOpen(const char* message) {

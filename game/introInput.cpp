@@ -1,6 +1,8 @@
 #include "introInput.h"
 
-IntroInputHandler::IntroInputHandler() : quit(false), proceed(false) {}
+#include "kuScreen.h"
+
+IntroInputHandler::IntroInputHandler() : quit(false), proceed(false), screen(nullptr) {}
 
 void IntroInputHandler::activate() {
     kuInputHandler::activate();
@@ -9,11 +11,18 @@ void IntroInputHandler::activate() {
 }
 
 void IntroInputHandler::handleEvent(SDL_Event* event) {
-    if (event->type == SDL_KEYDOWN)
+    if (event->type == SDL_KEYDOWN || event->type == SDL_JOYBUTTONDOWN)
         proceed = true;
     else if (event->type == SDL_QUIT)
         quit = true;
     // Any event at all goes on while the left button alone is held, even a mouse motion.
-    if (SDL_GetMouseState(nullptr, nullptr) == SDL_BUTTON(SDL_BUTTON_LEFT))
+    int x = 0;
+    int y = 0;
+    if (SDL_GetMouseState(&x, &y) == SDL_BUTTON(SDL_BUTTON_LEFT))
+        clickAt({x, y});
+}
+
+void IntroInputHandler::clickAt(const pt& outputPoint) {
+    if (screen == nullptr || screen->toCanvas(outputPoint))
         proceed = true;
 }

@@ -1,8 +1,12 @@
-// The title screens' handler: any key press or the left mouse button goes on, a window close
-// asks to leave. The flags are cleared by activate at the start of every screen.
+// The title screens' handler: any key press, gamepad button or the left mouse button on the
+// picture goes on, a window close asks to leave. The flags are cleared by activate at the start of
+// every screen.
 #pragma once
 
+#include "kuGeomUtil.h"
 #include "kuInput.h"
+
+class kuScreen;
 
 class IntroInputHandler : public kuInputHandler {
 public:
@@ -10,7 +14,10 @@ public:
 
     void activate() override;
     void handleEvent(SDL_Event* event) override;
+    // Goes on when the output point (a mouse position) shows the picture, not the border.
+    void clickAt(const pt& outputPoint);
 
-    bool quit;    // the window was closed
-    bool proceed; // a key or the left button alone
+    bool quit;        // the window was closed
+    bool proceed;     // a key or the left button alone
+    kuScreen* screen; // not owned; maps the mouse to the canvas, which it is while null
 };

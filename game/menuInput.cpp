@@ -1,5 +1,7 @@
 #include "menuInput.h"
 
+#include "kuScreen.h"
+
 namespace {
 constexpr int32_t buttonX = 50;
 constexpr uint32_t buttonWidth = 150;
@@ -7,6 +9,9 @@ constexpr uint32_t buttonHeight = 50;
 constexpr int32_t startY = 320;
 constexpr int32_t highscoreY = 380;
 constexpr int32_t quitY = 435;
+// A gamepad's first two buttons start a round and show the table.
+constexpr Uint8 startButton = 0;
+constexpr Uint8 highscoreButton = 1;
 
 // Keys 1 to 9 name rows 0 to 8, key 0 row 9; any other key none.
 int rowOfKey(SDLKey key) {
@@ -17,7 +22,7 @@ int rowOfKey(SDLKey key) {
 } // namespace
 
 MenuInputHandler::MenuInputHandler()
-    : quit(false), startGame(false), showHighscore(false), rowKey(-1) {
+    : quit(false), startGame(false), showHighscore(false), rowKey(-1), screen(nullptr) {
     rectManip::init(quitRect, buttonX, quitY, buttonWidth, buttonHeight);
     rectManip::init(startRect, buttonX, startY, buttonWidth, buttonHeight);
     rectManip::init(highscoreRect, buttonX, highscoreY, buttonWidth, buttonHeight);
@@ -45,17 +50,27 @@ void MenuInputHandler::handleEvent(SDL_Event* event) {
     }
     if (event->type == SDL_QUIT)
         quit = true;
+    if (event->type == SDL_JOYBUTTONDOWN) {
+        if (event->jbutton.button == startButton)
+            startGame = true;
+        else if (event->jbutton.button == highscoreButton)
+            showHighscore = true;
+        return;
+    }
     int x = 0;
     int y = 0;
     if (SDL_GetMouseState(&x, &y) == SDL_BUTTON(SDL_BUTTON_LEFT))
         clickAt({x, y});
 }
 
-void MenuInputHandler::clickAt(const pt& point) {
-    if (rectManip::containsPoint(startRect, point))
+void MenuInputHandler::clickAt(const pt& outputPoint) {
+    const std::optional<pt> point = screen != nullptr ? screen->toCanvas(outputPoint) : outputPoint;
+    if (!point)
+        return;
+    if (rectManip::containsPoint(startRect, *point))
         startGame = true;
-    else if (rectManip::containsPoint(highscoreRect, point))
+    else if (rectManip::containsPoint(highscoreRect, *point))
         showHighscore = true;
-    else if (rectManip::containsPoint(quitRect, point))
+    else if (rectManip::containsPoint(quitRect, *point))
         quit = true;
 }

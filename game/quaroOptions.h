@@ -1,18 +1,23 @@
 // The command line, parsed in one place into one value. With no arguments the game takes the
-// whole screen. --help prints the same text the README and the man page give.
+// whole screen, enlarged by the largest whole factor that fits. --help prints the same text
+// the README and the man page give.
 #pragma once
 
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <vector>
 
 struct gameOptions {
+    static constexpr int maxScale = 6;
+
     bool windowed = false;
+    bool muted = false; // the sound starts off
     bool help = false;
     bool version = false;
-    std::optional<std::string> replayFile; // --replay FILE; empty when the file is missing
-    std::vector<std::string> unknown;      // warned about, then ignored
+    int scale = 0;                    // 1 to maxScale; 0 lets the game choose
+    std::string replayFile;           // the run --replay plays, empty for none
+    std::string error;                // a malformed option: the game does not start
+    std::vector<std::string> unknown; // warned about, then ignored
 };
 
 gameOptions parseOptions(int argc, char** argv);

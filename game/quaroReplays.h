@@ -54,6 +54,8 @@ public:
     void waitForMenuChoice(const char* picture);
     // 0: the menus wait without end and never read the clock.
     void setIdleMs(Uint32 milliseconds) { idleMs = milliseconds; }
+    // The keys every screen shares work while a run plays too; the hook is not owned.
+    void setHook(kuEventHook* hook) { watchInput.setHook(hook); }
 
     // After a record entered the table: keeps the last round's run with the record's name and
     // time, then saves the table (by destroying it), then removes the runs no row claims.

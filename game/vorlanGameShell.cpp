@@ -10,6 +10,7 @@
 #include "pauseBox.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
+#include "shellKeys.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
 #include "vorlanMaze.h"
@@ -138,7 +139,7 @@ vorlanGameShell::vorlanGameShell()
       gateImage(nullptr), fontImage(nullptr), maze(nullptr), timeCounter(nullptr),
       tableCounter(nullptr), nameCounter(nullptr), you(nullptr), normalYou(nullptr),
       superYou(nullptr), enemies{}, nextFrameTime(0), superTimer(0), replays(*this),
-      clock(&defaultClock), windowed(false) {}
+      clock(&defaultClock), windowed(false), scale(0), startMuted(false), gamepad(nullptr) {}
 
 vorlanGameShell::~vorlanGameShell() {
     freeData();
@@ -151,24 +152,55 @@ void vorlanGameShell::setClock(frameClock* newClock) {
 void vorlanGameShell::userExec(int argc, char** argv) {
     const gameOptions options = parseOptions(argc, argv);
     windowed = windowed || options.windowed;
-    if (options.replayFile) {
-        replays.playFile(*options.replayFile);
+    startMuted = startMuted || options.muted;
+    if (options.scale > 0)
+        scale = options.scale;
+    if (!scaleFits())
+        return;
+    if (!options.replayFile.empty()) {
+        replays.playFile(options.replayFile);
         return;
     }
     loadData();
     quaroTheKidSound->play();
+    // A request to close the game ends every screen at once, the credits included.
     titleScreen(titlePicture1);
-    titleScreen(titlePicture2);
-    playMenus(menuScreen(menuPicture));
-    delayScreen(creditsPicture, creditsSeconds);
+    if (!closing())
+        titleScreen(titlePicture2);
+    if (!closing())
+        playMenus(menuScreen(menuPicture));
+    if (!closing())
+        delayScreen(creditsPicture, creditsSeconds);
     freeData();
 }
 
+bool vorlanGameShell::closing() const {
+    return keys != nullptr && keys->closeRequested();
+}
+
+bool vorlanGameShell::scaleFits() const {
+    if (windowed || scale == 0)
+        return true;
+    const sz canvas = {screenWidth, screenHeight};
+    const sz desktop = kuScaler::usableDesktop(kuScreen::reportedDesktopSize(), canvas);
+    if (kuScaler::fitsFullScreen(canvas, desktop, scale))
+        return true;
+    std::fprintf(stderr,
+                 "quaro: --scale %d does not fit the %u x %u desktop in full screen; at most "
+                 "%d does, or add --window\n",
+                 scale, desktop.width, desktop.height,
+                 kuScaler::largestFactor(canvas, desktop, true));
+    return false;
+}
+
 int vorlanGameShell::playMenus(int choice) {
-    while (choice != choiceQuit) {
+    while (choice != choiceQuit && !closing()) {
         if (choice == choiceStart) {
             initGame();
-            switch (run()) {
+            const int result = run();
+            if (closing())
+                break; // a round closed with the game is left as Escape leaves it
+            switch (result) {
             case roundLeft:
                 choice = menuScreen(menuPicture);
                 break;
@@ -203,10 +235,26 @@ void vorlanGameShell::startDevices() {
     menuInput = new MenuInputHandler;
     enterInput = new EnterInputHandler;
     audio->start();
+    audio->setMuted(startMuted);
+    openGamepad();
     screen->setSize({screenWidth, screenHeight});
     screen->setFullScreen(!windowed);
+    screen->setScale(scale);
     screen->open();
     SDL_WM_SetCaption(windowTitle, windowTitle);
+    connectInput();
+}
+
+// Every handler lets the shared keys see its events first; the handlers that read the mouse
+// map it through the screen.
+void vorlanGameShell::connectInput() {
+    keys = std::make_unique<shellKeys>(screen, audio);
+    kuInputHandler* const handlers[] = {playInput, introInput, menuInput, enterInput};
+    for (kuInputHandler* handler : handlers)
+        handler->setHook(keys.get());
+    replays.setHook(keys.get());
+    introInput->screen = screen;
+    menuInput->screen = screen;
 }
 
 void vorlanGameShell::loadAssets() {
@@ -273,6 +321,14 @@ void vorlanGameShell::buildActors() {
     superYou->isSuper = true;
 }
 
+// The first gamepad, if there is one; none, or one that cannot be opened, is no error.
+void vorlanGameShell::openGamepad() {
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0 || SDL_NumJoysticks() < 1)
+        return;
+    gamepad = SDL_JoystickOpen(0);
+    SDL_JoystickEventState(SDL_ENABLE);
+}
+
 void vorlanGameShell::freeData() {
     for (enemyCharSprite*& enemy : enemies)
         release(enemy);
@@ -293,6 +349,10 @@ void vorlanGameShell::freeData() {
     release(playInput);
     release(introInput);
     release(menuInput);
+    keys.reset();
+    if (gamepad != nullptr)
+        SDL_JoystickClose(gamepad);
+    gamepad = nullptr;
     release(screen);
 }
 
@@ -308,7 +368,7 @@ kuImage* vorlanGameShell::loadImage(const char* fileName) {
 kuImage* vorlanGameShell::loadKeyedImage(const char* fileName) {
     kuImage* image = loadImage(fileName);
     SDL_Surface* surface = image->getSDLSurface();
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY,
+    SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL,
                     SDL_MapRGB(surface->format, keyRed, keyGreen, keyBlue));
     return image;
 }
@@ -566,7 +626,15 @@ int vorlanGameShell::menuScreen(const char* fileName) {
 
 void vorlanGameShell::delayScreen(const char* fileName, int seconds) {
     displayImageFile(fileName);
-    clock->delay(Uint32(seconds) * 1000);
+    // No input is read meanwhile, but a request to close the game ends the wait.
+    constexpr Uint32 sliceMs = 50;
+    SDL_Event quit;
+    for (Uint32 waited = 0; waited < Uint32(seconds) * 1000; waited += sliceMs) {
+        SDL_PumpEvents();
+        if (SDL_PeepEvents(&quit, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0)
+            return;
+        clock->delay(sliceMs);
+    }
 }
 
 namespace {
@@ -601,6 +669,7 @@ int vorlanGameShell::checkHighscore() {
     rectManip::init(enterInput->textRect, nameOrigin.x, nameOrigin.y, nameFieldWidth,
                     nameFieldHeight);
     enterInput->activate();
+    keys->setTyping(true);
     enterInput->show();
     for (int blink = 0; !enterInput->done;) {
         if (++blink >= blinkFrames) {
@@ -611,11 +680,15 @@ int vorlanGameShell::checkHighscore() {
         enterInput->pollEvents();
         waitFrame();
     }
+    keys->setTyping(false);
     enterInput->background = nullptr;
     picture.reset();
 
+    // Also when the game was closed during the entry: the record keeps the name typed so far.
     table->enterRecord(enterInput->name, minutes, seconds);
     replays.keepRecord(std::move(table), enterInput->name, minutes, seconds);
+    if (closing())
+        return choiceQuit;
     displayHighscore();
     return menuScreen(nullptr);
 }

@@ -25,6 +25,7 @@ class enemyCharSprite;
 class kuImage;
 class kuScreen;
 class quaroCounter;
+class shellKeys;
 class vorlanCharSprite;
 class vorlanMaze;
 
@@ -42,7 +43,9 @@ public:
     // Frees whatever an error left loaded; after a normal run there is nothing left.
     ~vorlanGameShell() override;
 
-    // The whole flow: titles, menus, rounds, high scores, credits. Understands --window.
+    // The whole flow: titles, menus, rounds, high scores, credits. Understands --window and
+    // --scale; a scale that does not fit the desktop in full screen is refused on standard
+    // error before anything starts.
     void userExec(int argc, char** argv) override;
     // Acts on menu choices, playing rounds and showing the table, until the quit choice.
     int playMenus(int choice);
@@ -100,6 +103,10 @@ public:
     // loadData.
     void setPaths(gamePaths paths) { this->paths = std::move(paths); }
     const gamePaths& getPaths() const { return paths; }
+    // The factor the picture is enlarged by, 0 for the largest that fits.
+    void setScale(int factor) { scale = factor; }
+    // False, after saying why, when the forced scale does not fit the desktop in full screen.
+    bool scaleFits() const;
 
     kuScreen* screen;
     Audio* audio;
@@ -107,6 +114,7 @@ public:
     IntroInputHandler* introInput;
     MenuInputHandler* menuInput;
     EnterInputHandler* enterInput;
+    std::unique_ptr<shellKeys> keys; // on every handler: the keys every screen shares
 
     Sound* drinkingSound;
     Sound* knockOutSound;
@@ -158,6 +166,10 @@ private:
     void startDevices();
     // Loads the pictures and sounds, checks the screens and every picture's size; raises a
     // "FileLoad" error naming the first file that is wrong.
+    void connectInput();
+    void openGamepad();
+    // True once the game was asked to close (a window close, SIGTERM, SIGINT).
+    bool closing() const;
     void loadAssets();
     static void requireSize(const kuImage& image, const std::string& fileName, const sz& expected);
     void buildActors();
@@ -169,4 +181,7 @@ private:
     frameClock* clock;
     bool windowed;
     gamePaths paths;
+    int scale;
+    bool startMuted;
+    SDL_Joystick* gamepad; // the first one, if any
 };

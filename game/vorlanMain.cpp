@@ -29,6 +29,10 @@ int SDL_main(int argc, char** argv) {
         printPaths(stdout, search);
         std::exit(EXIT_SUCCESS);
     }
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "quaro: %s (try --help)\n", options.error.c_str());
+        std::exit(EXIT_FAILURE);
+    }
     for (const std::string& argument : options.unknown)
         std::fprintf(stderr, "quaro: ignoring unknown argument '%s' (try --help)\n",
                      argument.c_str());
@@ -38,16 +42,10 @@ int SDL_main(int argc, char** argv) {
         std::exit(exitNoData);
     }
     // So does a run that cannot be played.
-    if (options.replayFile) {
-        std::string problem;
-        if (options.replayFile->empty())
-            problem = "--replay needs the file of a run (try --help)";
-        else
-            quaroRecording::load(*options.replayFile, problem); // names what is wrong, if any
-        if (!problem.empty()) {
-            std::fprintf(stderr, "quaro: %s\n", problem.c_str());
-            std::exit(exitAfterError);
-        }
+    std::string problem;
+    if (!options.replayFile.empty() && !quaroRecording::load(options.replayFile, problem)) {
+        std::fprintf(stderr, "quaro: %s\n", problem.c_str());
+        std::exit(exitAfterError);
     }
 
     if (!kuStartSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
@@ -57,7 +55,11 @@ int SDL_main(int argc, char** argv) {
     }
     vorlanGameShell* shell = new vorlanGameShell;
     shell->setPaths(*search.found);
-    const bool normalEnd = shell->checkedExec(argc, argv) && !shell->replays.fileRunFailed();
+    shell->setWindowed(options.windowed);
+    shell->setScale(options.scale);
+    // A forced factor that does not fit is refused, with its reason, before anything opens.
+    const bool normalEnd =
+        shell->scaleFits() && shell->checkedExec(argc, argv) && !shell->replays.fileRunFailed();
     delete shell;
     SDL_Quit();
     std::exit(normalEnd ? exitNormalEnd : exitAfterError);

@@ -12,6 +12,7 @@ void WatchInputHandler::handleEvent(SDL_Event* event) {
     switch (event->type) {
     case SDL_KEYDOWN:
     case SDL_MOUSEBUTTONDOWN:
+    case SDL_JOYBUTTONDOWN:
         stop = true;
         break;
     case SDL_QUIT:

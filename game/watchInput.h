@@ -1,6 +1,6 @@
 // The handler while a recorded run plays back: the round steers itself from the recording, and
-// any key press or mouse click, or a window close, asks to stop watching. The flags are
-// cleared by activate at the start of every run watched.
+// any key press, mouse click or gamepad button, or a window close, asks to stop watching. The flags
+// are cleared by activate at the start of every run watched.
 #pragma once
 
 #include "kuInput.h"

@@ -6,6 +6,15 @@ source "$(dirname "$0")/lib.sh"
 # --help answers without a display; an unknown argument is only a warning.
 "$QUARO" --help > "$WORK/help" || fail "--help did not exit 0"
 grep -q -- "--window" "$WORK/help" || fail "--help does not mention --window"
+grep -q -- "--scale N" "$WORK/help" || fail "--help does not mention --scale"
+grep -q "F11 or Alt+Enter" "$WORK/help" || fail "--help does not mention the switch keys"
+
+# A malformed factor stops the game before SDL starts.
+status=0
+"$QUARO" --scale 9 > "$WORK/out" 2> "$WORK/err" || status=$?
+[ "$status" = 1 ] || fail "status $status for --scale 9"
+grep -q "^quaro: --scale takes a whole number from 1 to 6, not '9'" "$WORK/err" ||
+  fail "no message for --scale 9"
 
 # --version names the version the build was made from.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")

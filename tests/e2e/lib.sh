@@ -1,5 +1,5 @@
-# Shared steps of the end-to-end tests: a private X server of exactly the game's size, a
-# working folder that sees the generated pictures and sounds, the real binary started with
+# Shared steps of the end-to-end tests: a private X server (of exactly the game's size unless
+# a test asks for another), a working folder that sees the generated pictures and sounds, the real binary started with
 # the disk audio driver, and keys and clicks held the way a player holds them.
 # Usage from a test: source lib.sh QUARO_BINARY BUILD_DIR
 set -euo pipefail
@@ -28,10 +28,11 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on a free display with a 760x520x24 screen and waits until it answers.
-start_x() {
+# Starts Xvfb on a free display with a screen of the given size (760x520x24 by default) and
+# waits until it answers.
+start_x() { # [WxHxD]
   # -noreset: the server must not restart when xdpyinfo, the last client, disconnects.
-  Xvfb -displayfd 3 -screen 0 760x520x24 -nolisten tcp -noreset 3>"$WORK/display" \
+  Xvfb -displayfd 3 -screen 0 "${1:-760x520x24}" -nolisten tcp -noreset 3>"$WORK/display" \
     2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   for _ in $(seq 100); do
@@ -106,6 +107,33 @@ expect_screen() { # picture [what]
   done
   cp "$WORK/current.png" "/tmp/quaro-e2e-last-failure.png"
   fail "${2:-$1} not on screen ($diff pixels differ; screenshot in /tmp/quaro-e2e-last-failure.png)"
+}
+
+# Polls until the screen shows the picture enlarged by the factor with its top-left corner at
+# (x, y), and black all around it (at most about 10 seconds).
+expect_scaled_screen() { # picture factor x y [what]
+  local width height diff
+  convert "$1" -scale "$(($2 * 100))%" "$WORK/scaled.png"
+  width=$(identify -format %w "$WORK/scaled.png")
+  height=$(identify -format %h "$WORK/scaled.png")
+  for _ in $(seq 50); do
+    screenshot current
+    convert "$WORK/current.png" -crop "${width}x${height}+$3+$4" +repage "$WORK/placed.png"
+    diff=$(pixels_differing "$WORK/placed.png" "$WORK/scaled.png")
+    [ "$diff" = 0 ] && [ "$(outside_is_black "$WORK/current.png" "$width" "$height" "$3" "$4")" = 1 ] &&
+      return 0
+    sleep 0.2
+  done
+  cp "$WORK/current.png" "/tmp/quaro-e2e-last-failure.png"
+  fail "${5:-$1} not on screen at $2x from ($3, $4) ($diff pixels differ; screenshot in /tmp/quaro-e2e-last-failure.png)"
+}
+
+# 1 when everything of the screenshot outside the rectangle is black, else 0.
+outside_is_black() { # png width height x y
+  local max
+  max=$(convert "$1" -fill black -draw "rectangle $4,$5 $(($4 + $2 - 1)),$(($5 + $3 - 1))" \
+    -format "%[max]" info:)
+  [ "$max" = 0 ] && echo 1 || echo 0
 }
 
 # Holds a key for a moment, since the game reads the keys held when it handles an event.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real binary under valgrind's memcheck through a scripted session: titles, menu, a round
-# with some walking, the high-score table and the credits. No invalid access may happen and
-# nothing may be definitely lost.
+# with some walking and a switch to full screen and back, the high-score table and the
+# credits. No invalid access may happen and nothing may be definitely lost.
 source "$(dirname "$0")/lib.sh"
 start_x
 make_game_folder
@@ -18,6 +18,10 @@ expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu"
 hold_key s
 sleep 2
 hold_key Left 1.5
+hold_key F11 # to full screen and back to the window, keeping the picture
+sleep 1
+hold_key F11
+sleep 1
 hold_key Down 1.5
 hold_key Escape
 expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu after Escape"

@@ -11,7 +11,7 @@ grep -qx "quaro: $WORK/damaged.run: too short to be a recording (4 bytes)" "$WOR
   fail "the message for a damaged run: $(cat "$WORK/err")"
 status=0
 "$QUARO" --replay > "$WORK/out" 2> "$WORK/err" || status=$?
-[ "$status" = 1 ] && grep -q "needs the file" "$WORK/err" || fail "--replay without a file"
+[ "$status" = 1 ] && grep -q "takes the file of a run" "$WORK/err" || fail "--replay without a file"
 
 start_x
 make_game_folder

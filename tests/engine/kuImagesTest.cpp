@@ -116,6 +116,22 @@ TEST_F(KuImageTest, DisplayDrawsAPartOnItsScreen) {
     EXPECT_EQ(screen.pendingRect(0), rect(100, 200, 10, 10));
 }
 
+// A 24-bit picture drawn on the 32-bit screen would be converted at every drawing.
+TEST_F(KuImageTest, PicturesTakeTheScreensFormatOnceWhenLoaded) {
+    const std::string path = dir.file("a.bmp");
+    writeSolidBmp(path, 4, 4, blue);
+    const SDL_PixelFormat* screenFormat = screen.getSDLSurface()->format;
+    kuImage image;
+    image.loadBMP(path.c_str());
+    SDL_Surface* pooled = globalPool->loadBMP(path.c_str());
+    for (SDL_Surface* surface : {image.getSDLSurface(), pooled}) {
+        EXPECT_TRUE(surface->format->BitsPerPixel == screenFormat->BitsPerPixel &&
+                    surface->format->Rmask == screenFormat->Rmask);
+        EXPECT_EQ(pixelAt(surface, 3, 3), blue);
+    }
+    globalPool->freeSurface(pooled);
+}
+
 TEST_F(KuImagePoolTest, SameNameSharesOneSurfaceUntilTheLastReference) {
     kuImagePool pool;
     const std::string path = bmp("x.bmp");

@@ -27,6 +27,18 @@ int pendingEvents() {
     return SDL_PeepEvents(events, 16, SDL_PEEKEVENT, SDL_ALLEVENTS);
 }
 
+// Consumes the presses of one key and remembers every event it saw.
+class KeyHook : public kuEventHook {
+public:
+    explicit KeyHook(SDLKey taken) : taken(taken) {}
+    bool takeEvent(const SDL_Event& event) override {
+        seen.push_back(event.key.keysym.sym);
+        return event.key.keysym.sym == taken;
+    }
+    SDLKey taken;
+    std::vector<int> seen;
+};
+
 class InputTest : public SdlTest {
 protected:
     void SetUp() override {
@@ -67,4 +79,17 @@ TEST_F(InputTest, ActivateInstallsTheFilterThatAcceptsEverything) {
     SDL_Event event = {};
     for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP, SDL_MOUSEMOTION, SDL_QUIT, SDL_USEREVENT})
         EXPECT_EQ(eventFilter(&(event.type = type, event)), 1);
+}
+
+TEST_F(InputTest, TheHookSeesEveryEventFirstAndKeepsWhatItConsumes) {
+    KeyHook hook(SDLK_F11);
+    handler.setHook(&hook);
+    for (SDLKey key : {SDLK_a, SDLK_F11, SDLK_b, SDLK_F11, SDLK_c})
+        pushKey(key);
+    handler.pollEvents();
+    EXPECT_EQ(hook.seen, (std::vector<int>{SDLK_a, SDLK_F11, SDLK_b, SDLK_F11, SDLK_c}));
+    EXPECT_EQ(handler.seen, (std::vector<int>{SDLK_a, SDLK_b, SDLK_c}));
+    pushKey(SDLK_F11);
+    handler.waitEvent();
+    EXPECT_EQ(handler.seen.size(), 3u) << "waitEvent asks the hook too";
 }

@@ -265,3 +265,106 @@ TEST_F(SdlTest, WindowedScreenOpensAtItsSize) {
                           "Cannot change the display mode of an open screen in "
                           "kuScreen::setFullScreen"));
 }
+
+namespace {
+
+struct ScaledCase {
+    int factor;
+    sz desktop; // full screen, larger than the enlarged canvas
+    pt origin;  // where the enlarged canvas lies in the output
+};
+
+// A small canvas keeps the large factors quick.
+constexpr sz canvasSize = {100, 80};
+
+class ScaledScreenTest : public SdlTest, public ::testing::WithParamInterface<ScaledCase> {
+protected:
+    void SetUp() override {
+        SdlTest::SetUp();
+        screen.setSize(canvasSize);
+        screen.setDesktopSize(GetParam().desktop);
+        screen.setScale(GetParam().factor);
+        screen.open();
+    }
+    void TearDown() override {
+        screen.close();
+        SdlTest::TearDown();
+    }
+
+    // True when the output shows the colour over the enlarged canvas rectangle.
+    bool outputShows(const kuRectangle& canvasRect, rgb colour) {
+        const int n = GetParam().factor;
+        const pt origin = GetParam().origin;
+        return areaIs(screen.getOutputSurface(), origin.x + canvasRect.x * n,
+                      origin.y + canvasRect.y * n, int(canvasRect.width) * n,
+                      int(canvasRect.height) * n, colour);
+    }
+
+    kuScreen screen;
+};
+
+const rgb white = {255, 255, 255};
+
+} // namespace
+
+TEST_P(ScaledScreenTest, ACanvasPixelBecomesABlockCentredInABlackBorder) {
+    const ScaledCase& c = GetParam();
+    SDL_Surface* output = screen.getOutputSurface();
+    ASSERT_EQ(output->w, int(c.desktop.width));
+    ASSERT_EQ(output->h, int(c.desktop.height));
+    EXPECT_NE(output, screen.getSDLSurface()) << "the canvas is a surface of its own";
+    EXPECT_EQ(screen.getScale(), c.factor);
+    screen.fillRect(rect(5, 7, 1, 1), 255, 0, 0);
+    screen.fillRect(rect(99, 79, 1, 1), 255, 255, 255);
+    screen.update();
+    EXPECT_TRUE(outputShows(rect(5, 7, 1, 1), red));
+    EXPECT_TRUE(outputShows(rect(4, 6, 3, 1), black) && outputShows(rect(4, 8, 3, 1), black));
+    EXPECT_TRUE(outputShows(rect(4, 7, 1, 1), black) && outputShows(rect(6, 7, 1, 1), black));
+    EXPECT_TRUE(outputShows(rect(99, 79, 1, 1), white));
+    const int right = c.origin.x + int(canvasSize.width) * c.factor;
+    const int bottom = c.origin.y + int(canvasSize.height) * c.factor;
+    EXPECT_TRUE(areaIs(output, 0, 0, output->w, c.origin.y, black)) << "above";
+    EXPECT_TRUE(areaIs(output, 0, bottom, output->w, output->h - bottom, black)) << "below";
+    EXPECT_TRUE(areaIs(output, 0, 0, c.origin.x, output->h, black)) << "left";
+    EXPECT_TRUE(areaIs(output, right, 0, output->w - right, output->h, black)) << "right";
+}
+
+TEST_P(ScaledScreenTest, AnUpdateCopiesExactlyTheScaledAreaOfItsRectangles) {
+    fillSurface(screen.getSDLSurface(), white); // drawn but never recorded
+    screen.fillRect(rect(10, 20, 4, 3), 255, 0, 0);
+    EXPECT_TRUE(outputShows(rect(10, 20, 4, 3), black)) << "nothing shows before update";
+    screen.update();
+    EXPECT_TRUE(outputShows(rect(10, 20, 4, 3), red));
+    EXPECT_TRUE(outputShows(rect(9, 19, 6, 1), black) && outputShows(rect(9, 23, 6, 1), black));
+    EXPECT_TRUE(outputShows(rect(9, 20, 1, 3), black) && outputShows(rect(14, 20, 1, 3), black));
+    screen.refreshAll();
+    EXPECT_TRUE(outputShows(rect(0, 0, 100, 1), white)) << "refreshAll shows the whole canvas";
+}
+
+INSTANTIATE_TEST_SUITE_P(Factors, ScaledScreenTest,
+                         ::testing::Values(ScaledCase{1, {140, 120}, {20, 20}},
+                                           ScaledCase{2, {280, 220}, {40, 30}},
+                                           ScaledCase{3, {420, 300}, {60, 30}},
+                                           ScaledCase{5, {600, 420}, {50, 10}}));
+
+TEST_F(SdlTest, SwitchingModesKeepsThePictureAndShowsItWhole) {
+    kuScreen screen;
+    screen.setSize({760, 520});
+    screen.setDesktopSize({1920, 1080});
+    screen.open();
+    fillSurface(screen.getSDLSurface(), black);
+    screen.fillRect(rect(0, 0, 1, 1), 255, 0, 0); // recorded, never updated
+    screen.toggleFullScreen();
+    EXPECT_FALSE(screen.isFullScreen());
+    EXPECT_EQ(screen.getOutputSurface(), screen.getSDLSurface())
+        << "a window at N = 1 on 1920 x 1080 is the canvas";
+    EXPECT_EQ(screen.getOutputSurface()->flags & SDL_FULLSCREEN, 0u);
+    EXPECT_EQ(pixelAt(screen.getSDLSurface(), 0, 0), red);
+    screen.toggleFullScreen();
+    EXPECT_TRUE(screen.isFullScreen());
+    EXPECT_EQ(screen.getScale(), 2);
+    EXPECT_TRUE(areaIs(screen.getOutputSurface(), 200, 20, 2, 2, red));
+    EXPECT_EQ(pixelAt(screen.getOutputSurface(), 202, 20), black);
+    EXPECT_EQ(screen.toCanvas({203, 21}), (pt{1, 0}));
+    EXPECT_EQ(screen.toCanvas({199, 21}), std::nullopt);
+}

@@ -1,6 +1,7 @@
 #include "menuInput.h"
 #include "headlessSdl.h"
 #include "introInput.h"
+#include "kuScreen.h"
 #include "shellHarness.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,16 @@ int choiceOf(const MenuInputHandler& menu) {
 }
 
 class MenuClickTest : public ::testing::TestWithParam<ClickCase> {};
+
+struct ScaledClickCase {
+    sz desktop; // in full screen: 1920 x 1080 shows N = 2 from (200, 20), 2560 x 1600 N = 3
+                // from (140, 20)
+    pt output;
+    int choice;
+    bool titleGoesOn;
+};
+
+class ScaledClickTest : public SdlTest, public ::testing::WithParamInterface<ScaledClickCase> {};
 
 class HandlerTest : public SdlTest {
 protected:
@@ -54,6 +65,38 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{{100, 434}, -1}, // between
                       ClickCase{{100, 435}, 2}, ClickCase{{199, 484}, 2},
                       ClickCase{{100, 485}, -1}));
+
+TEST_P(ScaledClickTest, MapsTheMouseThroughTheScreenAndIgnoresTheBorder) {
+    kuScreen screen;
+    screen.setSize({760, 520});
+    screen.setDesktopSize(GetParam().desktop);
+    screen.open();
+    MenuInputHandler menu;
+    menu.screen = &screen;
+    menu.activate();
+    menu.clickAt(GetParam().output);
+    EXPECT_EQ(choiceOf(menu), GetParam().choice);
+    IntroInputHandler title;
+    title.screen = &screen;
+    title.activate();
+    title.clickAt(GetParam().output);
+    EXPECT_EQ(title.proceed, GetParam().titleGoesOn);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Factors, ScaledClickTest,
+    ::testing::Values(ScaledClickCase{{1920, 1080}, {300, 660}, 0, true},   // start (50, 320)
+                      ScaledClickCase{{1920, 1080}, {599, 759}, 0, true},   // (199, 369)
+                      ScaledClickCase{{1920, 1080}, {600, 700}, -1, true},  // (200, 340)
+                      ScaledClickCase{{1920, 1080}, {300, 780}, 1, true},   // high scores
+                      ScaledClickCase{{1920, 1080}, {300, 900}, 2, true},   // quit (50, 440)
+                      ScaledClickCase{{1920, 1080}, {100, 660}, -1, false}, // left border
+                      ScaledClickCase{{1920, 1080}, {300, 10}, -1, false},  // top border
+                      ScaledClickCase{{2560, 1600}, {290, 980}, 0, true},   // start (50, 320)
+                      ScaledClickCase{{2560, 1600}, {289, 980}, -1, true},  // (49, 320)
+                      ScaledClickCase{{2560, 1600}, {500, 1325}, 2, true},  // quit (120, 435)
+                      ScaledClickCase{{2560, 1600}, {139, 1325}, -1, false},
+                      ScaledClickCase{{2560, 1600}, {500, 1590}, -1, false}));
 
 TEST_F(HandlerTest, MenuKeysAreJudgedByTheKeyboardState) {
     MenuInputHandler menu;
@@ -97,4 +140,26 @@ TEST_F(HandlerTest, TitleGoesOnAtAKeyPressAndQuitsAtAWindowClose) {
     intro.handleEvent(&event);
     EXPECT_TRUE(intro.quit);
     EXPECT_FALSE(intro.proceed);
+}
+
+// A gamepad's button 0 starts a round and button 1 shows the table; any button goes on from
+// a title.
+TEST_F(HandlerTest, GamepadButtonsChooseOnMenusAndGoOnFromTitles) {
+    const struct {
+        Uint8 button;
+        int choice;
+    } cases[] = {{0, 0}, {1, 1}, {2, -1}, {7, -1}};
+    for (const auto& c : cases) {
+        SDL_Event press = {};
+        press.type = press.jbutton.type = SDL_JOYBUTTONDOWN;
+        press.jbutton.button = c.button;
+        MenuInputHandler menu;
+        menu.activate();
+        menu.handleEvent(&press);
+        EXPECT_EQ(choiceOf(menu), c.choice) << "button " << int(c.button);
+        IntroInputHandler title;
+        title.activate();
+        title.handleEvent(&press);
+        EXPECT_TRUE(title.proceed) << "button " << int(c.button);
+    }
 }

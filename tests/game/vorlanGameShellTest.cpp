@@ -1,8 +1,11 @@
 #include "enemyCharSprite.h"
+#include "enterInput.h"
 #include "geomPrinters.h"
+#include "introInput.h"
 #include "kuScreen.h"
 #include "menuInput.h"
 #include "quaroCounter.h"
+#include "quaroHighScore.h"
 #include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
@@ -28,16 +31,17 @@ TEST_F(ShellTest, TheWholeFlowRunsFromTheFirstTitleToTheCredits) {
     onFrame = [](int) { holdKey(SDLK_q); };
     EventFeeder keyPresses;
     bool creditsShown = false;
-    clock.onDelay = [&](Uint32) {
+    Uint32 creditsMs = 0; // the menu's own waits for events do not count
+    clock.onDelay = [&](Uint32 milliseconds) {
         creditsShown = screenShows(shell->screen, "GFX/Misc/Credits.bmp");
+        creditsMs += creditsShown ? milliseconds : 0;
     };
     StdoutCapture capture;
     char name[] = "quaro";
     char* argv[] = {name, nullptr};
     shell->checkedExec(1, argv);
     EXPECT_EQ(capture.text(), "") << "no error escaped";
-    ASSERT_FALSE(clock.delays.empty());
-    EXPECT_EQ(clock.delays.back(), 4000u) << "the credits stay 4 seconds";
+    EXPECT_EQ(creditsMs, 4000u) << "the credits stay four seconds";
     EXPECT_TRUE(creditsShown);
     EXPECT_EQ(shell->screen, nullptr) << "everything was freed";
     EXPECT_EQ(shell->maze, nullptr);
@@ -269,28 +273,6 @@ TEST_F(ShellTest, AWrappedTickCounterNeverBecomesALongSleep) {
     EXPECT_EQ(shell->nextFrameTime, 0x90000000u + 66);
 }
 
-TEST(GameOptionsTest, WindowHelpAndUnknownArguments) {
-    char program[] = "quaro", window[] = "--window", help[] = "--help", odd[] = "--fast";
-    char* none[] = {program, nullptr};
-    EXPECT_FALSE(parseOptions(1, none).windowed);
-    char* all[] = {program, odd, window, help, nullptr};
-    const gameOptions options = parseOptions(4, all);
-    EXPECT_TRUE(options.windowed);
-    EXPECT_TRUE(options.help);
-    EXPECT_EQ(options.unknown, (std::vector<std::string>{"--fast"}));
-    EXPECT_FALSE(options.replayFile);
-}
-
-TEST(GameOptionsTest, ReplayTakesTheNextArgumentOrWhatFollowsTheEqualsSign) {
-    char program[] = "quaro", replay[] = "--replay", file[] = "a.run", joined[] = "--replay=b.run";
-    char* apart[] = {program, replay, file, nullptr};
-    EXPECT_EQ(parseOptions(3, apart).replayFile, "a.run");
-    char* together[] = {program, joined, nullptr};
-    EXPECT_EQ(parseOptions(2, together).replayFile, "b.run");
-    char* missing[] = {program, replay, nullptr};
-    EXPECT_EQ(parseOptions(2, missing).replayFile, "") << "main refuses it";
-}
-
 TEST_F(ShellTest, AMissingPictureEndsTheRunWithTheLoadError) {
     std::filesystem::remove(folder->path() / "GFX");
     std::filesystem::create_directories(folder->path() / "GFX");
@@ -361,4 +343,94 @@ TEST_F(ShellTest, ADrinkLeftWithEscapeEndsWithItsRound) {
     frames = 0;
     shell->run();
     EXPECT_TRUE(checked);
+}
+
+TEST_F(ShellTest, AScaleTooLargeForTheFullScreenIsRefusedBeforeAnythingStarts) {
+    // The dummy driver reports no desktop size, which counts as 760 x 520: only 1 fits.
+    char name[] = "quaro", option[] = "--scale", two[] = "2";
+    char* argv[] = {name, option, two, nullptr};
+    ::testing::internal::CaptureStderr();
+    shell->checkedExec(3, argv);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "quaro: --scale 2 does not fit the 760 x 520 desktop in full screen; at most 1 "
+              "does, or add --window\n");
+    EXPECT_EQ(shell->screen, nullptr) << "nothing was opened";
+    EXPECT_TRUE(clock.delays.empty()) << "no credits either";
+}
+
+TEST_F(ShellTest, EveryHandlerLetsF11SwitchTheScreenAtTheForcedScale) {
+    shell->setWindowed(true);
+    shell->setScale(2);
+    ASSERT_TRUE(shell->scaleFits());
+    load();
+    EXPECT_EQ(shell->screen->getOutputSurface()->w, 1520);
+    kuInputHandler* const handlers[] = {shell->playInput, shell->introInput, shell->menuInput,
+                                        shell->enterInput};
+    bool fullScreen = false;
+    for (kuInputHandler* handler : handlers) {
+        pushKeyDown(SDLK_F11);
+        handler->pollEvents();
+        fullScreen = !fullScreen;
+        EXPECT_EQ(shell->screen->isFullScreen(), fullScreen);
+    }
+    EXPECT_FALSE(shell->menuInput->startGame || shell->menuInput->quit);
+    EXPECT_FALSE(shell->enterInput->done);
+}
+
+namespace {
+
+void pushEvent(Uint8 type, SDLKey key = SDLK_UNKNOWN) {
+    SDL_Event event = {};
+    event.type = type;
+    event.key.type = type;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+}
+
+} // namespace
+
+// A window close (or SIGTERM, which SDL turns into one) ends the game from any screen: the
+// round is left, the name typed so far is kept and saved, the credits are skipped.
+TEST_F(ShellTest, ACloseEndsTheGameFromTheTitles) {
+    EventFeeder windowCloses(SDL_QUIT);
+    StdoutCapture capture;
+    char name[] = "quaro";
+    char* argv[] = {name, nullptr};
+    EXPECT_TRUE(shell->checkedExec(1, argv));
+    EXPECT_EQ(capture.text(), "");
+    EXPECT_TRUE(clock.delays.empty()) << "no credits";
+    EXPECT_EQ(shell->screen, nullptr) << "everything was freed";
+}
+
+TEST_F(ShellTest, ACloseDuringARoundEndsTheGameWithoutAMenu) {
+    load();
+    onFrame = [](int frame) {
+        if (frame == 5)
+            pushEvent(SDL_QUIT);
+    };
+    EXPECT_EQ(shell->playMenus(vorlanGameShell::choiceStart), vorlanGameShell::choiceStart);
+    EXPECT_EQ(frames, 6) << "the frame that read the close was the last";
+}
+
+TEST_F(ShellTest, ACloseDuringTheNameEntryKeepsTheNameTypedSoFar) {
+    load();
+    shell->timeCounter->giveTime(0, 5);
+    onFrame = [](int frame) {
+        const SDLKey typed[] = {SDLK_k, SDLK_i, SDLK_d};
+        if (frame >= 2 && frame <= 4)
+            pushEvent(SDL_KEYDOWN, typed[frame - 2]);
+        else if (frame == 5)
+            pushEvent(SDL_QUIT);
+    };
+    EXPECT_EQ(shell->checkHighscore(), vorlanGameShell::choiceQuit);
+    quaroHighScore table;
+    EXPECT_STREQ(table.getSlotName(0), "kid");
+    EXPECT_EQ(table.getSlotSeconds(0), 5);
+}
+
+TEST_F(ShellTest, ACloseEndsTheCreditsAtOnce) {
+    load();
+    pushEvent(SDL_QUIT);
+    shell->delayScreen("GFX/Misc/Credits.bmp", 4);
+    EXPECT_TRUE(clock.delays.empty());
 }
