@@ -1,6 +1,7 @@
 #include "kuAudio.h"
 
 #include "kuAudioImpl.h"
+#include "kuPlatform.h"
 
 #include <climits>
 #include <cstdio>
@@ -75,7 +76,7 @@ void Audio::start() {
         return;
     activeAudio = nullptr;
     SDL_AudioSpec desired = desiredFormat();
-    if (SDL_OpenAudio(&desired, &obtainedSpec) < 0) {
+    if (kuPlatform::openAudio(&desired, &obtainedSpec) < 0) {
         reportOpenFailure(SDL_GetError());
         return;
     }
@@ -88,6 +89,10 @@ void Audio::start() {
     SDL_PauseAudio(0);
 }
 
+void Sound::wavDeleter::operator()(Uint8* bytes) const {
+    kuPlatform::freeWave(bytes);
+}
+
 Sound::Sound() : length(0), convertedLength(0), wavSpec{}, converted(false), repeat(false) {}
 
 Sound::~Sound() {
@@ -98,10 +103,9 @@ void Sound::loadWAV(const char* fileName) {
     if (activeAudio == nullptr)
         return;
     CheckFreeData();
-    SDL_RWops* file = SDL_RWFromFile(fileName, "rb");
-    Uint8* loaded = nullptr;
     Uint32 loadedLength = 0;
-    if (file == nullptr || SDL_LoadWAV_RW(file, 1, &wavSpec, &loaded, &loadedLength) == nullptr)
+    Uint8* loaded = kuPlatform::loadWave(fileName, &wavSpec, &loadedLength);
+    if (loaded == nullptr)
         throw Error("Sound::loadWAV: Could not open file!");
     data.reset(loaded);
     length = loadedLength;
@@ -122,8 +126,8 @@ void Sound::CheckConvert() {
 Sound::convertedBuffer Sound::convertTo(const SDL_AudioSpec& device) {
     SDL_AudioCVT cvt;
     if (!convertible(wavSpec, device) ||
-        SDL_BuildAudioCVT(&cvt, wavSpec.format, wavSpec.channels, wavSpec.freq, device.format,
-                          device.channels, device.freq) < 0)
+        kuPlatform::buildAudioConverter(&cvt, wavSpec.format, wavSpec.channels, wavSpec.freq,
+                                        device.format, device.channels, device.freq) < 0)
         throw Error("Sound::CheckConvert: Could not build conversion structure!");
     const uint64_t room = uint64_t(length) * uint64_t(cvt.len_mult);
     if (room > uint64_t(INT_MAX))
@@ -139,7 +143,7 @@ Sound::convertedBuffer Sound::convertTo(const SDL_AudioSpec& device) {
         convertedLength = int32_t(length);
         return buffer;
     }
-    if (SDL_ConvertAudio(&cvt) < 0)
+    if (kuPlatform::convertAudio(&cvt) < 0)
         throw Error("Sound::loadWAV: Error converting audio!");
     convertedLength = cvt.len_cvt;
     return buffer;

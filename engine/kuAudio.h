@@ -84,7 +84,7 @@ public:
 
 private:
     struct wavDeleter {
-        void operator()(Uint8* bytes) const { SDL_FreeWAV(bytes); }
+        void operator()(Uint8* bytes) const;
     };
     struct mallocDeleter {
         void operator()(Uint8* bytes) const { std::free(bytes); }

@@ -1,6 +1,7 @@
 #include "kuImages.h"
 
 #include "kuExceptions.h"
+#include "kuPlatform.h"
 #include "kuScreen.h"
 
 #include <vector>
@@ -17,10 +18,7 @@ kuImage::~kuImage() {
 }
 
 void kuImage::loadBMP(const char* fileName) {
-    SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(fileName, "rb"), 1);
-    if (loaded == nullptr)
-        kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
-    surface = loaded;
+    surface = kuPlatform::loadPicture(fileName);
     sizeManip::init(size, uint32_t(surface->w), uint32_t(surface->h));
 }
 

@@ -1,6 +1,7 @@
 #include "kuImagesImpl.h"
 
 #include "kuExceptions.h"
+#include "kuPlatform.h"
 
 #include <cstdio>
 #include <cstring>
@@ -35,9 +36,7 @@ SDL_Surface* kuImagePool::loadBMP(const char* fileName) {
         kuE::kuRaiseGeneric("IMAGEPOOL",
                             "No more imageslots available for a new image in kuImagePool!");
     std::string name(fileName); // copied before loading, so a failed copy holds nothing
-    SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(fileName, "rb"), 1);
-    if (loaded == nullptr)
-        kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
+    SDL_Surface* loaded = kuPlatform::loadPicture(fileName);
     firstFree->surface = loaded;
     firstFree->fileName = std::move(name);
     firstFree->references = 1;

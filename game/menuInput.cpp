@@ -1,5 +1,7 @@
 #include "menuInput.h"
 
+#include "kuPlatform.h"
+
 namespace {
 constexpr int32_t buttonX = 50;
 constexpr uint32_t buttonWidth = 150;
@@ -24,7 +26,7 @@ void MenuInputHandler::activate() {
 
 void MenuInputHandler::handleEvent(SDL_Event* event) {
     if (event->type == SDL_KEYDOWN) {
-        const Uint8* keys = SDL_GetKeyState(nullptr);
+        const Uint8* keys = kuPlatform::heldKeys();
         if (keys[SDLK_s])
             startGame = true;
         else if (keys[SDLK_h])

@@ -5,6 +5,7 @@
 #include "introInput.h"
 #include "kuAudio.h"
 #include "kuImages.h"
+#include "kuPlatform.h"
 #include "kuScreen.h"
 #include "menuInput.h"
 #include "quaroCounter.h"
@@ -261,9 +262,7 @@ kuImage* vorlanGameShell::loadImage(const char* fileName) {
 
 kuImage* vorlanGameShell::loadKeyedImage(const char* fileName) {
     kuImage* image = loadImage(fileName);
-    SDL_Surface* surface = image->getSDLSurface();
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY,
-                    SDL_MapRGB(surface->format, keyRed, keyGreen, keyBlue));
+    kuPlatform::setColourKey(image->getSDLSurface(), keyRed, keyGreen, keyBlue);
     return image;
 }
 
@@ -491,6 +490,12 @@ constexpr int tableRowHeight = 23;
 constexpr int tableNameX = 370;
 constexpr int tableTimeX = 530;
 
+// A table writes its file as it goes; the platform then keeps the file beyond the session.
+void closeTable(std::unique_ptr<quaroHighScore>& table) {
+    table.reset();
+    kuPlatform::savedFilesChanged();
+}
+
 } // namespace
 
 int vorlanGameShell::checkHighscore() {
@@ -500,7 +505,7 @@ int vorlanGameShell::checkHighscore() {
     auto table = std::make_unique<quaroHighScore>();
     if (table->isRecord(minutes, seconds) == -1) {
         const int choice = menuScreen(noRecordPicture);
-        table.reset();
+        closeTable(table);
         return choice;
     }
 
@@ -525,21 +530,22 @@ int vorlanGameShell::checkHighscore() {
     picture.reset();
 
     table->enterRecord(enterInput->name, minutes, seconds);
-    table.reset();
+    closeTable(table);
     displayHighscore();
     return menuScreen(nullptr);
 }
 
 void vorlanGameShell::displayHighscore() {
     displayImageFile(highScorePicture);
-    quaroHighScore table;
+    auto table = std::make_unique<quaroHighScore>();
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
         const int32_t y = tableTop + tableRowHeight * i;
         tableCounter->pos = {tableTimeX, y};
-        tableCounter->giveTime(table.getSlotMinutes(i), table.getSlotSeconds(i));
+        tableCounter->giveTime(table->getSlotMinutes(i), table->getSlotSeconds(i));
         tableCounter->showTime();
         tableCounter->pos.x = tableNameX;
-        tableCounter->drawText(table.getSlotName(i), tableCounter->pos);
+        tableCounter->drawText(table->getSlotName(i), tableCounter->pos);
     }
+    closeTable(table);
     screen->update();
 }

@@ -1,5 +1,6 @@
 #include "vorlanInput.h"
 
+#include "kuPlatform.h"
 #include "vorlanCharSprite.h"
 
 VorlanInputHandler::VorlanInputHandler() : quit(false), sprite(nullptr) {}
@@ -19,7 +20,7 @@ void VorlanInputHandler::handleEvent(SDL_Event* event) {
     case SDL_KEYUP: {
         if (sprite == nullptr)
             return;
-        const Uint8* held = SDL_GetKeyState(nullptr);
+        const Uint8* held = kuPlatform::heldKeys();
         sprite->wantedDY = held[SDLK_DOWN] ? 1 : (held[SDLK_UP] ? -1 : 0);
         sprite->wantedDX = held[SDLK_RIGHT] ? 1 : (held[SDLK_LEFT] ? -1 : 0);
         if (held[SDLK_ESCAPE])
