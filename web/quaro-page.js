@@ -19,6 +19,7 @@
                           (window.innerHeight - taken) / gameHeight);
     const scale = fits >= 1 ? Math.floor(fits) : Math.max(fits, 0.1);
     document.documentElement.style.setProperty('--scale', String(scale));
+    document.documentElement.classList.toggle('shrunk', scale < 1);
   }
 
   function say(text) {
