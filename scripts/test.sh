@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: a normal build with the
 # end-to-end tests (valgrind's memcheck among them), a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, and the high-score loader
-# under libFuzzer for QUARO_FUZZ_SECONDS (30 by default). Build folders are reused.
+# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, the browser build played
+# in headless Chromium, and the high-score loader under libFuzzer for QUARO_FUZZ_SECONDS (30
+# by default). Build folders are reused.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -33,6 +34,9 @@ echo "== ThreadSanitizer (audio)"
 QUARO_TARGETS="kuAudioTest kuAudioAllocTest" \
   build build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=thread
 run_tests build-tsan -L audio
+
+echo "== The browser build in headless Chromium"
+"$root/scripts/web.sh" --test
 
 echo "== Fuzzing the high-score loader"
 cmake -S "$root" -B "$root/build-fuzz" -DQUARO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
