@@ -22,8 +22,11 @@
     document.documentElement.classList.toggle('shrunk', scale < 1);
   }
 
+  let ended = false;
   function say(text) {
-    status.textContent = text;
+    if (!ended) {
+      status.textContent = text;
+    }
   }
 
   window.addEventListener('resize', fitCanvas);
@@ -43,7 +46,12 @@
       canvas.focus();
       say('');
     },
-    onExit: () => say('The game has ended. Reload the page to play again.'),
+    // Called when the game exits, whatever keeps the page's runtime alive (its sound).
+    quit: (status, exit) => {
+      say('The game has ended. Reload the page to play again.');
+      ended = true;
+      throw exit;
+    },
     onAbort: (reason) => say('The game stopped: ' + reason),
   };
 })();
