@@ -43,17 +43,29 @@ constexpr size_t chunkHeaderSize = 8;
 constexpr uint32_t wavFormatSize = 16;
 constexpr uint16_t wavPcm = 1;
 
-// Finds the body of the first chunk with this tag from `at` on: its start and length.
+// The start of what follows a chunk body at `at` of `length` bytes, or false when the file
+// ends first. Counted in 64 bits: a damaged length must not wrap a 32-bit size_t around.
+bool skipBody(const std::vector<uint8_t>& file, size_t& at, uint32_t length) {
+    const uint64_t next = uint64_t(at) + length + (length & 1);
+    if (next > file.size())
+        return false;
+    at = size_t(next);
+    return true;
+}
+
+// Finds the body of the first chunk with this tag from `at` (at most the file's size) on: its
+// start and length.
 bool findChunk(const std::vector<uint8_t>& file, const char* tag, size_t& at, uint32_t& length) {
-    while (at + chunkHeaderSize <= file.size()) {
+    while (file.size() - at >= chunkHeaderSize) {
         const uint32_t size = le32(file, at + 4);
-        const size_t body = at + chunkHeaderSize;
-        if (tagAt(file, at, tag)) {
-            at = body;
+        const bool found = tagAt(file, at, tag);
+        at += chunkHeaderSize;
+        if (found) {
             length = size;
             return true;
         }
-        at = body + size + (size & 1);
+        if (!skipBody(file, at, size))
+            return false;
     }
     return false;
 }
@@ -202,8 +214,8 @@ bool decodeWav(const std::vector<uint8_t>& file, pcmSound& sound, std::string& e
         error = "only 8- and 16-bit PCM WAV files of one or two channels are read";
         return false;
     }
-    at += length + (length & 1);
-    if (!findChunk(file, "data", at, length) || length > file.size() - at) {
+    if (!skipBody(file, at, length) || !findChunk(file, "data", at, length) ||
+        length > file.size() - at) {
         error = "WAV file without its samples";
         return false;
     }

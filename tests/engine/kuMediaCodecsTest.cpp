@@ -177,6 +177,7 @@ TEST(MediaCodecsDamage, SkipsUnknownChunksAndRefusesDamagedSounds) {
         {"no format", 12, 'X', good.size()},
         {"three channels", 22, 3, good.size()},
         {"samples cut short", 0, 'R', good.size() - 1},
+        {"a format of 4 GB", 19, 0xff, good.size()},
     };
     for (const damage& d : cases) {
         bytes file(good.begin(), good.begin() + long(d.keep));
