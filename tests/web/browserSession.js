@@ -1,7 +1,7 @@
 // The browser build as a player meets it, in headless Chromium: the title drawn exactly, a key
 // and a click through the titles with the sound starting at the first key, a round whose hero
 // walks on held arrow keys, Escape, the table on 'h', the menu's buttons clicked through the
-// page's scaling, and the table kept in the browser's storage across a reload.
+// page's scaling, the table kept in the browser's storage across a reload, and the end.
 // Usage: node browserSession.js SITE_DIR ASSET_DIR   (NODE_PATH must find puppeteer-core)
 'use strict';
 
@@ -15,6 +15,7 @@ const title2 = picture('StartScreen_02');
 const menu = picture('StartScreen_03');
 const maze = picture('Level_Map');
 const highScores = picture('HighScore');
+const credits = picture('Credits');
 
 // A window large enough for twice the game's size, so that clicks go through the scaling.
 const viewport = { width: 1700, height: 1250 };
@@ -216,6 +217,12 @@ async function session(page, url) {
     throw new Error('after a reload the table differs from the one shown before');
   }
   pass('after a reload the table still holds the row written before it');
+
+  await web.holdKey(page, 'q');
+  await web.waitForPicture(page, credits, 'the credits');
+  await web.waitFor('the page to say that the game ended', () => web.pageValue(
+    page, () => document.getElementById('status').textContent.includes('ended')));
+  pass('q shows the credits, then the page says that the game has ended');
 }
 
 async function main() {
