@@ -23,7 +23,8 @@ private:
 };
 
 // The one audio device: 22050 Hz, signed 16-bit little-endian stereo, 64 sample frames per
-// buffer. While started it is activeAudio and owns activeQueue, which SDL's audio thread mixes.
+// buffer (more in a browser, see kuPlatform::openAudio). While started it is activeAudio and
+// owns activeQueue, which SDL's audio thread mixes.
 class Audio {
 public:
     Audio();

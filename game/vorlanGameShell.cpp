@@ -490,7 +490,7 @@ constexpr int tableRowHeight = 23;
 constexpr int tableNameX = 370;
 constexpr int tableTimeX = 530;
 
-// A table writes its file as it goes; the platform then keeps the file beyond the session.
+// A table writes its file when it dies; the platform then makes the file outlive the session.
 void closeTable(std::unique_ptr<quaroHighScore>& table) {
     table.reset();
     kuPlatform::savedFilesChanged();
