@@ -29,6 +29,14 @@
     }
   }
 
+  // The desktop game gets one press for a held key; the browser repeats it, which would skip
+  // the second title or type a letter twice. Repeats stop here, before the game's listener.
+  window.addEventListener('keydown', (event) => {
+    if (event.repeat) {
+      event.preventDefault();
+      event.stopPropagation();
+    }
+  }, true);
   window.addEventListener('resize', fitCanvas);
   canvas.addEventListener('mousedown', () => canvas.focus());
   canvas.addEventListener('blur', () => say('Click the game to play.'));
