@@ -1,11 +1,13 @@
 #include "kuInput.h"
 
+#include "kuPlatform.h"
+
 int eventFilter(const SDL_Event*) {
     return 1;
 }
 
 void kuInputHandler::activate() {
-    SDL_SetEventFilter(eventFilter);
+    kuPlatform::setEventFilter(eventFilter);
 }
 
 void kuInputHandler::pollEvents() {
@@ -16,7 +18,7 @@ void kuInputHandler::pollEvents() {
 
 void kuInputHandler::waitEvent() {
     SDL_Event event;
-    if (SDL_WaitEvent(&event))
+    if (kuPlatform::waitEvent(&event))
         dispatch(event);
 }
 

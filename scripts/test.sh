@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: a normal build with the
 # end-to-end tests (valgrind's memcheck among them), a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, and the high-score loader
-# under libFuzzer for QUARO_FUZZ_SECONDS (30 by default). Build folders are reused.
+# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, the browser build played
+# in headless Chromium, and the high-score loader and the browser build's picture and sound
+# decoders under libFuzzer, each for QUARO_FUZZ_SECONDS (30 by default). Build folders are
+# reused.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -34,19 +36,27 @@ QUARO_TARGETS="kuAudioTest kuAudioAllocTest" \
   build build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=thread
 run_tests build-tsan -L audio
 
-echo "== Fuzzing the high-score loader"
+echo "== The browser build in headless Chromium"
+"$root/scripts/web.sh" --test
+
+echo "== Fuzzing the high-score loader and the browser build's decoders"
 cmake -S "$root" -B "$root/build-fuzz" -DQUARO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 cmake --build "$root/build-fuzz" -j "$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-cp "$root"/tests/fuzz/corpus/* "$corpus"
-if ! "$root/build-fuzz/highScoreFuzzer" -max_total_time="${QUARO_FUZZ_SECONDS:-30}" \
-  -artifact_prefix="$root/build-fuzz/" "$corpus" > "$root/build-fuzz/fuzz.log" 2>&1; then
-  tail -40 "$root/build-fuzz/fuzz.log"
-  echo "The fuzzer found a failing input; it is kept in build-fuzz/."
-  exit 1
-fi
-tail -1 "$root/build-fuzz/fuzz.log"
+fuzz() { # fuzzer, then the folder of its committed corpus
+  rm -rf "${corpus:?}"/*
+  cp "$2"/* "$corpus"
+  if ! "$root/build-fuzz/$1" -max_total_time="${QUARO_FUZZ_SECONDS:-30}" \
+    -artifact_prefix="$root/build-fuzz/" "$corpus" > "$root/build-fuzz/$1.log" 2>&1; then
+    tail -40 "$root/build-fuzz/$1.log"
+    echo "$1 found a failing input; it is kept in build-fuzz/."
+    exit 1
+  fi
+  tail -1 "$root/build-fuzz/$1.log"
+}
+fuzz highScoreFuzzer "$root/tests/fuzz/corpus"
+fuzz mediaCodecsFuzzer "$root/tests/fuzz/media-corpus"
 
 echo "All tests passed."
