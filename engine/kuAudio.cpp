@@ -1,7 +1,7 @@
 #include "kuAudio.h"
 
 #include "kuAudioImpl.h"
-#include "kuFiles.h"
+#include "kuPlatform.h"
 
 #include <climits>
 #include <cstdio>
@@ -50,19 +50,18 @@ void reportOpenFailure(const char* reason) {
 } // namespace
 
 std::string soundFileProblem(const char* fileName) {
-    SDL_RWops* file = kuOpenRegularFile(fileName);
     SDL_AudioSpec spec{};
-    Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (file == nullptr || SDL_LoadWAV_RW(file, 1, &spec, &samples, &length) == nullptr)
+    Uint8* samples = kuPlatform::loadWave(fileName, &spec, &length);
+    if (samples == nullptr)
         return SDL_GetError();
-    SDL_FreeWAV(samples);
+    kuPlatform::freeWave(samples);
     const SDL_AudioSpec device =
         activeAudio != nullptr ? activeAudio->getObtainedSpec() : desiredFormat();
     SDL_AudioCVT cvt;
     if (!convertible(spec, device) ||
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, device.format,
-                          device.channels, device.freq) < 0)
+        kuPlatform::buildAudioConverter(&cvt, spec.format, spec.channels, spec.freq, device.format,
+                                        device.channels, device.freq) < 0)
         return "cannot be converted for playing (" + std::to_string(spec.freq) + " Hz, " +
                std::to_string(spec.channels) + " channels)";
     if (uint64_t(length) * uint64_t(cvt.len_mult) > uint64_t(INT_MAX))
@@ -97,7 +96,7 @@ void Audio::start() {
         return;
     activeAudio = nullptr;
     SDL_AudioSpec desired = desiredFormat();
-    if (SDL_OpenAudio(&desired, &obtainedSpec) < 0) {
+    if (kuPlatform::openAudio(&desired, &obtainedSpec) < 0) {
         reportOpenFailure(SDL_GetError());
         return;
     }
@@ -121,6 +120,10 @@ void Audio::setPaused(bool paused) {
         SDL_PauseAudio(paused ? 1 : 0);
 }
 
+void Sound::wavDeleter::operator()(Uint8* bytes) const {
+    kuPlatform::freeWave(bytes);
+}
+
 Sound::Sound() : length(0), convertedLength(0), wavSpec{}, converted(false), repeat(false) {}
 
 Sound::~Sound() {
@@ -131,10 +134,9 @@ void Sound::loadWAV(const char* fileName) {
     if (activeAudio == nullptr)
         return;
     CheckFreeData();
-    SDL_RWops* file = kuOpenRegularFile(fileName);
-    Uint8* loaded = nullptr;
     Uint32 loadedLength = 0;
-    if (file == nullptr || SDL_LoadWAV_RW(file, 1, &wavSpec, &loaded, &loadedLength) == nullptr)
+    Uint8* loaded = kuPlatform::loadWave(fileName, &wavSpec, &loadedLength);
+    if (loaded == nullptr)
         throw Error("Sound::loadWAV: Could not open file!");
     data.reset(loaded);
     length = loadedLength;
@@ -155,8 +157,8 @@ void Sound::CheckConvert() {
 Sound::convertedBuffer Sound::convertTo(const SDL_AudioSpec& device) {
     SDL_AudioCVT cvt;
     if (!convertible(wavSpec, device) ||
-        SDL_BuildAudioCVT(&cvt, wavSpec.format, wavSpec.channels, wavSpec.freq, device.format,
-                          device.channels, device.freq) < 0)
+        kuPlatform::buildAudioConverter(&cvt, wavSpec.format, wavSpec.channels, wavSpec.freq,
+                                        device.format, device.channels, device.freq) < 0)
         throw Error("Sound::CheckConvert: Could not build conversion structure!");
     const uint64_t room = uint64_t(length) * uint64_t(cvt.len_mult);
     if (room > uint64_t(INT_MAX))
@@ -172,7 +174,7 @@ Sound::convertedBuffer Sound::convertTo(const SDL_AudioSpec& device) {
         convertedLength = int32_t(length);
         return buffer;
     }
-    if (SDL_ConvertAudio(&cvt) < 0)
+    if (kuPlatform::convertAudio(&cvt) < 0)
         throw Error("Sound::loadWAV: Error converting audio!");
     convertedLength = cvt.len_cvt;
     return buffer;

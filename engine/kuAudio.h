@@ -29,7 +29,8 @@ private:
 std::string soundFileProblem(const char* fileName);
 
 // The one audio device: 22050 Hz, signed 16-bit little-endian stereo, 64 sample frames per
-// buffer. While started it is activeAudio and owns activeQueue, which SDL's audio thread mixes.
+// buffer (more in a browser, see kuPlatform::openAudio). While started it is activeAudio and
+// owns activeQueue, which SDL's audio thread mixes.
 class Audio {
 public:
     Audio();
@@ -98,7 +99,7 @@ public:
 
 private:
     struct wavDeleter {
-        void operator()(Uint8* bytes) const { SDL_FreeWAV(bytes); }
+        void operator()(Uint8* bytes) const;
     };
     struct mallocDeleter {
         void operator()(Uint8* bytes) const { std::free(bytes); }

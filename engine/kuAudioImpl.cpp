@@ -1,6 +1,7 @@
 #include "kuAudioImpl.h"
 
 #include "kuAudio.h"
+#include "kuPlatform.h"
 
 #include <algorithm>
 #include <utility>
@@ -94,7 +95,7 @@ void PlayingQueue::getBytes(int len, Uint8* stream) {
         const Uint8* chunk = nullptr;
         const int n = items[r]->getBytes(len, &chunk);
         if (n > 0)
-            SDL_MixAudio(stream, chunk, Uint32(n), SDL_MIX_MAXVOLUME);
+            kuPlatform::mixAudio(stream, chunk, Uint32(n), SDL_MIX_MAXVOLUME);
         if (items[r]->bytesLeft() == 0) {
             items[r].reset();
             continue;

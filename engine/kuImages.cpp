@@ -1,7 +1,7 @@
 #include "kuImages.h"
 
 #include "kuExceptions.h"
-#include "kuFiles.h"
+#include "kuPlatform.h"
 #include "kuScreen.h"
 
 #include <vector>
@@ -9,16 +9,6 @@
 namespace {
 constexpr int cubeColours = 256;
 } // namespace
-
-SDL_Surface* kuDisplayFormat(SDL_Surface* loaded) {
-    if (SDL_GetVideoSurface() == nullptr)
-        return loaded;
-    SDL_Surface* converted = SDL_DisplayFormat(loaded);
-    if (converted == nullptr)
-        return loaded;
-    SDL_FreeSurface(loaded);
-    return converted;
-}
 
 kuImage::kuImage() : screen(nullptr), surface(nullptr), size(sizeManip::zeroSize) {}
 
@@ -30,12 +20,7 @@ kuImage::~kuImage() {
 void kuImage::loadBMP(const char* fileName) {
     if (isOpen())
         close();
-    SDL_RWops* file = kuOpenRegularFile(fileName);
-    SDL_Surface* loaded = file != nullptr ? SDL_LoadBMP_RW(file, 1) : nullptr;
-    if (loaded == nullptr)
-        kuE::kuRaiseGeneric("FileLoad", kuLoadFailure(fileName).c_str());
-    loaded = kuDisplayFormat(loaded);
-    surface = loaded;
+    surface = kuPlatform::loadPicture(fileName);
     sizeManip::init(size, uint32_t(surface->w), uint32_t(surface->h));
 }
 

@@ -9,11 +9,6 @@
 
 class kuScreen;
 
-// Takes over a loaded picture and gives it back in the display's own pixel format, so that
-// drawing it is a plain copy; unchanged while no video mode is set or when the conversion
-// fails. The pixels it shows stay the same.
-SDL_Surface* kuDisplayFormat(SDL_Surface* loaded);
-
 class kuImage {
 public:
     kuImage();

@@ -1,8 +1,7 @@
 #include "kuImagesImpl.h"
 
 #include "kuExceptions.h"
-#include "kuFiles.h"
-#include "kuImages.h"
+#include "kuPlatform.h"
 
 #include <cstdio>
 #include <cstring>
@@ -37,11 +36,7 @@ SDL_Surface* kuImagePool::loadBMP(const char* fileName) {
         kuE::kuRaiseGeneric("IMAGEPOOL",
                             "No more imageslots available for a new image in kuImagePool!");
     std::string name(fileName); // copied before loading, so a failed copy holds nothing
-    SDL_RWops* file = kuOpenRegularFile(fileName);
-    SDL_Surface* loaded = file != nullptr ? SDL_LoadBMP_RW(file, 1) : nullptr;
-    if (loaded == nullptr)
-        kuE::kuRaiseGeneric("FileLoad", kuLoadFailure(fileName).c_str());
-    loaded = kuDisplayFormat(loaded);
+    SDL_Surface* loaded = kuPlatform::loadPicture(fileName);
     firstFree->surface = loaded;
     firstFree->fileName = std::move(name);
     firstFree->references = 1;

@@ -1,22 +1,26 @@
 #include "kuInput.h"
 
+#include "kuPlatform.h"
+
 int eventFilter(const SDL_Event*) {
     return 1;
 }
 
 void kuInputHandler::activate() {
-    SDL_SetEventFilter(eventFilter);
+    kuPlatform::setEventFilter(eventFilter);
 }
 
-void kuInputHandler::pollEvents() {
+int kuInputHandler::pollEvents() {
     SDL_Event event;
-    while (SDL_PollEvent(&event))
+    int count = 0;
+    for (; SDL_PollEvent(&event); ++count)
         dispatch(event);
+    return count;
 }
 
 void kuInputHandler::waitEvent() {
     SDL_Event event;
-    if (SDL_WaitEvent(&event))
+    if (kuPlatform::waitEvent(&event))
         dispatch(event);
 }
 

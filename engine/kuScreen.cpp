@@ -4,6 +4,7 @@
 #include "kuExceptions.h"
 #include "kuImages.h"
 #include "kuImagesImpl.h"
+#include "kuPlatform.h"
 
 #include <cstdio>
 
@@ -62,10 +63,7 @@ void kuScreen::open() {
 }
 
 sz kuScreen::reportedDesktopSize() {
-    const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    if (info == nullptr || info->current_w <= 0 || info->current_h <= 0)
-        return sizeManip::zeroSize;
-    return {uint32_t(info->current_w), uint32_t(info->current_h)};
+    return kuPlatform::desktopSize();
 }
 
 bool kuScreen::openOutput(SDL_Surface* kept) {

@@ -1,5 +1,6 @@
 #include "menuInput.h"
 
+#include "kuPlatform.h"
 #include "kuScreen.h"
 
 namespace {
@@ -39,7 +40,7 @@ void MenuInputHandler::activate() {
 void MenuInputHandler::handleEvent(SDL_Event* event) {
     if (event->type == SDL_KEYDOWN) {
         rowKey = rowOfKey(event->key.keysym.sym);
-        const Uint8* keys = SDL_GetKeyState(nullptr);
+        const Uint8* keys = kuPlatform::heldKeys();
         if (keys[SDLK_s])
             startGame = true;
         else if (keys[SDLK_h])

@@ -28,12 +28,6 @@ constexpr pt labelAt = {45, mazeLayout::clockY};
 constexpr pt rejectionAt = {240, 362};
 constexpr int rejectionLineHeight = 28;
 
-bool eventPending() {
-    SDL_PumpEvents();
-    SDL_Event event;
-    return SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0;
-}
-
 // The font draws a-z, 0-9, the space and the codes 123 to 127; capitals are drawn small and
 // anything else a file may hold as a space.
 std::string drawable(std::string text) {
@@ -126,8 +120,7 @@ void quaroReplays::waitForMenuChoice(const char* picture) {
             quietSince = idleMs != 0 ? clock.ticks() : 0;
         } else if (idleMs == 0) {
             menu.waitEvent();
-        } else if (eventPending()) {
-            menu.pollEvents();
+        } else if (menu.pollEvents() > 0) {
             quietSince = clock.ticks();
         } else if (clock.ticks() - quietSince >= idleMs) {
             playIdleDemo(picture);

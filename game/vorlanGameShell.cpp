@@ -5,6 +5,7 @@
 #include "introInput.h"
 #include "kuAudio.h"
 #include "kuImages.h"
+#include "kuPlatform.h"
 #include "kuScreen.h"
 #include "menuInput.h"
 #include "pauseBox.h"
@@ -367,9 +368,7 @@ kuImage* vorlanGameShell::loadImage(const char* fileName) {
 
 kuImage* vorlanGameShell::loadKeyedImage(const char* fileName) {
     kuImage* image = loadImage(fileName);
-    SDL_Surface* surface = image->getSDLSurface();
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL,
-                    SDL_MapRGB(surface->format, keyRed, keyGreen, keyBlue));
+    kuPlatform::setColourKey(image->getSDLSurface(), keyRed, keyGreen, keyBlue);
     return image;
 }
 
@@ -628,10 +627,8 @@ void vorlanGameShell::delayScreen(const char* fileName, int seconds) {
     displayImageFile(fileName);
     // No input is read meanwhile, but a request to close the game ends the wait.
     constexpr Uint32 sliceMs = 50;
-    SDL_Event quit;
     for (Uint32 waited = 0; waited < Uint32(seconds) * 1000; waited += sliceMs) {
-        SDL_PumpEvents();
-        if (SDL_PeepEvents(&quit, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0)
+        if (kuPlatform::quitPending())
             return;
         clock->delay(sliceMs);
     }
@@ -649,6 +646,12 @@ constexpr int tableRowHeight = 23;
 constexpr int tableNameX = 370;
 constexpr int tableTimeX = 530;
 
+// A table writes its file when it dies; the platform then makes the file outlive the session.
+void closeTable(std::unique_ptr<quaroHighScore>& table) {
+    table.reset();
+    kuPlatform::savedFilesChanged();
+}
+
 } // namespace
 
 int vorlanGameShell::checkHighscore() {
@@ -658,7 +661,7 @@ int vorlanGameShell::checkHighscore() {
     auto table = std::make_unique<quaroHighScore>(paths.tableFile);
     if (table->isRecord(minutes, seconds) == -1) {
         const int choice = menuScreen(noRecordPicture);
-        table.reset();
+        closeTable(table);
         return choice;
     }
 
@@ -687,6 +690,7 @@ int vorlanGameShell::checkHighscore() {
     // Also when the game was closed during the entry: the record keeps the name typed so far.
     table->enterRecord(enterInput->name, minutes, seconds);
     replays.keepRecord(std::move(table), enterInput->name, minutes, seconds);
+    kuPlatform::savedFilesChanged();
     if (closing())
         return choiceQuit;
     displayHighscore();
@@ -695,14 +699,15 @@ int vorlanGameShell::checkHighscore() {
 
 void vorlanGameShell::displayHighscore() {
     displayImageFile(highScorePicture);
-    quaroHighScore table(paths.tableFile);
+    auto table = std::make_unique<quaroHighScore>(paths.tableFile);
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
         const int32_t y = tableTop + tableRowHeight * i;
         tableCounter->pos = {tableTimeX, y};
-        tableCounter->giveTime(table.getSlotMinutes(i), table.getSlotSeconds(i));
+        tableCounter->giveTime(table->getSlotMinutes(i), table->getSlotSeconds(i));
         tableCounter->showTime();
         tableCounter->pos.x = tableNameX;
-        tableCounter->drawText(table.getSlotName(i), tableCounter->pos);
+        tableCounter->drawText(table->getSlotName(i), tableCounter->pos);
     }
+    closeTable(table);
     screen->update();
 }

@@ -1,5 +1,6 @@
 #include "vorlanInput.h"
 
+#include "kuPlatform.h"
 #include "vorlanCharSprite.h"
 
 namespace {
@@ -63,14 +64,12 @@ void VorlanInputHandler::handleEvent(SDL_Event* event) {
     case SDL_JOYBUTTONDOWN:
         handlePad(*event);
         break;
-    case SDL_ACTIVEEVENT:
-        if (!event->active.gain && (event->active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)))
-            pauseRequested = true;
-        break;
     case SDL_QUIT:
         quit = true;
         break;
     default:
+        if (kuPlatform::lostFocus(*event))
+            pauseRequested = true;
         break;
     }
 }
@@ -79,7 +78,7 @@ void VorlanInputHandler::handleKey(const SDL_KeyboardEvent& key) {
     if (sprite == nullptr)
         return;
     steer();
-    if (SDL_GetKeyState(nullptr)[SDLK_ESCAPE])
+    if (kuPlatform::heldKeys()[SDLK_ESCAPE])
         quit = true;
     if (key.type != SDL_KEYDOWN)
         return;
@@ -119,7 +118,7 @@ void VorlanInputHandler::handlePad(const SDL_Event& event) {
 }
 
 void VorlanInputHandler::steer() {
-    const Uint8* held = SDL_GetKeyState(nullptr);
+    const Uint8* held = kuPlatform::heldKeys();
     const bool down = held[SDLK_DOWN] || held[SDLK_s] || padDY > 0;
     const bool up = held[SDLK_UP] || held[SDLK_w] || padDY < 0;
     const bool right = held[SDLK_RIGHT] || held[SDLK_d] || padDX > 0;

@@ -1,6 +1,6 @@
 // The program's entry: the command line and the data search first, then SDL, then the game
 // inside its protected frame, then shutdown.
-#include "kuSdlStart.h"
+#include "kuPlatform.h"
 #include "quaroPaths.h"
 #include "quaroRecording.h"
 #include "vorlanGameShell.h"
@@ -48,7 +48,7 @@ int SDL_main(int argc, char** argv) {
         std::exit(exitAfterError);
     }
 
-    if (!kuStartSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
+    if (!kuPlatform::startSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
         std::puts(SDL_GetError());
         std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
         std::exit(exitNoSdl);

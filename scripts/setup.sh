@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages whatever building, playing and testing the game needs and
-# this machine lacks. Run it twice and the second run installs nothing.
+# this machine lacks. Run it twice and the second run installs nothing. With --web it also
+# installs what the browser build and its test need (scripts/web.sh).
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,13 @@ packages=(
 installed() { dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | grep -q '^ii'; }
 if ! installed libsdl1.2-compat-dev; then
   packages+=(libsdl1.2-dev)
+fi
+# The browser build: Emscripten, and Chromium with npm for the browser test's driver. Node
+# comes with Emscripten; npm comes with some Node packages and is a package of its own in
+# Debian's.
+if [ "${1:-}" = --web ]; then
+  packages+=(emscripten chromium python3)
+  command -v npm > /dev/null || packages+=(npm)
 fi
 
 missing=()

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: a normal build with the
 # end-to-end tests (valgrind's memcheck among them), a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, and the loaders of the
-# high-score table and of recorded runs under libFuzzer for QUARO_FUZZ_SECONDS in all (40 by
-# default, half each). Build folders are reused.
+# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, the browser build played
+# in headless Chromium, and the loaders of the high-score table and of recorded runs and the
+# browser build's picture and sound decoders under libFuzzer, each for QUARO_FUZZ_SECONDS (20
+# by default, a minute in all). Build folders are reused.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -35,24 +36,28 @@ QUARO_TARGETS="kuAudioTest kuAudioAllocTest" \
   build build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=thread
 run_tests build-tsan -L audio
 
-echo "== Fuzzing the loaders of the high-score table and of recorded runs"
+echo "== The browser build in headless Chromium"
+"$root/scripts/web.sh" --test
+
+echo "== Fuzzing the loaders of the table and of recorded runs, and the browser's decoders"
 cmake -S "$root" -B "$root/build-fuzz" -DQUARO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 cmake --build "$root/build-fuzz" -j "$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-fuzz() { # fuzzer, committed corpus folder
-  mkdir "$corpus/$1"
-  cp "$root/tests/fuzz/$2"/* "$corpus/$1"
-  if ! "$root/build-fuzz/$1" -max_total_time=$(( ${QUARO_FUZZ_SECONDS:-40} / 2 )) \
-    -artifact_prefix="$root/build-fuzz/$1-" "$corpus/$1" > "$root/build-fuzz/$1.log" 2>&1; then
+fuzz() { # fuzzer, then the folder of its committed corpus
+  rm -rf "${corpus:?}"/*
+  cp "$2"/* "$corpus"
+  if ! "$root/build-fuzz/$1" -max_total_time="${QUARO_FUZZ_SECONDS:-20}" \
+    -artifact_prefix="$root/build-fuzz/" "$corpus" > "$root/build-fuzz/$1.log" 2>&1; then
     tail -40 "$root/build-fuzz/$1.log"
     echo "$1 found a failing input; it is kept in build-fuzz/."
     exit 1
   fi
-  echo "$1: $(tail -1 "$root/build-fuzz/$1.log")"
+  tail -1 "$root/build-fuzz/$1.log"
 }
-fuzz highScoreFuzzer corpus
-fuzz recordingFuzzer recordingCorpus
+fuzz highScoreFuzzer "$root/tests/fuzz/corpus"
+fuzz recordingFuzzer "$root/tests/fuzz/recordingCorpus"
+fuzz mediaCodecsFuzzer "$root/tests/fuzz/media-corpus"
 
 echo "All tests passed."

@@ -1,0 +1,189 @@
+// The browser's side of the platform calls, on Emscripten's SDL layer. That layer keeps every
+// surface in a canvas of the page and draws with the canvas's own copying, which ignores
+// colour keys: a keyed colour becomes transparent pixels instead. It has no WAV loader, no
+// sample converter or mixer and no blocking wait, so those come from kuMediaCodecs and from
+// Asyncify's sleep, which hands the browser its turn while the game waits.
+#include "kuPlatform.h"
+
+#include "kuExceptions.h"
+#include "kuMediaCodecs.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace kuPlatform {
+
+namespace {
+
+// How long a wait for an event sleeps between two looks at the queue.
+constexpr int eventPollMs = 15;
+// The layer's buffers are fed from browser timers, too coarse for the desktop's 64 frames.
+constexpr Uint16 smallestBufferFrames = 512;
+// The canvas pixel layout of the layer's surfaces: red, green, blue, alpha bytes.
+constexpr Uint32 redMask = 0x000000ff;
+constexpr Uint32 greenMask = 0x0000ff00;
+constexpr Uint32 blueMask = 0x00ff0000;
+constexpr Uint32 alphaMask = 0xff000000;
+constexpr int bytesPerPixel = 4;
+constexpr Uint8 opaque = 0xff;
+constexpr Uint8 transparent = 0;
+constexpr Uint16 samplesPerWavChunk = 4096;
+constexpr Uint8 unsignedSilence = 0x80;
+
+// Locks the surface for a scope: its canvas is copied into its pixels on entry, and the
+// pixels go back into the canvas on exit.
+class surfaceLock {
+public:
+    explicit surfaceLock(SDL_Surface* surface) : surface(surface) { SDL_LockSurface(surface); }
+    ~surfaceLock() { SDL_UnlockSurface(surface); }
+    surfaceLock(const surfaceLock&) = delete;
+    surfaceLock& operator=(const surfaceLock&) = delete;
+
+    Uint8* pixels() const { return static_cast<Uint8*>(surface->pixels); }
+
+private:
+    SDL_Surface* surface;
+};
+
+} // namespace
+
+bool startSdl(Uint32 flags) {
+    return SDL_Init(flags) == 0;
+}
+
+sz desktopSize() {
+    return sizeManip::zeroSize;
+}
+
+// A page has no window to close.
+bool quitPending() {
+    return false;
+}
+
+SDL_Surface* loadPicture(const char* fileName) {
+    std::vector<uint8_t> file;
+    kuMediaCodecs::rgbPicture picture;
+    std::string error;
+    if (!kuMediaCodecs::readFile(fileName, file))
+        error = "cannot be read";
+    else
+        kuMediaCodecs::decodeBmp(file, picture, error);
+    if (!error.empty())
+        kuE::kuRaiseGeneric("FileLoad",
+                            (std::string("Couldn't load ") + fileName + ": " + error).c_str());
+    SDL_Surface* surface =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, picture.width, picture.height, 8 * bytesPerPixel,
+                             redMask, greenMask, blueMask, alphaMask);
+    if (surface == nullptr)
+        kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
+    surfaceLock lock(surface);
+    Uint8* to = lock.pixels();
+    const uint8_t* from = picture.rgb.data();
+    for (size_t i = 0; i < size_t(picture.width) * size_t(picture.height); ++i) {
+        to[0] = from[0];
+        to[1] = from[1];
+        to[2] = from[2];
+        to[3] = opaque;
+        to += bytesPerPixel;
+        from += 3;
+    }
+    return surface;
+}
+
+void setColourKey(SDL_Surface* surface, Uint8 red, Uint8 green, Uint8 blue) {
+    surfaceLock lock(surface);
+    Uint8* pixel = lock.pixels();
+    for (int i = 0; i < surface->w * surface->h; ++i, pixel += bytesPerPixel)
+        if (pixel[0] == red && pixel[1] == green && pixel[2] == blue)
+            pixel[3] = transparent;
+}
+
+void setEventFilter(int (*)(const SDL_Event*)) {}
+
+int waitEvent(SDL_Event* event) {
+    while (!SDL_PollEvent(event))
+        emscripten_sleep(eventPollMs);
+    return 1;
+}
+
+const Uint8* heldKeys() {
+    return SDL_GetKeyboardState(nullptr);
+}
+
+// The browser's layer reports the page's focus and visibility as window events.
+bool lostFocus(const SDL_Event& event) {
+    return event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                                             event.window.event == SDL_WINDOWEVENT_HIDDEN);
+}
+
+int openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained) {
+    SDL_AudioSpec request = *desired;
+    if (request.samples < smallestBufferFrames)
+        request.samples = smallestBufferFrames;
+    return SDL_OpenAudio(&request, obtained);
+}
+
+Uint8* loadWave(const char* fileName, SDL_AudioSpec* spec, Uint32* length) {
+    std::vector<uint8_t> file;
+    kuMediaCodecs::pcmSound sound;
+    std::string error;
+    if (!kuMediaCodecs::readFile(fileName, file)) {
+        SDL_SetError("cannot be read");
+        return nullptr;
+    }
+    if (!kuMediaCodecs::decodeWav(file, sound, error)) {
+        SDL_SetError("%s", error.c_str());
+        return nullptr;
+    }
+    // One byte more than the samples, so that an empty sound still owns a buffer.
+    Uint8* samples = static_cast<Uint8*>(std::malloc(sound.samples.size() + 1));
+    if (samples == nullptr)
+        return nullptr;
+    std::memcpy(samples, sound.samples.data(), sound.samples.size());
+    std::memset(spec, 0, sizeof *spec);
+    spec->freq = sound.rateHz;
+    spec->format = sound.format;
+    spec->channels = sound.channels;
+    spec->samples = samplesPerWavChunk;
+    spec->silence = sound.format == AUDIO_U8 ? unsignedSilence : 0;
+    *length = Uint32(sound.samples.size());
+    return samples;
+}
+
+void freeWave(Uint8* samples) {
+    std::free(samples);
+}
+
+int buildAudioConverter(SDL_AudioCVT* cvt, Uint16 srcFormat, Uint8 srcChannels, int srcRate,
+                        Uint16 dstFormat, Uint8 dstChannels, int dstRate) {
+    return kuMediaCodecs::buildConverter(cvt, srcFormat, srcChannels, srcRate, dstFormat,
+                                         dstChannels, dstRate);
+}
+
+int convertAudio(SDL_AudioCVT* cvt) {
+    return kuMediaCodecs::convert(cvt);
+}
+
+// The device always runs on signed 16-bit samples: the game asks for them, and the layer
+// grants the format it is asked for.
+void mixAudio(Uint8* dst, const Uint8* src, Uint32 len, int volume) {
+    kuMediaCodecs::mixS16(dst, src, len, volume);
+}
+
+// The folder is the browser's database once the page has mounted it (web/quaro-page.js);
+// copying is asynchronous, and a failure only costs the copy, so it is reported and dropped.
+void savedFilesChanged() {
+    EM_ASM({
+        FS.syncfs(
+            false, function(error) {
+                if (error)
+                    err('Could not keep the saved files: ' + error);
+            });
+    });
+}
+
+} // namespace kuPlatform
