@@ -16,21 +16,6 @@ TEST(RandomTest, GivesThePublishedSequenceOfItsAlgorithm) {
     EXPECT_EQ(drawn, expected);
 }
 
-TEST(RandomTest, AReseedStartsTheSameSequenceAgain) {
-    quaroRandom first(1234);
-    std::vector<uint32_t> a;
-    for (int i = 0; i < 20; ++i)
-        a.push_back(first.next());
-    first.reseed(1234);
-    quaroRandom second(1234);
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(first.next(), a[size_t(i)]);
-        EXPECT_EQ(second.next(), a[size_t(i)]);
-    }
-    quaroRandom other(1235);
-    EXPECT_NE(other.next(), a[0]);
-}
-
 struct boundCase {
     uint32_t bound;
     int draws;

@@ -207,13 +207,3 @@ TEST_F(ReplayTest, TheGoldenRecordingPlaysAsRecorded) {
     EXPECT_NE(summary.find("items 106"), std::string::npos) << "the round is won";
     EXPECT_NE(summary.find(" matched\n"), std::string::npos);
 }
-
-TEST_F(ReplayTest, TheShippedDemonstrationLastsFortySecondsAndEndsWithItsTime) {
-    load();
-    std::string problem;
-    const std::optional<quaroRecording> demo =
-        quaroRecording::load(std::string(QUARO_ASSET_DIR) + "/" + quaroReplays::demoFile, problem);
-    ASSERT_TRUE(demo) << problem;
-    EXPECT_GE(demo->frameCount(), 40u * 27) << "the round's clock counts 27 frames a second";
-    EXPECT_EQ(shell->replays.watch(*demo).how, quaroReplays::ending::matched);
-}
