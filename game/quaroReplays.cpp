@@ -165,6 +165,10 @@ std::optional<quaroRecording> quaroReplays::idleRun(std::string& file, std::stri
     }
     file = shell.getPaths().dataFile(demoFile);
     label = "the demonstration run";
+    // A data folder without one (an older copy of the game) simply has none to play.
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return std::nullopt;
     return loadOffered(file);
 }
 
