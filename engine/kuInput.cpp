@@ -10,10 +10,12 @@ void kuInputHandler::activate() {
     kuPlatform::setEventFilter(eventFilter);
 }
 
-void kuInputHandler::pollEvents() {
+int kuInputHandler::pollEvents() {
     SDL_Event event;
-    while (SDL_PollEvent(&event))
+    int count = 0;
+    for (; SDL_PollEvent(&event); ++count)
         dispatch(event);
+    return count;
 }
 
 void kuInputHandler::waitEvent() {

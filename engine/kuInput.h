@@ -25,8 +25,9 @@ public:
     virtual void activate();
     virtual void handleEvent(SDL_Event* event) = 0;
 
-    // Hands every pending event to handleEvent, in queue order, until the queue is empty.
-    void pollEvents();
+    // Hands every pending event to handleEvent, in queue order, until the queue is empty;
+    // returns how many there were, those the hook consumed included.
+    int pollEvents();
     // Waits for one event and hands it to handleEvent; on a library error, returns without.
     void waitEvent();
 

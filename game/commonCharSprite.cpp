@@ -51,6 +51,17 @@ void commonCharSprite::standFacing(int row) {
     setCurrentFrame(standingFrame);
 }
 
+void commonCharSprite::startAt(const pt& at, int row) {
+    pos = at;
+    oldPos = at;
+    standFacing(row);
+    speed = 0;
+    accumulator = 0;
+    acceleration = 0;
+    wantedDX = 0;
+    wantedDY = 0;
+}
+
 void commonCharSprite::incFrame(long step) {
     frameIndex += int(step);
     if (frameIndex >= walkCycle)

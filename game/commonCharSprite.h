@@ -40,6 +40,9 @@ public:
     // Stands on the standing frame of a walk row (rowUp to rowRight), with the direction of
     // that row: row and direction in step, as at the start of a round.
     void standFacing(int row);
+    // Stands still on at, facing along a walk row, without wishes and with the crawl at rest:
+    // as every character stands when a round begins, whatever the last round left.
+    void startAt(const pt& at, int row);
     int getCurrentFrame() const { return frameIndex; }
 
     // Moves through the walking cycle 0 to 11.

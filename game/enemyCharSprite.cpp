@@ -1,6 +1,6 @@
 #include "enemyCharSprite.h"
 
-#include <cstdlib>
+#include "quaroRandom.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ constexpr int lastKnockOutCount = 20;  // beyond this the enemy walks again
 constexpr int lastSequenceFrame = 21;
 constexpr int knockOutLoopFrame = 13; // the loop runs 13 to 21
 
-// The new wish at a wall: r = rand() % 100 below each bound picks its direction.
+// The new wish at a wall: a draw r from 0 to 99 below each bound picks its direction.
 constexpr int wishRange = 100;
 constexpr int rightBelow = 28;
 constexpr int leftBelow = 50;
@@ -29,11 +29,11 @@ namespace {
 
 enemyCharSprite::enemyCharSprite()
     : commonCharSprite(refuseDefaultConstruction(), nullptr, enemyStep), hit(false), koCount(0),
-      birdSingingSound(nullptr) {}
+      birdSingingSound(nullptr), random(nullptr) {}
 
 enemyCharSprite::enemyCharSprite(kuImage* walkImage, kuImage* knockOutImage)
     : commonCharSprite(walkImage, knockOutImage, enemyStep), hit(false), koCount(0),
-      birdSingingSound(nullptr) {}
+      birdSingingSound(nullptr), random(nullptr) {}
 
 void enemyCharSprite::act() {
     if (hit) {
@@ -78,7 +78,9 @@ void enemyCharSprite::handleObstacle(pt& at, pt&, pt& centre, bool horizontal, m
         at.x = centre.x;
     else
         at.y = centre.y;
-    const int r = std::rand() % wishRange;
+    if (random == nullptr)
+        kuE::kuRaiseBug("No random generator assigned in enemyCharSprite::handleObstacle!");
+    const int r = random->below(wishRange);
     if (r < rightBelow) {
         wantedDX = 1;
         wantedDY = 0;

@@ -6,6 +6,7 @@
 #include "commonCharSprite.h"
 
 class Sound;
+class quaroRandom;
 
 class enemyCharSprite : public commonCharSprite {
 public:
@@ -24,6 +25,7 @@ public:
     bool hit;                // set by the super hero; taken up at the next act
     int koCount;             // 0 while walking, else the progress of the knocked-out sequence
     Sound* birdSingingSound; // not owned
+    quaroRandom* random;     // the round's generator, not owned; draws the new wishes
 
 private:
     void actKnockedOut();

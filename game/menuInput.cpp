@@ -13,10 +13,17 @@ constexpr int32_t quitY = 435;
 // A gamepad's first two buttons start a round and show the table.
 constexpr Uint8 startButton = 0;
 constexpr Uint8 highscoreButton = 1;
+
+// Keys 1 to 9 name rows 0 to 8, key 0 row 9; any other key none.
+int rowOfKey(SDLKey key) {
+    if (key >= SDLK_1 && key <= SDLK_9)
+        return key - SDLK_1;
+    return key == SDLK_0 ? 9 : -1;
+}
 } // namespace
 
 MenuInputHandler::MenuInputHandler()
-    : quit(false), startGame(false), showHighscore(false), screen(nullptr) {
+    : quit(false), startGame(false), showHighscore(false), rowKey(-1), screen(nullptr) {
     rectManip::init(quitRect, buttonX, quitY, buttonWidth, buttonHeight);
     rectManip::init(startRect, buttonX, startY, buttonWidth, buttonHeight);
     rectManip::init(highscoreRect, buttonX, highscoreY, buttonWidth, buttonHeight);
@@ -27,10 +34,12 @@ void MenuInputHandler::activate() {
     quit = false;
     startGame = false;
     showHighscore = false;
+    rowKey = -1;
 }
 
 void MenuInputHandler::handleEvent(SDL_Event* event) {
     if (event->type == SDL_KEYDOWN) {
+        rowKey = rowOfKey(event->key.keysym.sym);
         const Uint8* keys = kuPlatform::heldKeys();
         if (keys[SDLK_s])
             startGame = true;

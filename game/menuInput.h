@@ -1,8 +1,8 @@
 // The menus' handler: s, h and q (or Escape) choose by the keys held, a gamepad's button 0
 // starts and button 1 shows the table, a left click chooses by the button under the mouse, a
-// window close quits. Every menu picture shows its three
-// buttons inside the same click areas, in canvas coordinates: the mouse is mapped from the
-// output through the screen, and a click on the border chooses nothing.
+// window close quits, and a digit key names a row of the table. Every menu picture shows its
+// three buttons inside the same click areas, in canvas coordinates: the mouse is mapped from
+// the output through the screen, and a click on the border chooses nothing.
 #pragma once
 
 #include "kuGeomUtil.h"
@@ -27,5 +27,6 @@ public:
     bool quit;
     bool startGame;
     bool showHighscore;
+    int rowKey;       // -1, or the row of the last digit pressed: 0 for key 1, ..., 9 for key 0
     kuScreen* screen; // not owned; maps the mouse to the canvas, which it is while null
 };

@@ -1,11 +1,10 @@
 #include "quaroArrowSprites.h"
 
+#include "quaroRandom.h"
 #include "vorlanMaze.h"
 
-#include <cstdlib>
-
 quaroArrowSprites::quaroArrowSprites()
-    : image(nullptr), turnTimer(std::rand() % idleCalls), turnStep(0), turnSound(nullptr) {}
+    : image(nullptr), turnTimer(0), turnStep(0), turnSound(nullptr) {}
 
 void quaroArrowSprites::init(kuImage* newImage, int startFrame) {
     image = newImage;
@@ -27,6 +26,12 @@ void quaroArrowSprites::open() {
 void quaroArrowSprites::close() {
     kuAnimationSprite::close();
     image = nullptr;
+}
+
+void quaroArrowSprites::restart(int startFrame, quaroRandom& random) {
+    frameIndex = startFrame;
+    turnStep = 0;
+    turnTimer = random.below(idleCalls);
 }
 
 bool quaroArrowSprites::doTurn() {

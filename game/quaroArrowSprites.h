@@ -6,6 +6,7 @@
 #include "kuAnimationSprite.h"
 
 class Sound;
+class quaroRandom;
 
 class quaroArrowSprites : public kuAnimationSprite {
 public:
@@ -18,13 +19,16 @@ public:
     static constexpr int frameDown = 4;
     static constexpr int frameLeft = 6;
 
-    // Draws a random start of the idle time, rand() % 25, so that arrows turn out of step.
+    // Idle, with no time of its idle spell passed yet.
     quaroArrowSprites();
 
     // Stores the picture (not owned) and the direction to start in, then opens.
     void init(kuImage* image, int startFrame);
     void open() override;
     void close() override;
+    // Back to the start direction and idle, with a random part of the idle spell (0 to 24
+    // calls) already passed, so that the arrows turn out of step.
+    void restart(int startFrame, quaroRandom& random);
 
     // One step of a turn: one frame further; always true (the arrow must be redrawn).
     bool doTurn();

@@ -5,6 +5,7 @@
 namespace {
 
 const std::string scaleOption = "--scale";
+const std::string replayOption = "--replay";
 
 // A whole number from 1 to maxScale, or 0 for anything else.
 int scaleFrom(const std::string& text) {
@@ -38,6 +39,13 @@ gameOptions parseOptions(int argc, char** argv) {
                 options.error = "--scale takes a whole number from 1 to " +
                                 std::to_string(gameOptions::maxScale) +
                                 (value.empty() ? "" : ", not '" + value + "'");
+        } else if (argument == replayOption || argument.rfind(replayOption + "=", 0) == 0) {
+            if (argument != replayOption)
+                options.replayFile = argument.substr(replayOption.size() + 1);
+            else if (i + 1 < argc)
+                options.replayFile = argv[++i];
+            if (options.replayFile.empty())
+                options.error = "--replay takes the file of a run";
         } else {
             options.unknown.push_back(argument);
         }
@@ -48,14 +56,16 @@ gameOptions parseOptions(int argc, char** argv) {
 void printUsage(std::FILE* out) {
     std::fprintf(
         out,
-        "Usage: quaro [--window] [--scale N] [--mute] [--help] [--version]\n"
+        "Usage: quaro [--window] [--scale N] [--mute] [--replay FILE] [--help] [--version]\n"
         "A maze chase: steer Quaro through the maze, pick up every product, then walk\n"
         "through the open gate into the house.\n\n"
-        "  --window   play in a window instead of the whole screen\n"
-        "  --scale N  enlarge by N, 1 to %d; in full screen N must fit the desktop\n"
-        "  --mute     start with the sound off\n"
-        "  --help     show this text and exit\n"
-        "  --version  show the version and exit\n\n"
+        "  --window       play in a window instead of the whole screen\n"
+        "  --scale N      enlarge by N, 1 to %d; in full screen N must fit the desktop\n"
+        "  --mute         start with the sound off\n"
+        "  --replay FILE  play the recorded run in FILE and exit: 0 when it ends with\n"
+        "                 the time it claims, 1 otherwise; a key or a click stops it\n"
+        "  --help         show this text and exit\n"
+        "  --version      show the version and exit\n\n"
         "The 760 x 520 picture is enlarged by a whole factor N, every pixel an N x N\n"
         "block, and centred on black. Full screen keeps the desktop's own size (the\n"
         "monitor's mode never changes) and takes the largest N that fits; a window takes\n"
@@ -63,12 +73,17 @@ void printUsage(std::FILE* out) {
         "Keys in a round: the arrow keys or W A S D steer, P pauses (P, Space or a\n"
         "steering key resumes; losing the focus pauses too), Escape leaves the round.\n"
         "On the menus: s starts a round, h shows the high scores, q or Escape quits.\n"
+        "On the high-score table: 1 to 9 and 0 play back the run of rows 1 to 10; any\n"
+        "key or click goes back to the table. A menu left alone for 30 seconds plays\n"
+        "the best run (or the game's own demonstration) until a key or a click.\n"
         "On every screen: M switches the sound off and on (in the name entry it is a\n"
         "letter), F11 or Alt+Enter switches between window and full screen, and closing\n"
         "the window ends the game (a name being typed is kept).\n"
         "Gamepad: the hat or the stick steers; any button goes on from the titles;\n"
         "on the menus button 0 starts a round and button 1 shows the high scores; in a\n"
         "round the other buttons pause and resume.\n\n"
+        "Every round is recorded, and the run of each record is kept beside the table,\n"
+        "in Save/Replays/.\n\n"
         "The pictures and sounds (GFX/ and SFX/) are read from the first of these\n"
         "folders that holds them: $QUARO_DATA_DIR, the current folder, the\n"
         "executable's folder, the installed data. The ten best times are kept in\n"
@@ -76,9 +91,10 @@ void printUsage(std::FILE* out) {
         "read-only, in $XDG_DATA_HOME/quaro/Save/Highscore.hs (by default\n"
         "~/.local/share/quaro/Save/Highscore.hs).\n\n"
         "Exit status: 0 after a normal end, 1 after an error the game reported\n"
-        "(no data found, a damaged picture or sound, a --scale that does not fit),\n"
-        "2 when SDL cannot start (with no display and SDL_VIDEODRIVER unset, the game\n"
-        "never falls back to a text-mode driver).\n\n",
+        "(no data found, a damaged picture or sound, a --scale that does not fit, a\n"
+        "--replay run that cannot be read or does not end with its time), 2 when SDL\n"
+        "cannot start (with no display and SDL_VIDEODRIVER unset, the game never falls\n"
+        "back to a text-mode driver).\n\n",
         gameOptions::maxScale);
 }
 

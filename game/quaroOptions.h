@@ -15,6 +15,7 @@ struct gameOptions {
     bool help = false;
     bool version = false;
     int scale = 0;                    // 1 to maxScale; 0 lets the game choose
+    std::string replayFile;           // the run --replay plays, empty for none
     std::string error;                // a malformed option: the game does not start
     std::vector<std::string> unknown; // warned about, then ignored
 };

@@ -17,7 +17,6 @@
 #include "vorlanMaze.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -140,8 +139,8 @@ vorlanGameShell::vorlanGameShell()
       indianKnockOutImage(nullptr), productsImage(nullptr), mugsImage(nullptr), arrowImage(nullptr),
       gateImage(nullptr), fontImage(nullptr), maze(nullptr), timeCounter(nullptr),
       tableCounter(nullptr), nameCounter(nullptr), you(nullptr), normalYou(nullptr),
-      superYou(nullptr), enemies{}, nextFrameTime(0), superTimer(0), clock(&defaultClock),
-      windowed(false), scale(0), startMuted(false), gamepad(nullptr) {}
+      superYou(nullptr), enemies{}, nextFrameTime(0), superTimer(0), replays(*this),
+      clock(&defaultClock), windowed(false), scale(0), startMuted(false), gamepad(nullptr) {}
 
 vorlanGameShell::~vorlanGameShell() {
     freeData();
@@ -159,6 +158,10 @@ void vorlanGameShell::userExec(int argc, char** argv) {
         scale = options.scale;
     if (!scaleFits())
         return;
+    if (!options.replayFile.empty()) {
+        replays.playFile(options.replayFile);
+        return;
+    }
     loadData();
     quaroTheKidSound->play();
     // A request to close the game ends every screen at once, the credits included.
@@ -223,7 +226,6 @@ void vorlanGameShell::loadData() {
     loadAssets();
     buildActors();
     nextFrameTime = 0;
-    std::srand(clock->ticks() % 1000);
 }
 
 void vorlanGameShell::startDevices() {
@@ -251,6 +253,7 @@ void vorlanGameShell::connectInput() {
     kuInputHandler* const handlers[] = {playInput, introInput, menuInput, enterInput};
     for (kuInputHandler* handler : handlers)
         handler->setHook(keys.get());
+    replays.setHook(keys.get());
     introInput->screen = screen;
     menuInput->screen = screen;
 }
@@ -282,7 +285,7 @@ void vorlanGameShell::requireSize(const kuImage& image, const std::string& fileN
 }
 
 void vorlanGameShell::buildActors() {
-    maze = new vorlanMaze;
+    maze = new vorlanMaze(roundRandom);
     maze->setScreen(screen);
     maze->setImage(levelMapImage);
     maze->initItems(productsImage);
@@ -311,6 +314,7 @@ void vorlanGameShell::buildActors() {
         enemy->setScreen(screen);
         enemy->maze = maze;
         enemy->birdSingingSound = birdSingingSound;
+        enemy->random = &roundRandom;
     }
     // The heroes hold pointers to the enemies and the clock, so they come last.
     normalYou = createYou(walkImage, knockOutImage, drinkingImage);
@@ -439,24 +443,37 @@ constexpr int yellOdds = 200;
 } // namespace
 
 void vorlanGameShell::initGame() {
+    startRound(clock->ticks());
+}
+
+// A round follows from its seed and its inputs alone (a recording holds nothing else), so
+// everything a round reads starts here as in the first round after loading: what an earlier
+// round left (products, arrow phases, the actors' crawl and frames, a drink cut short) must
+// not reach this one.
+void vorlanGameShell::startRound(uint32_t seed) {
+    roundRandom.reseed(seed);
+    replays.roundStarting(seed);
     you = normalYou;
-    // Both forms, so that a drink cut short by Escape cannot carry into this round.
-    normalYou->resetForRound();
-    superYou->resetForRound();
+    pt heroAt;
+    maze->brickIndexToPos(heroStart.x, heroStart.y, heroAt);
+    for (vorlanCharSprite* form : {normalYou, superYou}) {
+        form->resetForRound();
+        form->startAt(heroAt, rowUp);
+    }
 
     playInput->sprite = normalYou;
     superTimer = 0;
     playInput->activate();
     maze->reInit();
 
-    maze->brickIndexToPos(heroStart.x, heroStart.y, you->pos);
     for (int i = 0; i < enemyCount; ++i) {
         enemyCharSprite* enemy = enemies[i];
         const enemyStart& start = enemyStarts[i];
-        maze->brickIndexToPos(start.brick.x, start.brick.y, enemy->pos);
+        pt at;
+        maze->brickIndexToPos(start.brick.x, start.brick.y, at);
+        enemy->startAt(at, start.row);
         enemy->wantedDX = start.wantedDX;
         enemy->wantedDY = start.wantedDY;
-        enemy->standFacing(start.row);
         enemy->koCount = 0;
         enemy->hit = false;
     }
@@ -508,7 +525,7 @@ int vorlanGameShell::roundResult() const {
 
 void vorlanGameShell::playFrame() {
     timeSuperForm();
-    playInput->pollEvents();
+    replays.inputStep();
     you->act();
     you->erase();
     for (enemyCharSprite* enemy : enemies) {
@@ -545,7 +562,7 @@ void vorlanGameShell::timeSuperForm() {
 }
 
 void vorlanGameShell::randomYell() {
-    switch (std::rand() % yellOdds) {
+    switch (roundRandom.below(yellOdds)) {
     case 0:
         indianYell1Sound->play();
         break;
@@ -600,8 +617,7 @@ int vorlanGameShell::menuScreen(const char* fileName) {
     if (fileName != nullptr)
         displayImageFile(fileName);
     menuInput->activate();
-    while (!menuInput->quit && !menuInput->startGame && !menuInput->showHighscore)
-        menuInput->waitEvent();
+    replays.waitForMenuChoice(fileName);
     if (menuInput->quit)
         return choiceQuit;
     return menuInput->startGame ? choiceStart : choiceHighscore;
@@ -673,7 +689,8 @@ int vorlanGameShell::checkHighscore() {
 
     // Also when the game was closed during the entry: the record keeps the name typed so far.
     table->enterRecord(enterInput->name, minutes, seconds);
-    closeTable(table);
+    replays.keepRecord(std::move(table), enterInput->name, minutes, seconds);
+    kuPlatform::savedFilesChanged();
     if (closing())
         return choiceQuit;
     displayHighscore();

@@ -8,6 +8,8 @@
 #include "kuGeomUtil.h"
 #include "quaroOptions.h"
 #include "quaroPaths.h"
+#include "quaroRandom.h"
+#include "quaroReplays.h"
 
 #include <cstdint>
 #include <memory>
@@ -62,10 +64,17 @@ public:
     void makeNormal();
     void makeSuper();
 
+    // Starts a round seeded with the clock's ticks.
     void initGame();
+    // Starts a round from the seed alone: every piece of state a round reads is set here,
+    // nothing carries over from an earlier round, so a recording's seed and inputs give its
+    // round back frame for frame.
+    void startRound(uint32_t seed);
     // Plays the round frame by frame, pausing between frames when the player asks; returns
     // roundLeft, roundLost or roundWon.
     int run();
+    // The player left, the hero was knocked out for good, or it reached the house.
+    bool roundOver() const;
     // Shows the pause box and waits, frame by frame, for the player to resume or leave.
     void pauseRound();
     // One frame of a round: super-form timing, input, actors, maze, drawing, clock, screen
@@ -88,6 +97,7 @@ public:
 
     // The clock to pace with (not owned); null puts SDL's back.
     void setClock(frameClock* clock);
+    frameClock* getClock() const { return clock; }
     void setWindowed(bool windowed) { this->windowed = windowed; }
     // Where the pictures, sounds and table are; by default the current folder's. Set before
     // loadData.
@@ -147,6 +157,8 @@ public:
     enemyCharSprite* enemies[enemyCount];
     Uint32 nextFrameTime;
     int32_t superTimer;
+    quaroRandom roundRandom; // every draw of a round: products, arrows, outlaws, yells
+    quaroReplays replays;    // records the rounds and plays runs back
 
 private:
     // Draws the whole picture at the top-left corner, not yet shown; the caller owns it.
@@ -163,7 +175,6 @@ private:
     void buildActors();
     void timeSuperForm();
     void randomYell();
-    bool roundOver() const;
     int roundResult() const;
 
     sdlClock defaultClock;

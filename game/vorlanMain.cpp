@@ -2,6 +2,7 @@
 // inside its protected frame, then shutdown.
 #include "kuPlatform.h"
 #include "quaroPaths.h"
+#include "quaroRecording.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -40,6 +41,12 @@ int SDL_main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", search.failure.c_str());
         std::exit(exitNoData);
     }
+    // So does a run that cannot be played.
+    std::string problem;
+    if (!options.replayFile.empty() && !quaroRecording::load(options.replayFile, problem)) {
+        std::fprintf(stderr, "quaro: %s\n", problem.c_str());
+        std::exit(exitAfterError);
+    }
 
     if (!kuPlatform::startSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
         std::puts(SDL_GetError());
@@ -51,7 +58,8 @@ int SDL_main(int argc, char** argv) {
     shell->setWindowed(options.windowed);
     shell->setScale(options.scale);
     // A forced factor that does not fit is refused, with its reason, before anything opens.
-    const bool normalEnd = shell->scaleFits() && shell->checkedExec(argc, argv);
+    const bool normalEnd =
+        shell->scaleFits() && shell->checkedExec(argc, argv) && !shell->replays.fileRunFailed();
     delete shell;
     SDL_Quit();
     std::exit(normalEnd ? exitNormalEnd : exitAfterError);

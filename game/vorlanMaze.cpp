@@ -5,8 +5,7 @@
 #include "quaroArrowSprites.h"
 #include "quaroCupSprites.h"
 #include "quaroGate.h"
-
-#include <cstdlib>
+#include "quaroRandom.h"
 
 namespace {
 
@@ -24,10 +23,8 @@ void playIfSet(Sound* sound) {
         sound->play();
 }
 
-vorlanMaze::vorlanMaze() : cupTurn(0), arrowTurn(0), items{}, gateSound(nullptr) {
-    for (int x = 0; x < columns; ++x)
-        for (int y = 0; y < rows; ++y)
-            bricks[x][y] = mazeLayout::bricks[y][x];
+vorlanMaze::vorlanMaze(quaroRandom& random)
+    : cupTurn(0), arrowTurn(0), items{}, bricks{}, gateSound(nullptr), random(&random) {
     reInit();
 }
 
@@ -56,6 +53,7 @@ void vorlanMaze::initArrows(kuImage* image, Sound* sound) {
     for (int i = 0; i < arrowCount; ++i) {
         arrows[i] = std::make_unique<quaroArrowSprites>();
         arrows[i]->init(image, mazeLayout::arrowStartFrames[i]);
+        arrows[i]->restart(mazeLayout::arrowStartFrames[i], *random);
         arrows[i]->turnSound = sound;
     }
     for (int i = 0; i < arrowCount; ++i) {
@@ -78,10 +76,22 @@ void vorlanMaze::initGate(kuImage* image, Sound* sound) {
     }
 }
 
+// A round follows from its seed alone (a recording holds nothing else of the maze), so nothing
+// may carry over from the round before: products left, arrow phases and the turn counters are
+// all set afresh here.
 void vorlanMaze::reInit() {
-    for (const mazeLayout::brickIndex& brick : mazeLayout::mugBricks)
-        bricks[brick.x][brick.y] = mazeLayout::mug;
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0; y < rows; ++y)
+            bricks[x][y] = mazeLayout::bricks[y][x];
     placeItems(mazeLayout::productKinds);
+    cupTurn = 0;
+    arrowTurn = 0;
+    for (auto& cup : cups)
+        if (cup)
+            cup->frameIndex = 0;
+    for (int i = 0; i < arrowCount; ++i)
+        if (arrows[i])
+            arrows[i]->restart(mazeLayout::arrowStartFrames[i], *random);
     for (auto& gate : gates)
         if (gate)
             gate->frameIndex = 0;
@@ -93,7 +103,7 @@ void vorlanMaze::placeItems(int kinds) {
     for (int x = 0; x < columns; ++x)
         for (int y = 0; y < rows; ++y)
             if (bricks[x][y] == mazeLayout::corridor)
-                bricks[x][y] = mazeLayout::firstProduct + std::rand() % kinds;
+                bricks[x][y] = mazeLayout::firstProduct + random->below(uint32_t(kinds));
 }
 
 void vorlanMaze::brickIndexToPos(int x, int y, pt& out) const {

@@ -10,6 +10,7 @@
 #include <memory>
 
 class Sound;
+class quaroRandom;
 class quaroCupSprites;
 class quaroArrowSprites;
 class quaroGate;
@@ -41,8 +42,9 @@ public:
     static constexpr int gateCount = 2;
     static constexpr int gateOpenFrame = 9;
 
-    // Writes the layout and places a random product on every corridor brick.
-    vorlanMaze();
+    // Writes the layout and places a product drawn from random (not owned, it outlives the
+    // maze) on every corridor brick. Every later draw of the maze and its arrows comes from it.
+    explicit vorlanMaze(quaroRandom& random);
     ~vorlanMaze() override;
     vorlanMaze(const vorlanMaze&) = delete;
     vorlanMaze& operator=(const vorlanMaze&) = delete;
@@ -55,10 +57,13 @@ public:
     void initArrows(kuImage* image, Sound* sound);
     void initGate(kuImage* image, Sound* sound);
 
-    // Refills the mug corners and every empty corridor brick and closes the gate, without
-    // drawing anything.
+    // Puts the maze as a round finds it, from the generator alone, without drawing anything:
+    // every corridor brick gets a fresh product (also those nobody took), the mugs come back,
+    // the gate closes, the arrows stand idle in their first directions with fresh timers, and
+    // the mugs and arrows are tended from the first again.
     void reInit();
-    // Puts 100 + rand() % kinds on every brick whose raw value is 0, x outer and y inner.
+    // Puts a product of a kind below `kinds`, drawn from the generator, on every brick whose
+    // raw value is 0, x outer and y inner.
     void placeItems(int kinds);
 
     void brickIndexToPos(int x, int y, pt& out) const;
@@ -114,6 +119,7 @@ public:
     kuImageFrame items[mazeLayout::productKinds];
     int bricks[columns][rows]; // [x][y]
     Sound* gateSound;          // not owned
+    quaroRandom* random;       // not owned
 
 private:
     static bool inGrid(int x, int y) { return x >= 0 && x < columns && y >= 0 && y < rows; }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the game for the browser into build-web/site/ (index.html, the page's style and
-# script, quaro.js, quaro.wasm and the packed pictures and sounds in quaro.data). It installs
-# what is missing, draws the pictures and sounds with the desktop build's generator in
-# build/, then compiles the same game with Emscripten. Any static server serves the site:
+# script, quaro.js, quaro.wasm and the packed pictures, sounds and demonstration run in
+# quaro.data). It installs what is missing, draws the pictures and sounds and plays the
+# demonstration run with the desktop build's tools in build/, then compiles the same game
+# with Emscripten. Any static server serves the site:
 #     python3 -m http.server -d build-web/site
 # With --test it then installs the browser test's driver (puppeteer-core, from npm) into
 # build-web/browser-test/ and plays the site in headless Chromium.
@@ -12,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build "$root/build" --target assets -j "$jobs"
+cmake --build "$root/build" --target assets demorun -j "$jobs"
 
 # Emscripten's optimiser loads its acorn module from where Debian keeps Node's modules.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}

@@ -48,11 +48,12 @@ start_x() { # [WxHxD]
   fail "the X server does not answer"
 }
 
-# A game folder with the generated assets and a Save/ of its own.
+# A game folder with the generated assets and demonstration run, and a Save/ of its own.
 make_game_folder() {
   mkdir -p "$WORK/game"
   ln -s "$BUILD/GFX" "$WORK/game/GFX"
   ln -s "$BUILD/SFX" "$WORK/game/SFX"
+  ln -s "$BUILD/RUN" "$WORK/game/RUN"
 }
 
 # Starts the game in its folder; its sound goes to $WORK/audio.raw.

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace {
 
 class EnemyTest : public GameTest {
@@ -15,12 +13,14 @@ protected:
         GameTest::TearDown();
     }
 
-    // A seed whose first rand() % 100 is r (the draw at the next wall).
-    static unsigned seedGiving(int r) {
+    // Reseeds the generator so that its next draw of 0 to 99 (the one at the next wall) is r.
+    void nextWishDraw(int r) {
         for (unsigned candidate = 1;; ++candidate) {
-            std::srand(candidate);
-            if (std::rand() % 100 == r)
-                return candidate;
+            random.reseed(candidate);
+            if (random.below(100) == r) {
+                random.reseed(candidate);
+                return;
+            }
         }
     }
 
@@ -52,8 +52,7 @@ TEST_F(EnemyTest, WallPutsTheEnemyBackKeepsItsSpeedAndDrawsAWish) {
     enemy->pos = {216, 60};
     enemy->speed = 32;
     enemy->wantedDX = 1;
-    const unsigned seed = seedGiving(10);
-    std::srand(seed);
+    nextWishDraw(10);
     enemy->act(); // 220: the wall (6, 1) ahead counts from the middle
     EXPECT_EQ(enemy->pos, (pt{220, 60}));
     EXPECT_EQ(enemy->speed, 32);
@@ -66,7 +65,7 @@ TEST_F(EnemyTest, ThreeDrawsOfTenWishRightEachTime) {
     enemy->speed = 32;
     enemy->wantedDX = 1;
     for (int contact = 0; contact < 3; ++contact) {
-        std::srand(seedGiving(10));
+        nextWishDraw(10);
         enemy->act();
         EXPECT_EQ(enemy->pos, (pt{220, 60}));
         EXPECT_EQ(enemy->wantedDX, 1);
@@ -84,7 +83,7 @@ class EnemyWish : public EnemyTest, public ::testing::WithParamInterface<wishCas
 TEST_P(EnemyWish, TheDrawPicksTheDirection) {
     enemy = makeEnemy(5, 1, rowRight, {1, 0});
     enemy->speed = 32;
-    std::srand(seedGiving(GetParam().r));
+    nextWishDraw(GetParam().r);
     enemy->act();
     EXPECT_EQ(enemy->wantedDX, GetParam().dx);
     EXPECT_EQ(enemy->wantedDY, GetParam().dy);
@@ -107,7 +106,7 @@ TEST_F(EnemyTest, PassesTheGateFrontAndIsStoppedByTheHouse) {
     enemy->act();
     EXPECT_EQ(enemy->pos, (pt{380, 141})); // turned down on reaching the centre
     EXPECT_EQ(enemy->direction, (pt{0, 1}));
-    std::srand(seedGiving(30)); // left
+    nextWishDraw(30); // left
     enemy->act();
     EXPECT_EQ(enemy->pos, (pt{380, 140}));
     EXPECT_EQ(enemy->wantedDX, -1);

@@ -3,6 +3,7 @@
 #include "kuScreen.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
+#include "quaroRunStore.h"
 #include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
@@ -180,6 +181,7 @@ TEST_F(ShellTest, AWonRoundEntersTheTypedNameInTheTableAndTheFile) {
         EXPECT_STREQ(table.getSlotName(0), "kid");
         EXPECT_EQ(table.getSlotMinutes(0), minutes);
         EXPECT_EQ(table.getSlotSeconds(0), seconds);
+        EXPECT_NE(quaroRunStore("Save").runsOf(table)[0], "") << "its run is kept beside it";
     }
 
     // A new game shows it again: the first row's name is drawn at (370, 103).

@@ -2,8 +2,6 @@
 
 #include "tempDir.h"
 
-#include <cstdlib>
-
 namespace {
 
 const char* const soundNames[] = {"pickUp",      "knockOut",  "drinking", "quaroWalk",
@@ -38,8 +36,8 @@ void GameTest::SetUp() {
     for (int s = 0; s < gamePictures::sheetCount; ++s)
         sheets[s] = gamePictures::load(
             screen, pictureDir() / gamePictures::sheetFile(gamePictures::sheet(s)), true);
-    std::srand(seed);
-    maze = std::make_unique<vorlanMaze>();
+    random.reseed(seed);
+    maze = std::make_unique<vorlanMaze>(random);
     maze->setScreen(&screen);
     maze->setImage(picture(gamePictures::levelMapFile, false));
     maze->initItems(picture(gamePictures::productsFile, true));
@@ -94,6 +92,7 @@ std::unique_ptr<enemyCharSprite> GameTest::makeEnemy(int x, int y, int row, pt d
     enemy->setScreen(&screen);
     enemy->maze = maze.get();
     enemy->birdSingingSound = sound["birdSinging"];
+    enemy->random = &random;
     place(*enemy, x, y, row);
     enemy->direction = direction;
     return enemy;

@@ -1,5 +1,5 @@
 // A real maze with its props on an open 760 x 520 screen, built from the test picture set
-// with a fixed random seed, and characters wired to it the way the game wires them. Every
+// with a generator of a fixed seed, and characters wired to it the way the game wires them. Every
 // sound an actor plays is logged under its field's name ("pickUp", "arrowTurn", ...).
 #pragma once
 
@@ -7,6 +7,7 @@
 #include "gamePictures.h"
 #include "headlessSdl.h"
 #include "quaroCounter.h"
+#include "quaroRandom.h"
 #include "soundLog.h"
 #include "vorlanCharSprite.h"
 #include "vorlanMaze.h"
@@ -51,6 +52,7 @@ protected:
     std::map<std::string, Sound*> sound;
     std::unique_ptr<kuImage> sheets[gamePictures::sheetCount];
     std::map<std::string, std::unique_ptr<kuImage>> pictures;
+    quaroRandom random{seed};
     std::unique_ptr<vorlanMaze> maze;
     std::unique_ptr<quaroCounter> clock;
     enemyCharSprite* enemies[4] = {};

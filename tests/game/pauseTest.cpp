@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <map>
 #include <vector>
@@ -61,10 +60,8 @@ protected:
         onFrame = nullptr;
         shell = std::make_unique<vorlanGameShell>();
         shell->setClock(&clock);
-        std::srand(1);
         load();
-        shell->initGame();
-        std::srand(42);
+        shell->startRound(42);
         for (auto& column : shell->maze->bricks)
             for (int& brick : column)
                 if (brick >= 100)

@@ -53,3 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{{"--scale", "0"}, 0, true}, ScaleCase{{"--scale", "7"}, 0, true},
                       ScaleCase{{"--scale", "2x"}, 0, true}, ScaleCase{{"--scale=-1"}, 0, true},
                       ScaleCase{{"--scale"}, 0, true}));
+
+TEST(GameOptionsTest, ReplayTakesAFileAfterItOrAfterAnEqualsSign) {
+    EXPECT_EQ(parse({"--replay", "a.run"}).replayFile, "a.run");
+    EXPECT_EQ(parse({"--replay=a.run", "--window"}).replayFile, "a.run");
+    EXPECT_EQ(parse({}).replayFile, "");
+    for (const std::vector<std::string>& missing :
+         {std::vector<std::string>{"--replay"}, std::vector<std::string>{"--replay="}})
+        EXPECT_EQ(parse(missing).error, "--replay takes the file of a run");
+}

@@ -1,7 +1,7 @@
-// Plays committed scripts of held keys through whole rounds, headless and from a fixed seed,
-// and compares a plain-text summary of what happened with a committed expected file. When
-// the game's behaviour changes on purpose, run with QUARO_UPDATE_REPLAYS=1 to rewrite the
-// expected files, and commit them with the change.
+// Plays committed scripts of held keys through whole rounds, headless and each from a given
+// seed, and a committed recording of a whole round, and compares a plain-text summary of what
+// happened with a committed expected file. When the game's behaviour changes on purpose, run
+// with QUARO_UPDATE_REPLAYS=1 to rewrite the expected files, and commit them with the change.
 #include "enemyCharSprite.h"
 #include "quaroCounter.h"
 #include "shellHarness.h"
@@ -32,15 +32,16 @@ const std::map<std::string, SDLKey> keyNames = {{"up", SDLK_UP},
                                                 {"right", SDLK_RIGHT},
                                                 {"escape", SDLK_ESCAPE}};
 
-// One round of a script: "prepare" lines run after initGame; "<frame> <keys...>" lines set
-// the keys held from that frame's input on ("none" releases them all).
+// One round of a script: it starts from the seed of the last "seed" line before it; "prepare"
+// lines run after its start; "<frame> <keys...>" lines set the keys held from that frame's
+// input on ("none" releases them all).
 struct scriptedRound {
+    unsigned seed = 1;
     std::vector<std::string> preparations;
     std::map<int, std::vector<SDLKey>> keysFrom;
 };
 
 struct script {
-    unsigned seed = 1;
     std::vector<scriptedRound> rounds;
 };
 
@@ -48,15 +49,17 @@ script readScript(const std::filesystem::path& file) {
     script result;
     std::ifstream in(file);
     std::string line;
+    unsigned seed = 1;
     while (std::getline(in, line)) {
         std::istringstream words(line);
         std::string first;
         if (!(words >> first) || first[0] == '#')
             continue;
         if (first == "seed") {
-            words >> result.seed;
+            words >> seed;
         } else if (first == "round") {
             result.rounds.emplace_back();
+            result.rounds.back().seed = seed;
         } else if (first == "prepare") {
             std::string rest;
             std::getline(words, rest);
@@ -82,14 +85,11 @@ class ReplayTest : public ShellTest {
 protected:
     std::string play(const script& replay) {
         std::ostringstream summary;
-        std::srand(1); // the maze and arrows are built from the generator's start, as in a
-                       // fresh process
         load();
-        std::srand(replay.seed);
         int roundNumber = 0;
         for (const scriptedRound& round : replay.rounds) {
             summary << "round " << ++roundNumber << "\n";
-            shell->initGame();
+            shell->startRound(round.seed);
             for (const std::string& preparation : round.preparations)
                 prepare(preparation);
             checkpoint(summary, 0);
@@ -111,6 +111,31 @@ protected:
             summary << " result " << result << "\n";
         }
         return summary.str();
+    }
+
+    // The recording played back, with the same checkpoints.
+    std::string play(const quaroRecording& run) {
+        std::ostringstream summary;
+        load();
+        onFrame = [&](int frame) {
+            if (frame % checkpointFrames == 0)
+                checkpoint(summary, frame);
+        };
+        const quaroReplays::watchResult result = shell->replays.watch(run);
+        summary << "end";
+        line(summary, frames);
+        summary << (result.how == quaroReplays::ending::matched ? " matched" : " mismatched")
+                << "\n";
+        return summary.str();
+    }
+
+    // Compares with the expected file, or rewrites it when asked to.
+    void expectSummary(const std::string& summary, const std::filesystem::path& expectedFile) {
+        if (std::getenv("QUARO_UPDATE_REPLAYS") != nullptr) {
+            std::ofstream(expectedFile) << summary;
+            GTEST_SKIP() << "rewrote " << expectedFile;
+        }
+        EXPECT_EQ(summary, readFile(expectedFile)) << "the replay differs from " << expectedFile;
     }
 
 private:
@@ -165,13 +190,20 @@ TEST_F(ReplayTest, CaughtLeftAndWonRoundsPlayAsRecorded) {
     const std::filesystem::path scriptFile = replayFolder / "rounds.replay";
     const std::filesystem::path expectedFile = replayFolder / "rounds.expected";
     const std::string summary = play(readScript(scriptFile));
-    if (std::getenv("QUARO_UPDATE_REPLAYS") != nullptr) {
-        std::ofstream(expectedFile) << summary;
-        GTEST_SKIP() << "rewrote " << expectedFile;
-    }
-    const std::string expected = readFile(expectedFile);
-    EXPECT_EQ(summary, expected) << "the replay differs from " << expectedFile;
+    expectSummary(summary, expectedFile);
     EXPECT_NE(summary.find("result 1\n"), std::string::npos) << "a round is lost";
     EXPECT_NE(summary.find("result 0\n"), std::string::npos) << "a round is left";
     EXPECT_NE(summary.find("result 2\n"), std::string::npos) << "a round is won";
+}
+
+// A won round recorded by the game, committed as its file.
+TEST_F(ReplayTest, TheGoldenRecordingPlaysAsRecorded) {
+    std::string problem;
+    const std::optional<quaroRecording> run =
+        quaroRecording::load((replayFolder / "golden.run").string(), problem);
+    ASSERT_TRUE(run) << problem;
+    const std::string summary = play(*run);
+    expectSummary(summary, replayFolder / "golden.expected");
+    EXPECT_NE(summary.find("items 106"), std::string::npos) << "the round is won";
+    EXPECT_NE(summary.find(" matched\n"), std::string::npos);
 }

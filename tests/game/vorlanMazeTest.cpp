@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using MazeTest = GameTest;
@@ -20,6 +22,20 @@ int productKindAt(const vorlanMaze& maze, int x, int y) {
 bool isProduct(int value) {
     return value >= mazeLayout::firstProduct &&
            value < mazeLayout::firstProduct + mazeLayout::productKinds;
+}
+
+// Everything of the maze a round reads, in one comparable list.
+std::vector<int> roundState(const vorlanMaze& maze) {
+    std::vector<int> state(&maze.bricks[0][0],
+                           &maze.bricks[0][0] + sizeof maze.bricks / sizeof(int));
+    for (const auto& arrow : maze.arrows)
+        state.insert(state.end(), {arrow->frameIndex, arrow->turnTimer, arrow->turnStep});
+    for (const auto& cup : maze.cups)
+        state.push_back(cup->frameIndex);
+    for (const auto& gate : maze.gates)
+        state.push_back(gate->frameIndex);
+    state.insert(state.end(), {maze.cupTurn, maze.arrowTurn});
+    return state;
 }
 
 } // namespace
@@ -41,35 +57,33 @@ TEST_F(MazeTest, NewMazeHoldsAProductOnEveryCorridorBrick) {
         EXPECT_EQ(maze->bricks[mug.x][mug.y], mazeLayout::mug);
 }
 
-TEST_F(MazeTest, ReInitRefillsOnlyTheBricksEmptiedSince) {
-    maze->removeIndexedItem(2, 1);
-    maze->removeIndexedItem(3, 1);
-    maze->removeIndexedItem(5, 3);
-    maze->removeIndexedItem(17, 11);
-    int before[vorlanMaze::columns][vorlanMaze::rows];
-    std::copy(&maze->bricks[0][0], &maze->bricks[0][0] + sizeof before / sizeof(int),
-              &before[0][0]);
+TEST_F(MazeTest, ReInitMakesTheMazeOfTheSeedWhateverTheRoundBeforeLeft) {
+    random.reseed(7);
     maze->reInit();
+    const std::vector<int> fresh = roundState(*maze);
+    // A round's worth of changes: products and a mug taken, arrows turned, the gate opened.
+    maze->removeIndexedItem(2, 1);
+    maze->removeIndexedItem(17, 11);
+    for (int frame = 0; frame < 150; ++frame)
+        maze->act();
+    maze->openGate();
+    ASSERT_NE(roundState(*maze), fresh);
+    random.reseed(7);
+    maze->reInit();
+    EXPECT_EQ(roundState(*maze), fresh);
     EXPECT_EQ(maze->bricks[17][11], mazeLayout::mug);
-    for (const auto& brick : {mazeLayout::brickIndex{2, 1}, {3, 1}, {5, 3}})
-        EXPECT_TRUE(isProduct(maze->bricks[brick.x][brick.y]));
-    int unchanged = 0;
-    for (int x = 0; x < vorlanMaze::columns; ++x)
-        for (int y = 0; y < vorlanMaze::rows; ++y)
-            if (before[x][y] != mazeLayout::corridor && !(x == 17 && y == 11)) {
-                EXPECT_EQ(maze->bricks[x][y], before[x][y]);
-                unchanged += isProduct(before[x][y]);
-            }
-    EXPECT_EQ(unchanged, 103);
+    random.reseed(8);
+    maze->reInit();
+    EXPECT_NE(roundState(*maze), fresh) << "the products and timers come from the seed";
 }
 
 TEST_F(MazeTest, PlaceItemsDrawsOneKindPerEmptyBrickInColumnOrder) {
     maze->bricks[2][1] = mazeLayout::corridor;
     maze->bricks[1][2] = mazeLayout::corridor;
-    std::srand(99);
-    const int first = std::rand() % 3;
-    const int second = std::rand() % 3;
-    std::srand(99);
+    quaroRandom expected(99);
+    const int first = expected.below(3);
+    const int second = expected.below(3);
+    random.reseed(99);
     maze->placeItems(3);
     EXPECT_EQ(maze->bricks[1][2], 100 + first); // column 1 comes before column 2
     EXPECT_EQ(maze->bricks[2][1], 100 + second);
@@ -264,7 +278,7 @@ TEST_F(MazeTest, ShowDrawsThePictureProductsMugsArrowsAndTheClosedGate) {
 }
 
 TEST_F(MazeTest, ShowAndItemsNeedTheirPictures) {
-    vorlanMaze bare;
+    vorlanMaze bare(random);
     EXPECT_TRUE(raisesBug([&] { bare.show(); }, "No screen assigned in kuImageSprite::show!"));
     bare.setScreen(&screen);
     EXPECT_TRUE(raisesBug([&] { bare.show(); }, "pointer image is NULL in kuImageFrame::display"));
@@ -273,7 +287,7 @@ TEST_F(MazeTest, ShowAndItemsNeedTheirPictures) {
 }
 
 TEST_F(MazeTest, ABareMazeTreatsArrowBricksAsOpen) {
-    vorlanMaze bare;
+    vorlanMaze bare(random);
     EXPECT_EQ(bare.getBrickMeaning(7, 2), mpEmpty);
     EXPECT_FALSE(bare.isGateOpen());
 }

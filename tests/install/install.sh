@@ -23,6 +23,7 @@ for size in 48 128 256; do
 done
 diff -r "$BUILD/GFX" "$P/share/quaro/GFX" > /dev/null || fail "the pictures differ"
 diff -r "$BUILD/SFX" "$P/share/quaro/SFX" > /dev/null || fail "the sounds differ"
+cmp -s "$BUILD/RUN/Demo.run" "$P/share/quaro/RUN/Demo.run" || fail "the demonstration run differs"
 grep -qx "Icon=$ID" "$P/share/applications/$ID.desktop" || fail "the launcher names another icon"
 
 desktop-file-validate "$P/share/applications/$ID.desktop" || fail "the launcher is not valid"

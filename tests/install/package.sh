@@ -16,7 +16,7 @@ deb=$(echo "$WORK"/quaro_*.deb)
 
 dpkg-deb --contents "$deb" | awk '{print $6}' > "$WORK/contents"
 for file in games/quaro share/quaro/GFX/Misc/Level_Map.bmp share/quaro/SFX/Congrat.wav \
-  share/man/man6/quaro.6.gz share/doc/quaro/copyright share/doc/quaro/changelog.gz; do
+  share/quaro/RUN/Demo.run share/man/man6/quaro.6.gz share/doc/quaro/copyright share/doc/quaro/changelog.gz; do
   grep -qx "./usr/$file" "$WORK/contents" || fail "$file is not in the package"
 done
 [ "$(dpkg-deb --field "$deb" Section)" = games ] || fail "not in the games section"

@@ -4,7 +4,6 @@
 #include "kuScreen.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <stdexcept>
 
 Uint32 ScriptedClock::ticks() {
@@ -112,10 +111,11 @@ void ShellTest::SetUp() {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO), 0) << SDL_GetError();
     dropEvents();
     releaseAllKeys();
-    std::srand(1);
     folder = std::make_unique<GameFolder>();
     shell = std::make_unique<vorlanGameShell>();
     shell->setClock(&clock);
+    // The menus wait for events without reading the clock, unless a test wants them idle.
+    shell->replays.setIdleMs(0);
     clock.onTicks = [this] {
         ++frames;
         if (onFrame)

@@ -18,9 +18,10 @@
 #include <thread>
 #include <vector>
 
-// Time stands still until the shell sleeps. The shell reads the clock once when it seeds the
-// random generator and once per frame (in waitFrame), so onTicks runs at the end of every
-// frame of a round and of the name entry.
+// Time stands still until the shell sleeps. The shell reads the clock once when a round starts
+// (its seed) and once per frame (in waitFrame), so onTicks runs at the start of every round
+// and at the end of every frame of a round and of the name entry. A menu that may go idle
+// reads it too, whenever it looks for events.
 class ScriptedClock : public frameClock {
 public:
     Uint32 ticks() override;
@@ -81,7 +82,7 @@ void parkEnemies(vorlanGameShell& shell);
 bool screenShows(kuScreen* screen, const std::string& pictureFile);
 
 // SDL for video and audio (dummy drivers), a game folder, and a shell paced by a scripted
-// clock. The random generator starts as in a fresh process.
+// clock, whose menus never go idle.
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override;

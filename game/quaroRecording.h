@@ -1,0 +1,84 @@
+// One round as it was played: the seed it started from and, frame by frame, what its input
+// step produced (the hero's wished direction, the leave flag, the pause request), with the name
+// and time it claims. A round is a function of its seed and these inputs, so playing them back
+// from the seed gives the same round, frame for frame. A loaded recording is always whole.
+//
+// File format, version 1 (numbers little-endian, a file holds exactly these bytes):
+//   offset   size  field
+//   0        4     magic "QRUN"
+//   4        2     version, 1
+//   6        4     seed
+//   10       4     frame count F, 1 to maxFrames
+//   14       1     claimed minutes, 0 to 59
+//   15       1     claimed seconds, 0 to 59
+//   16       1     name length N, 0 to 10
+//   17       N     the name's bytes, none of them 0
+//   17+N     4     run count R, 1 to F
+//   21+N     3R    runs: an input byte, then the frames it lasts (16 bits, 1 to 65535)
+//   21+N+3R  4     CRC-32 (the one of zlib and PNG) of every byte before it
+// An input byte: bits 0-1 the wished x (0 none, 1 left, 2 right), bits 2-3 the wished y (0
+// none, 1 up, 2 down), bit 4 leave, bit 5 pause, bits 6-7 zero. The runs add up to F frames.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What one frame's input step produced.
+struct frameInput {
+    int wantedDX = 0; // -1 left, 0 none, +1 right
+    int wantedDY = 0; // -1 up, 0 none, +1 down
+    bool leave = false;
+    bool pause = false;
+
+    bool operator==(const frameInput& other) const;
+    bool operator!=(const frameInput& other) const { return !(*this == other); }
+};
+
+class quaroRecording {
+public:
+    static constexpr uint32_t maxFrames = 1u << 20; // over 19 hours of play
+    static constexpr size_t maxNameLength = 10;
+    static constexpr uint16_t version = 1;
+    // The largest file the format allows; anything longer is refused unread.
+    static const size_t maxFileBytes;
+
+    quaroRecording() = default;
+    explicit quaroRecording(uint32_t seed) : startSeed(seed) {}
+
+    uint32_t seed() const { return startSeed; }
+    uint32_t frameCount() const { return uint32_t(frames.size()); }
+    // Keeps one more frame; false, keeping nothing, once maxFrames are kept.
+    bool add(const frameInput& input);
+    // Frame i, 0 to frameCount() - 1.
+    frameInput frame(uint32_t i) const;
+
+    // The name (at most 10 bytes, cut there) and the time the round ended with.
+    void claim(const std::string& name, int minutes, int seconds);
+    const std::string& name() const { return claimedName; }
+    int minutes() const { return claimedMinutes; }
+    int seconds() const { return claimedSeconds; }
+
+    // The file's bytes; empty for a recording without frames, which no file can hold.
+    std::vector<uint8_t> encode() const;
+    // The recording in the bytes, or nothing with problem saying what is wrong with them.
+    static std::optional<quaroRecording> decode(const uint8_t* bytes, size_t size,
+                                                std::string& problem);
+    // Reads and decodes a file; problem then starts with the file's name.
+    static std::optional<quaroRecording> load(const std::string& file, std::string& problem);
+    // Writes a temporary file beside the file and renames it over, so that the file is always
+    // a whole recording, old or new; creates the missing folders with mode 0700.
+    bool save(const std::string& file) const;
+
+private:
+    uint32_t startSeed = 0;
+    std::vector<uint8_t> frames; // one packed input per frame
+    std::string claimedName;
+    int claimedMinutes = 0;
+    int claimedSeconds = 0;
+};
+
+// The CRC-32 of zlib and PNG (reflected polynomial 0xedb88320), as the format stores it.
+uint32_t crc32Of(const uint8_t* bytes, size_t size);

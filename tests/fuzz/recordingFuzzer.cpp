@@ -1,0 +1,32 @@
+// Feeds arbitrary bytes to the loader of recorded runs: it refuses them with a reason or gives
+// a recording whose every frame can be read, which encodes to a file that decodes to the same
+// recording again.
+#include "quaroRecording.h"
+
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string problem;
+    const std::optional<quaroRecording> run = quaroRecording::decode(data, size, problem);
+    if (!run) {
+        if (problem.empty())
+            std::abort();
+        return 0;
+    }
+    if (run->frameCount() == 0 || run->frameCount() > quaroRecording::maxFrames ||
+        run->name().size() > quaroRecording::maxNameLength || run->minutes() > 59 ||
+        run->seconds() > 59)
+        std::abort();
+    const std::vector<uint8_t> again = run->encode();
+    const std::optional<quaroRecording> back =
+        quaroRecording::decode(again.data(), again.size(), problem);
+    if (!back || back->seed() != run->seed() || back->name() != run->name() ||
+        back->minutes() != run->minutes() || back->seconds() != run->seconds() ||
+        back->frameCount() != run->frameCount())
+        std::abort();
+    for (uint32_t i = 0; i < run->frameCount(); ++i)
+        if (back->frame(i) != run->frame(i))
+            std::abort();
+    return 0;
+}

@@ -1,0 +1,202 @@
+// Recordings in the running game: a live round played back frame for frame, the runs of the
+// table's rows watched with the digit keys, the menus left idle, and --replay.
+#include "enemyCharSprite.h"
+#include "geomPrinters.h"
+#include "kuScreen.h"
+#include "menuInput.h"
+#include "quaroCounter.h"
+#include "quaroHighScore.h"
+#include "quaroRunStore.h"
+#include "shellHarness.h"
+#include "vorlanCharSprite.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace {
+
+using ending = quaroReplays::ending;
+const char* const menuPicture = "GFX/Misc/StartScreen_03.bmp";
+constexpr Uint32 aDay = 24 * 3600 * 1000;
+
+bool queueEmpty() {
+    SDL_Event event;
+    return SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) == 0;
+}
+
+class ReplaysTest : public ShellTest {
+protected:
+    std::string state() {
+        std::ostringstream out;
+        const vorlanCharSprite* hero = shell->you;
+        out << hero->pos << (hero->isSuper ? " super " : " ") << hero->itemCount << " "
+            << shell->timeCounter->getMinutes() << ":" << shell->timeCounter->getSeconds();
+        for (const enemyCharSprite* enemy : shell->enemies)
+            out << " " << enemy->pos;
+        return out.str();
+    }
+
+    // A live round from the clock's ticks, steered by arrow keys that change every 7 frames
+    // and left with Escape after `frames` frames unless it ended before; the state after every
+    // frame.
+    std::vector<std::string> playLive(Uint32 ticks, unsigned keySeed, size_t frames) {
+        clock.now = ticks;
+        shell->initGame();
+        std::mt19937 keys(keySeed);
+        std::vector<std::string> trace;
+        onFrame = [&](int) {
+            trace.push_back(state());
+            const SDLKey arrows[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+            releaseAllKeys();
+            if (trace.size() == frames)
+                pressKey(SDLK_ESCAPE);
+            else if (trace.size() % 7 == 0)
+                pressKey(arrows[keys() % 4]);
+        };
+        shell->run();
+        onFrame = nullptr;
+        releaseAllKeys();
+        dropEvents();
+        return trace;
+    }
+
+    // The last live round's run, claiming the time it ended with unless another is given.
+    quaroRecording lastRun(const char* name, int minutes = -1, int seconds = -1) {
+        quaroRecording run = shell->replays.lastRound();
+        run.claim(name, minutes < 0 ? shell->timeCounter->getMinutes() : minutes,
+                  seconds < 0 ? shell->timeCounter->getSeconds() : seconds);
+        return run;
+    }
+
+    // Keeps the run beside the table and enters its row.
+    void keepAsRecord(const quaroRecording& run) {
+        quaroRunStore("Save").keep(run);
+        quaroHighScore("Save/Highscore.hs")
+            .enterRecord(run.name().c_str(), run.minutes(), run.seconds());
+    }
+};
+
+} // namespace
+
+TEST_F(ReplaysTest, ALiveRoundReplaysFrameForFrameFromItsFile) {
+    load();
+    const std::vector<std::string> live = playLive(4242, 1, 400);
+    const quaroRecording recorded = lastRun("kid");
+    EXPECT_EQ(recorded.seed(), 4242u) << "seeded with the clock's ticks";
+    ASSERT_EQ(recorded.frameCount(), live.size());
+    ASSERT_TRUE(recorded.save("kid.run"));
+
+    playLive(99, 2, 150); // another round leaves its own state behind
+    const uint32_t secondRound = shell->replays.lastRound().frameCount();
+    std::string problem;
+    const std::optional<quaroRecording> loaded = quaroRecording::load("kid.run", problem);
+    ASSERT_TRUE(loaded) << problem;
+    std::vector<std::string> watched;
+    onFrame = [&](int) { watched.push_back(state()); };
+    EXPECT_EQ(shell->replays.watch(*loaded).how, ending::matched);
+    EXPECT_EQ(watched, live);
+    EXPECT_EQ(shell->replays.lastRound().frameCount(), secondRound) << "a replay records nothing";
+}
+
+TEST_F(ReplaysTest, TheDigitKeysPlayTheRunsOfTheirRowsAndAMismatchIsSaidOnce) {
+    load();
+    playLive(7, 3, 120);
+    const quaroRecording kid = lastRun("kid");
+    keepAsRecord(kid);                  // row 1, its own time
+    keepAsRecord(lastRun("bad", 9, 0)); // row 2, a time its round did not end with
+    shell->displayHighscore();
+    shell->replays.setIdleMs(aDay); // the menu reads the clock, and the script runs there
+
+    const std::vector<SDLKey> script = {SDLK_3, SDLK_1, SDLK_2, SDLK_2, SDLK_q};
+    std::vector<uint32_t> watchedFrames(script.size());
+    size_t next = 0;
+    onFrame = [&](int) {
+        if (shell->replays.watching())
+            ++watchedFrames[next - 1];
+        else if (next < script.size() && queueEmpty() && shell->menuInput->rowKey < 0)
+            pressKey(script[next++]);
+    };
+    StdoutCapture capture;
+    EXPECT_EQ(shell->menuScreen(nullptr), vorlanGameShell::choiceQuit);
+    EXPECT_EQ(watchedFrames, (std::vector<uint32_t>{0, kid.frameCount(), kid.frameCount(), 0, 0}))
+        << "row 3 has no run; row 2's is not offered again";
+    EXPECT_EQ(capture.text(), "the run of row 2 does not match its time\n");
+    SDL_Surface* table = SDL_LoadBMP("GFX/Misc/HighScore.bmp");
+    EXPECT_FALSE(areasEqual(shell->screen->getSDLSurface(), 240, 362, table, 240, 362, 345, 50))
+        << "and the table's screen says so";
+    SDL_FreeSurface(table);
+}
+
+struct idleCase {
+    bool rowRun; // the table's first row has a run; else only the data's demonstration
+};
+
+class IdleMenu : public ReplaysTest, public ::testing::WithParamInterface<idleCase> {};
+
+TEST_P(IdleMenu, PlaysTheBestRunAfterThirtySecondsUntilAKey) {
+    load();
+    const std::vector<std::string> rowRound = playLive(11, 4, 200);
+    if (GetParam().rowRun)
+        keepAsRecord(lastRun("kid"));
+    const std::vector<std::string> demoRound = playLive(12, 5, 200);
+    ASSERT_TRUE(lastRun("demo").save("RUN/Demo.run"));
+    shell->replays.setIdleMs(quaroReplays::idleDemoMs);
+
+    const Uint32 menuShown = clock.now;
+    Uint32 demoStarted = 0;
+    std::vector<std::string> watched;
+    onFrame = [&](int) {
+        if (shell->replays.watching()) {
+            if (watched.empty())
+                demoStarted = clock.now;
+            watched.push_back(state());
+            if (watched.size() == 30)
+                pushKeyDown(SDLK_SPACE);
+        } else if (!watched.empty() && queueEmpty()) {
+            pressKey(SDLK_q);
+        }
+    };
+    EXPECT_EQ(shell->menuScreen(menuPicture), vorlanGameShell::choiceQuit);
+    EXPECT_GE(demoStarted - menuShown, quaroReplays::idleDemoMs);
+    ASSERT_EQ(watched.size(), 31u) << "the frame that reads the key is the last";
+    EXPECT_EQ(watched.back(), (GetParam().rowRun ? rowRound : demoRound)[30]);
+    EXPECT_TRUE(screenShows(shell->screen, menuPicture)) << "the menu as it was";
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, IdleMenu, ::testing::Values(idleCase{true}, idleCase{false}));
+
+struct fileCase {
+    const char* what;
+    int minutes; // claimed; -1 for the time the run ends with, -2 for a damaged file
+    bool failed;
+    const char* says;
+};
+
+class ReplayFile : public ReplaysTest, public ::testing::WithParamInterface<fileCase> {};
+
+TEST_P(ReplayFile, SaysWhetherTheRunEndsWithItsTime) {
+    load();
+    playLive(21, 6, 60);
+    const quaroRecording run =
+        GetParam().minutes >= 0 ? lastRun("kid", GetParam().minutes, 0) : lastRun("kid");
+    shell->freeData();
+    ASSERT_TRUE(run.save("tried.run"));
+    if (GetParam().minutes == -2)
+        std::filesystem::resize_file("tried.run", 30);
+    StdoutCapture capture;
+    testing::internal::CaptureStderr();
+    shell->replays.playFile("tried.run");
+    const std::string said = capture.text() + testing::internal::GetCapturedStderr();
+    EXPECT_EQ(shell->replays.fileRunFailed(), GetParam().failed);
+    EXPECT_NE(said.find(GetParam().says), std::string::npos) << said;
+    EXPECT_EQ(shell->screen, nullptr) << "the data is freed again";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReplayFile,
+    ::testing::Values(fileCase{"whole", -1, false, "the time it claims"},
+                      fileCase{"otherTime", 59, true, "does not match its time: it claims 59:00"},
+                      fileCase{"damaged", -2, true, "quaro: tried.run: truncated"}),
+    [](const ::testing::TestParamInfo<fileCase>& info) { return info.param.what; });
