@@ -96,10 +96,12 @@ pixels_differing() { # a b [crop]
   compare -metric AE "$a" "$b" null: 2>&1 || true
 }
 
-# Polls until the screen shows the picture (at most about 10 seconds).
+# Polls until the screen shows the picture (at most about SCREEN_WAIT_SECONDS).
 expect_screen() { # picture [what]
   local diff
-  for _ in $(seq 50); do
+  # Five polls a second for SCREEN_WAIT_SECONDS (10 by default; a game under valgrind on a
+  # busy machine needs longer).
+  for _ in $(seq $((5 * ${SCREEN_WAIT_SECONDS:-10}))); do
     screenshot current
     diff=$(pixels_differing "$WORK/current.png" "$1")
     [ "$diff" = 0 ] && return 0

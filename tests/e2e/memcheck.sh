@@ -3,6 +3,7 @@
 # with some walking and a switch to full screen and back, the high-score table and the
 # credits. No invalid access may happen and nothing may be definitely lost.
 source "$(dirname "$0")/lib.sh"
+SCREEN_WAIT_SECONDS=60 # every step is slow under valgrind, the start-up's checks most
 start_x
 make_game_folder
 VALGRIND="valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite
@@ -16,7 +17,11 @@ expect_screen "$BUILD/GFX/Misc/StartScreen_02.bmp" "the second title"
 hold_key space
 expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu"
 hold_key s
-sleep 2
+for _ in $(seq 100); do # the round's first frame
+  screenshot round
+  [ "$(pixels_differing "$WORK/round.png" "$BUILD/GFX/Misc/Level_Map.bmp" 40x40+0+0)" = 0 ] && break
+  sleep 0.3
+done
 hold_key Left 1.5
 hold_key F11 # to full screen and back to the window, keeping the picture
 sleep 1
