@@ -28,8 +28,14 @@ sleep 1
 hold_key F11
 sleep 1
 hold_key Down 1.5
-hold_key Escape
-expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu after Escape"
+# Under valgrind the keys meet other frames each time, and an outlaw may catch the hero: the
+# game-over menu is fine too, but Escape there would quit.
+screenshot walked
+if [ "$(pixels_differing "$WORK/walked.png" "$BUILD/GFX/Misc/GameOver.bmp")" != 0 ]; then
+  hold_key Escape
+fi
+expect_one_of "$BUILD/GFX/Misc/StartScreen_03.bmp" "$BUILD/GFX/Misc/GameOver.bmp" \
+  "the menu after the round"
 hold_key h
 sleep 2
 hold_key q
