@@ -4,7 +4,43 @@
 #include "kuFiles.h"
 #include "kuSdlStart.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
 namespace kuPlatform {
+
+namespace {
+
+// A stream over the regular file, closed with the stream; null when it cannot be opened, with
+// SDL's error text set to the reason.
+SDL_RWops* openRegularFile(const char* fileName) {
+    const int fd = kuOpenRegularFile(fileName);
+    if (fd < 0) {
+        SDL_SetError("%s", errno == EINVAL ? "not a regular file" : std::strerror(errno));
+        return nullptr;
+    }
+    std::FILE* file = fdopen(fd, "rb");
+    if (file == nullptr) {
+        SDL_SetError("%s", std::strerror(errno));
+        close(fd);
+        return nullptr;
+    }
+    SDL_RWops* stream = SDL_RWFromFP(file, 1);
+    if (stream == nullptr)
+        std::fclose(file);
+    return stream;
+}
+
+// "Couldn't load FILE: REASON", with SDL's error text as the reason.
+std::string loadFailure(const char* fileName) {
+    return std::string("Couldn't load ") + fileName + ": " + SDL_GetError();
+}
+
+} // namespace
 
 bool startSdl(Uint32 flags) {
     return kuStartSdl(flags);
@@ -17,17 +53,15 @@ sz desktopSize() {
     return {uint32_t(info->current_w), uint32_t(info->current_h)};
 }
 
-bool quitPending() {
-    SDL_Event quit;
-    SDL_PumpEvents();
-    return SDL_PeepEvents(&quit, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0;
+void setWindowTitle(const char* title) {
+    SDL_WM_SetCaption(title, title);
 }
 
 SDL_Surface* loadPicture(const char* fileName) {
-    SDL_RWops* file = kuOpenRegularFile(fileName);
+    SDL_RWops* file = openRegularFile(fileName);
     SDL_Surface* loaded = file != nullptr ? SDL_LoadBMP_RW(file, 1) : nullptr;
     if (loaded == nullptr)
-        kuE::kuRaiseGeneric("FileLoad", kuLoadFailure(fileName).c_str());
+        kuE::kuRaiseGeneric("FileLoad", loadFailure(fileName).c_str());
     // In the display's own pixel format drawing is a plain copy; the pixels shown stay the
     // same. Without a video mode (or when the conversion fails) the picture stays as loaded.
     if (SDL_GetVideoSurface() == nullptr)
@@ -66,7 +100,7 @@ int openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained) {
 }
 
 Uint8* loadWave(const char* fileName, SDL_AudioSpec* spec, Uint32* length) {
-    SDL_RWops* file = kuOpenRegularFile(fileName);
+    SDL_RWops* file = openRegularFile(fileName);
     Uint8* samples = nullptr;
     if (file == nullptr || SDL_LoadWAV_RW(file, 1, spec, &samples, length) == nullptr)
         return nullptr;

@@ -1,15 +1,12 @@
 #include "quaroHighScore.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "kuFiles.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <utility>
+#include <vector>
 
 const char* const quaroHighScore::fileName = "Save/Highscore.hs";
 const char* const quaroHighScore::folderName = "Save";
@@ -34,8 +31,8 @@ constexpr int defaultMinutes = 10;
 constexpr int recordBytes = 2 * wordsPerRecord;
 constexpr int lastMinute = 59;
 constexpr int lastSecond = 59;
-constexpr mode_t folderMode = 0700;
-constexpr int maxLinks = 16; // links followed to the real file, as the system limits them
+const char* const damagedSuffix = ".damaged";
+constexpr int damagedKept = 3;
 
 uint16_t wordAt(const unsigned char* bytes, int word) {
     return uint16_t(bytes[2 * word] | bytes[2 * word + 1] << 8);
@@ -59,56 +56,23 @@ char drawable(char c) {
     return letter || digit || sign || c == ' ' ? c : ' ';
 }
 
-// The file a chain of symbolic links ends at (which may not exist yet).
-std::string followLinks(const std::string& file) {
-    namespace fs = std::filesystem;
-    fs::path path = file;
-    std::error_code error;
-    for (int hop = 0; hop < maxLinks && fs::is_symlink(path, error); ++hop) {
-        const fs::path target = fs::read_symlink(path, error);
-        if (error)
-            break;
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return path.string();
-}
-
-// Creates the missing folders above the file, each with mode 0700.
-void createFolders(const std::string& file) {
-    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
-    std::filesystem::path partial;
-    for (const std::filesystem::path& part : folder) {
-        partial /= part;
-        mkdir(partial.c_str(), folderMode);
-    }
-}
-
-// Reads up to size bytes; returns the count, or -1 with errno set.
-ssize_t readUpTo(int fd, unsigned char* bytes, size_t size) {
-    size_t got = 0;
-    while (got < size) {
-        const ssize_t n = read(fd, bytes + got, size - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return -1;
-        if (n == 0)
-            break;
-        got += size_t(n);
-    }
-    return ssize_t(got);
-}
-
 } // namespace
 
 quaroHighScore::quaroHighScore(std::string file)
-    : file(std::move(file)), realFile(followLinks(this->file)), missing(false), changed(false) {
+    : file(std::move(file)), missing(false), changed(false) {
     load();
 }
 
-quaroHighScore::~quaroHighScore() {
-    if ((missing || changed) && !save())
+bool quaroHighScore::save() {
+    if (!missing && !changed)
+        return true;
+    if (!write()) {
         std::printf("Error saving %s\n", file.c_str());
+        return false;
+    }
+    missing = changed = false;
+    damage.clear();
+    return true;
 }
 
 void quaroHighScore::setDefaults() {
@@ -122,30 +86,20 @@ void quaroHighScore::setDefaults() {
 
 void quaroHighScore::load() {
     setDefaults();
-    // Without O_NONBLOCK, opening a FIFO waits for a writer.
-    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat info;
-    unsigned char bytes[fileBytes];
-    ssize_t got = 0;
-    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+    const kuFileRead read = kuReadRegularFile(file, fileBytes);
+    if (read.missing) {
         missing = true;
         return;
     }
-    if (fd < 0)
-        damage = std::strerror(errno);
-    else if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        damage = "not a regular file";
-    else if ((got = readUpTo(fd, bytes, fileBytes)) < 0)
-        damage = std::strerror(errno);
-    else if (got < fileBytes)
+    damage = read.error;
+    const size_t got = read.bytes.size();
+    if (damage.empty() && got < size_t(fileBytes))
         damage = "only " + std::to_string(got) + " of " + std::to_string(fileBytes) + " bytes";
-    if (fd >= 0)
-        close(fd);
-    decode(bytes, int(std::max<ssize_t>(got, 0) / recordBytes));
+    decode(read.bytes.data(), int(got / recordBytes));
     if (!damage.empty())
         std::printf("The high-score file %s is damaged (%s): it shows what could be read, and "
-                    "is kept as %s.damaged when a new record is saved\n",
-                    file.c_str(), damage.c_str(), realFile.c_str());
+                    "is kept as %s%s when a new record is saved\n",
+                    file.c_str(), damage.c_str(), kuFollowLinks(file).c_str(), damagedSuffix);
 }
 
 // Reads the first records; the rest keep the defaults. Times beyond 59:59 count as 59:59.
@@ -170,10 +124,10 @@ void quaroHighScore::decode(const unsigned char* bytes, int records) {
     }
 }
 
-bool quaroHighScore::save() const {
-    unsigned char bytes[fileBytes] = {};
+bool quaroHighScore::write() const {
+    std::vector<uint8_t> bytes(fileBytes);
     for (int r = 0; r < rowCount; ++r) {
-        unsigned char* record = bytes + recordBytes * r;
+        unsigned char* record = bytes.data() + recordBytes * r;
         for (int i = 0; i < nameLength; ++i)
             putWord(record, i,
                     uint16_t(int(static_cast<signed char>(slots[r].name[i])) + nameOffset));
@@ -181,26 +135,13 @@ bool quaroHighScore::save() const {
         putWord(record, minutesWord, uint16_t(slots[r].minutes));
         putWord(record, secondsWord, uint16_t(slots[r].seconds));
     }
-    createFolders(realFile);
-    // A whole file keeps its permission bits; a damaged one is set aside, not copied.
-    struct stat old;
-    const bool keepMode = damage.empty() && stat(realFile.c_str(), &old) == 0;
-    // The new table is written beside the old one and renamed over it, so the file on disk
-    // is always a whole table, old or new.
-    const std::string temporary = realFile + ".new";
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
+    // A file that could not be read whole is kept, never replaced by what could be read of it,
+    // and lends the new one nothing, not even its permission bits.
+    const bool damaged = !damage.empty();
+    if (damaged && !kuKeepAside(file, damagedSuffix, damagedKept))
         return false;
-    const bool written = (!keepMode || fchmod(fd, old.st_mode & 07777) == 0) &&
-                         write(fd, bytes, fileBytes) == fileBytes && fsync(fd) == 0;
-    const bool closed = close(fd) == 0;
-    const bool setAside =
-        damage.empty() || std::rename(realFile.c_str(), (realFile + ".damaged").c_str()) == 0;
-    if (!written || !closed || !setAside || std::rename(temporary.c_str(), realFile.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    std::string error;
+    return kuReplaceFile(file, bytes, error, !damaged);
 }
 
 int quaroHighScore::isRecord(int minutes, int seconds) const {

@@ -2,9 +2,9 @@
 // bytes ("Save/Highscore.hs" unless the caller names another): ten records of thirteen
 // little-endian 16-bit words, ten name bytes (each its signed value plus 0x1f5b, read back by
 // the low byte), a reserved word, the minutes and the seconds. Rows only enter through
-// enterRecord, so the table stays in order. The object reads the file when it is made and
-// writes it when it dies, but only when the file was missing or a record entered; a file it
-// could not read whole is kept beside it as "<file>.damaged" before it is replaced.
+// enterRecord, so the table stays in order. The object reads the file when it is made; save
+// writes it, but only when the file was missing or a record entered; a file it could not read
+// whole is kept beside it as "<file>.damaged" (the three last such) when it is replaced.
 #pragma once
 
 #include <cstdint>
@@ -19,11 +19,7 @@ public:
     // cannot be read whole (short, unreadable, not a regular file) gives what could be read
     // and defaults for the rest, and one line on standard output naming the file and why.
     explicit quaroHighScore(std::string file = fileName);
-    // Writes the table when the file was missing or a record entered: through a symbolic
-    // link to its target, keeping the file's permission bits, folders created with mode
-    // 0700. The old file is replaced only by a complete new one; on failure it stays and
-    // "Error saving <file>" is printed.
-    virtual ~quaroHighScore();
+    virtual ~quaroHighScore() = default;
     quaroHighScore(const quaroHighScore&) = delete;
     quaroHighScore& operator=(const quaroHighScore&) = delete;
 
@@ -37,7 +33,11 @@ public:
     // is no record changes nothing.
     void enterRecord(const char* name, int minutes, int seconds);
 
-    const std::string& getFile() const { return file; }
+    // Writes the table when the file was missing or a record entered, through the engine's
+    // file module (links followed, permission bits kept). True when the file on disk is this
+    // table; otherwise the old file stays and "Error saving <file>" is printed.
+    bool save();
+
     // Why the file could not be read whole; empty when it could, or when it was missing.
     const std::string& getDamage() const { return damage; }
 
@@ -55,10 +55,9 @@ private:
     void setDefaults();
     void load();
     void decode(const unsigned char* bytes, int records);
-    bool save() const;
+    bool write() const;
 
     std::string file;
-    std::string realFile; // the file itself, or the target of the links it is
     bool missing;
     std::string damage;
     bool changed;

@@ -15,7 +15,8 @@ const char* const quaroRunStore::fileExtension = ".run";
 
 namespace {
 
-const std::string temporaryExtension = ".new"; // what a save writes before its rename
+// What a save writes before its rename: "<run>.new-XXXXXX", or "<run>.new" from older games.
+const std::string temporaryExtension = ".new";
 
 bool endsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
@@ -61,7 +62,7 @@ std::vector<std::string> quaroRunStore::runsOf(const quaroHighScore& table) cons
         if (std::optional<quaroRecording> run = quaroRecording::load(file, problem))
             runs.push_back({file, std::move(*run), false});
         else
-            std::printf("Ignoring the damaged run %s\n", problem.c_str());
+            std::printf("Ignoring the run %s\n", problem.c_str());
     }
     std::vector<std::string> rowRuns(quaroHighScore::rowCount);
     for (int row = 0; row < quaroHighScore::rowCount; ++row) {
@@ -101,8 +102,8 @@ void quaroRunStore::prune(const quaroHighScore& table) const {
     for (fs::directory_iterator entry(runFolder, error), end; !error && entry != end;
          entry.increment(error)) {
         const std::string name = entry->path().string();
-        const bool ours =
-            endsWith(name, fileExtension) || endsWith(name, fileExtension + temporaryExtension);
+        const bool ours = endsWith(name, fileExtension) ||
+                          name.find(fileExtension + temporaryExtension) != std::string::npos;
         std::error_code kindUnknown;
         if (ours && !entry->is_directory(kindUnknown) &&
             !std::binary_search(claimed.begin(), claimed.end(), name))

@@ -62,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // does not enter.
         for (int i = 0; i < quaroHighScore::rowCount; ++i)
             entered = entered || std::strcmp(table.getSlotName(i), "fuzz") == 0;
+        table.save();
     }
     // A look leaves the file as it was; a record replaces it with a whole table and keeps a
     // file that could not be read whole beside it.

@@ -2,11 +2,13 @@
 #include "headlessSdl.h"
 #include "tempDir.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -37,6 +39,7 @@ protected:
         {
             quaroHighScore table;
             table.enterRecord(name, minutes, seconds);
+            table.save();
         }
         return savedFile();
     }
@@ -59,6 +62,8 @@ TEST_F(HighScoreTest, WithoutAFileTheDefaultTableIsShownAndWritten) {
     {
         quaroHighScore table;
         expectDefaultRows(table);
+        EXPECT_FALSE(std::filesystem::exists(dir.path() / "Save")) << "a look alone writes nothing";
+        EXPECT_TRUE(table.save());
     }
     const bytes file = savedFile();
     ASSERT_EQ(file.size(), 260u);
@@ -68,7 +73,6 @@ TEST_F(HighScoreTest, WithoutAFileTheDefaultTableIsShownAndWritten) {
         EXPECT_EQ(file[26 * r + 24], 0x00) << "seconds of record " << r;
         EXPECT_EQ(file[26 * r + 25], 0x00);
     }
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "Save/Highscore.hs.new"));
 }
 
 TEST_F(HighScoreTest, EveryNameByteComesBack) {
@@ -77,6 +81,7 @@ TEST_F(HighScoreTest, EveryNameByteComesBack) {
         quaroHighScore table;
         for (const char* name : names)
             table.enterRecord(name, 1, 0);
+        table.save();
     }
     quaroHighScore again;
     // Equal times enter below each other: the first name entered stays on top.
@@ -166,6 +171,7 @@ TEST_F(HighScoreTest, AFileThatCannotBeReadWholeIsNeverLost) {
             EXPECT_EQ(look.getDamage(), c.damage);
             EXPECT_STREQ(look.getSlotName(0), c.firstRowRead ? "best" : "qwopp");
             EXPECT_STREQ(look.getSlotName(9), "qwopp") << "defaults for what was not read";
+            EXPECT_TRUE(look.save());
         }
         EXPECT_EQ(capture.text(),
                   std::string("The high-score file Save/Highscore.hs is damaged (") + c.damage +
@@ -178,6 +184,7 @@ TEST_F(HighScoreTest, AFileThatCannotBeReadWholeIsNeverLost) {
             StdoutCapture again;
             quaroHighScore record;
             record.enterRecord("new", 0, 1);
+            EXPECT_TRUE(record.save());
         }
         EXPECT_EQ(savedFile().size(), 260u);
         EXPECT_EQ(std::filesystem::status(dir.path() / "Save/Highscore.hs.damaged").type(), before)
@@ -194,6 +201,7 @@ TEST_F(HighScoreTest, ALookWritesOnlyAMissingFile) {
     {
         quaroHighScore look;
         EXPECT_STREQ(look.getSlotName(0), "alice") << "capitals are read as small letters";
+        EXPECT_TRUE(look.save());
     }
     EXPECT_EQ(savedFile(), file);
 }
@@ -234,13 +242,15 @@ TEST_F(HighScoreTest, ALinkedTableIsSavedThroughTheLinkKeepingItsMode) {
     {
         quaroHighScore shared;
         shared.enterRecord("second", 2, 0);
+        EXPECT_TRUE(shared.save());
     }
     EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / table()));
     EXPECT_STREQ(quaroHighScore().getSlotName(0), "second");
     struct stat info;
     ASSERT_EQ(stat(dir.file("family/table.hs").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "family/table.hs.new"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "family"), {}), 1)
+        << "no temporary file is left";
 }
 
 TEST_F(HighScoreTest, DamagedFilesNeverCrashAndTheNextRecordIsSavedWhole) {
@@ -261,11 +271,13 @@ TEST_F(HighScoreTest, DamagedFilesNeverCrashAndTheNextRecordIsSavedWhole) {
                         << "a byte the font cannot draw: " << int(code);
                 }
             table.isRecord(0, 0);
+            table.save();
         }
         EXPECT_EQ(savedFile(), file) << "a look writes nothing";
         {
             quaroHighScore table;
             table.enterRecord("new", 0, 0);
+            table.save();
         }
         EXPECT_EQ(savedFile().size(), 260u);
     }
@@ -274,22 +286,50 @@ TEST_F(HighScoreTest, DamagedFilesNeverCrashAndTheNextRecordIsSavedWhole) {
 TEST_F(HighScoreTest, AnUnwritableSaveFolderKeepsTheOldStateAndSaysSo) {
     std::ofstream(dir.file("Save")) << "not a folder";
     StdoutCapture capture;
-    { quaroHighScore table; } // the file counts as missing, so the look writes it
+    EXPECT_FALSE(quaroHighScore().save()) << "the file counts as missing, so the look writes it";
     EXPECT_EQ(capture.text(), "Error saving Save/Highscore.hs\n");
     EXPECT_TRUE(std::filesystem::is_regular_file(dir.path() / "Save"));
 }
 
-TEST_F(HighScoreTest, AFailedSaveKeepsTheTableOnDisk) {
+TEST_F(HighScoreTest, AFailedSaveKeepsTheTableOnDiskAndLeavesNoTemporaryFile) {
     const bytes before = tableWithFirstRow("keep", 0, 1);
-    // A folder where the temporary file would go makes the next save fail.
-    std::filesystem::create_directory(dir.path() / "Save/Highscore.hs.new");
+    // A file size limit below a table's makes the write fail, even for the superuser.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit;
+    getrlimit(RLIMIT_FSIZE, &oldLimit);
+    rlimit small = oldLimit;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
     StdoutCapture capture;
+    bool saved = true;
     {
         quaroHighScore table;
         table.enterRecord("lost", 0, 0);
+        saved = table.save();
     }
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
     EXPECT_EQ(capture.text(), "Error saving Save/Highscore.hs\n");
     EXPECT_EQ(savedFile(), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "Save"), {}), 1)
+        << "only the table";
+}
+
+// Each damaged file a save replaces is kept, the newest as .damaged, the two before it numbered.
+TEST_F(HighScoreTest, TheLastThreeDamagedFilesAreKept) {
+    StdoutCapture capture;
+    for (int damaged = 0; damaged < 4; ++damaged) {
+        writeFile(bytes(size_t(10 + damaged), 0x41));
+        quaroHighScore table;
+        table.enterRecord("new", 0, 1);
+        ASSERT_TRUE(table.save());
+    }
+    const std::string kept = dir.file(std::string(table()) + ".damaged");
+    EXPECT_EQ(std::filesystem::file_size(kept), 13u) << "the newest";
+    EXPECT_EQ(std::filesystem::file_size(kept + ".1"), 12u);
+    EXPECT_EQ(std::filesystem::file_size(kept + ".2"), 11u);
+    EXPECT_FALSE(std::filesystem::exists(kept + ".3"));
 }
 
 TEST_F(HighScoreTest, EveryDamagedFileOfTheCorpusLoadsAndSavesWhole) {
@@ -309,9 +349,11 @@ TEST_F(HighScoreTest, EveryDamagedFileOfTheCorpusLoadsAndSavesWhole) {
             if (place != -1) {
                 EXPECT_STREQ(table.getSlotName(place - 1), "new") << entry.path();
             }
+            EXPECT_TRUE(table.save()) << entry.path();
         }
         EXPECT_EQ(savedFile().size(), 260u) << entry.path();
-        std::filesystem::remove_all(dir.path() / "Save/Highscore.hs.damaged");
+        for (const char* kept : {".damaged", ".damaged.1", ".damaged.2"})
+            std::filesystem::remove_all(dir.path() / (std::string(table()) + kept));
         ++files;
     }
     EXPECT_GE(files, 10);
@@ -319,7 +361,7 @@ TEST_F(HighScoreTest, EveryDamagedFileOfTheCorpusLoadsAndSavesWhole) {
 
 TEST_F(HighScoreTest, TheFirstSaveMakesTheMissingFoldersForThePlayerAlone) {
     const std::filesystem::path share = dir.path() / "home/.local/share";
-    { quaroHighScore table((share / "quaro/Save/Highscore.hs").string()); }
+    EXPECT_TRUE(quaroHighScore((share / "quaro/Save/Highscore.hs").string()).save());
     EXPECT_EQ(std::filesystem::file_size(share / "quaro/Save/Highscore.hs"), 260u);
     for (const char* folder : {"home", "home/.local", "home/.local/share",
                                "home/.local/share/quaro", "home/.local/share/quaro/Save"}) {

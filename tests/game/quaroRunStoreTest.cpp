@@ -2,6 +2,7 @@
 #include "headlessSdl.h"
 #include "quaroHighScore.h"
 #include "quaroRecording.h"
+#include "quaroRules.h"
 #include "tempDir.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 quaroRecording runOf(const char* name, int minutes, int seconds, uint32_t seed) {
-    quaroRecording run(seed);
+    quaroRecording run(seed, quaroRules::current);
     run.add({0, 1, false, false});
     run.claim(name, minutes, seconds);
     return run;
@@ -30,6 +31,7 @@ protected:
         quaroHighScore table(tableFile);
         table.enterRecord("bob", 3, 0);
         table.enterRecord("ann", 2, 0);
+        table.save();
         ann = store.keep(runOf("ann", 2, 0, 1));
         bob = store.keep(runOf("bob", 3, 0, 2));
     }
@@ -63,6 +65,7 @@ TEST_F(RunStoreTest, ARunFollowsItsRowWhenAFasterTimeShiftsTheTable) {
         table.enterRecord("cid", 1, 0);
         const std::string cid = store.keep(runOf("cid", 1, 0, 3));
         EXPECT_EQ(store.runsOf(table), expectedRuns({cid, ann, bob}));
+        table.save();
     }
     EXPECT_EQ(rowRuns().at(1), ann);
 }
@@ -86,7 +89,8 @@ TEST_F(RunStoreTest, TwoRowsOfTheSameNameAndTimeGetARunEach) {
 TEST_F(RunStoreTest, PruningKeepsTheClaimedRunsAndOtherFilesOnly) {
     // What a save cut short and a table that moved on leave behind.
     store.keep(runOf("dan", 4, 0, 4)); // saved, then the table was not
-    std::ofstream(dir.file("Save/Replays/cut.run.new")) << "half";
+    std::ofstream(dir.file("Save/Replays/cut.run.new-Ab3dE9")) << "half";
+    std::ofstream(dir.file("Save/Replays/older.run.new")) << "half";
     std::ofstream(dir.file("Save/Replays/broken.run")) << "QRUN and then nothing";
     std::ofstream(dir.file("Save/Replays/notes.txt")) << "mine";
     StdoutCapture capture; // the broken run is named
@@ -94,6 +98,7 @@ TEST_F(RunStoreTest, PruningKeepsTheClaimedRunsAndOtherFilesOnly) {
         quaroHighScore table(tableFile);
         for (int i = 0; i < 9; ++i) // nine faster rows push bob out of the table
             table.enterRecord("eve", 1, i);
+        table.save();
     }
     store.prune(quaroHighScore(tableFile));
     EXPECT_EQ(filesInFolder(),
