@@ -1,6 +1,7 @@
 // The round's random generator: PCG32 (permuted congruential, 64-bit state, 32-bit output),
 // written here so that a round replays the same from its seed on every machine and library.
-// The same seed always gives the same sequence; every draw of a round comes from one of these.
+// The same seed and stream always give the same sequence; every draw of a round comes from
+// one of these.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,8 @@ class quaroRandom {
 public:
     // The stream every round uses; a seed alone chooses the sequence.
     static constexpr uint64_t roundStream = 54;
+    // The stream of what only decorates a round (its yells), seeded with the round's seed.
+    static constexpr uint64_t cosmeticStream = 55;
 
     explicit quaroRandom(uint64_t seed = 0, uint64_t stream = roundStream);
 

@@ -1,28 +1,28 @@
 #include "quaroRecording.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "kuFiles.h"
+#include "quaroRules.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 
 namespace {
 
 constexpr char magic[4] = {'Q', 'R', 'U', 'N'};
-constexpr size_t headerBytes = 17; // up to the name
+constexpr uint16_t firstVersion = 1; // without the rules field
+constexpr uint16_t rulesOfFirstVersion = 1;
+constexpr size_t versionAt = 4;
+constexpr size_t rulesBytes = 2;
+constexpr size_t firstHeaderBytes = 17; // up to the name, in version 1
+constexpr size_t headerBytes = firstHeaderBytes + rulesBytes;
 constexpr size_t runCountBytes = 4;
 constexpr size_t runBytes = 3;
 constexpr size_t crcBytes = 4;
-constexpr size_t smallestFile = headerBytes + runCountBytes + runBytes + crcBytes;
+constexpr size_t smallestFile = firstHeaderBytes + runCountBytes + runBytes + crcBytes;
 constexpr uint32_t longestRun = 0xffff;
 constexpr int lastMinute = 59;
 constexpr int lastSecond = 59;
-constexpr mode_t folderMode = 0700;
 
 // The packed input byte.
 constexpr uint8_t xMask = 0x03;
@@ -84,28 +84,6 @@ std::array<uint32_t, 256> crcTable() {
     return table;
 }
 
-// Creates the missing folders above the file, each with mode 0700.
-void createFolders(const std::string& file) {
-    std::filesystem::path partial;
-    for (const std::filesystem::path& part : std::filesystem::path(file).parent_path()) {
-        partial /= part;
-        mkdir(partial.c_str(), folderMode);
-    }
-}
-
-bool writeAll(int fd, const std::vector<uint8_t>& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += size_t(n);
-    }
-    return true;
-}
-
 std::string number(uint64_t value) {
     return std::to_string(value);
 }
@@ -142,6 +120,7 @@ std::vector<uint8_t> quaroRecording::encode() const {
         return {};
     std::vector<uint8_t> out(magic, magic + sizeof magic);
     putLittle(out, version, 2);
+    putLittle(out, playedRules, rulesBytes);
     putLittle(out, startSeed, 4);
     putLittle(out, frameCount(), 4);
     out.push_back(uint8_t(claimedMinutes));
@@ -178,17 +157,27 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
         problem = "not a recording (it does not begin with QRUN)";
         return std::nullopt;
     }
-    const uint32_t fileVersion = little(bytes + 4, 2);
-    if (fileVersion != version) {
-        problem = "a recording of version " + number(fileVersion) + "; this game reads version " +
-                  number(version);
+    const uint32_t fileVersion = little(bytes + versionAt, 2);
+    if (fileVersion != version && fileVersion != firstVersion) {
+        problem = "a recording of version " + number(fileVersion) + "; this game reads versions " +
+                  number(firstVersion) + " and " + number(version);
         return std::nullopt;
     }
-    quaroRecording recording(little(bytes + 6, 4));
-    const uint32_t frameTotal = little(bytes + 10, 4);
-    const int minutes = bytes[14];
-    const int seconds = bytes[15];
-    const size_t nameLength = bytes[16];
+    // Version 1 has no rules field: everything after it comes two bytes earlier.
+    const bool first = fileVersion == firstVersion;
+    const uint8_t* header = first ? bytes + versionAt + 2 : bytes + versionAt + 2 + rulesBytes;
+    const size_t nameAt = first ? firstHeaderBytes : headerBytes;
+    const uint16_t rules =
+        first ? rulesOfFirstVersion : uint16_t(little(bytes + versionAt + 2, rulesBytes));
+    if (size < nameAt + runCountBytes + runBytes + crcBytes) {
+        problem = "too short to be a recording (" + number(size) + " bytes)";
+        return std::nullopt;
+    }
+    quaroRecording recording(little(header, 4), rules);
+    const uint32_t frameTotal = little(header + 4, 4);
+    const int minutes = header[8];
+    const int seconds = header[9];
+    const size_t nameLength = header[10];
     if (frameTotal == 0 || frameTotal > maxFrames) {
         problem = "an absurd frame count (" + number(frameTotal) + ")";
         return std::nullopt;
@@ -202,7 +191,7 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
         problem = "an absurd name length (" + number(nameLength) + ")";
         return std::nullopt;
     }
-    const size_t runCountAt = headerBytes + nameLength;
+    const size_t runCountAt = nameAt + nameLength;
     if (size < runCountAt + runCountBytes) {
         problem = "truncated (" + number(size) + " bytes end inside its header)";
         return std::nullopt;
@@ -227,7 +216,7 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
         problem = "damaged (its checksum does not match)";
         return std::nullopt;
     }
-    const char* name = reinterpret_cast<const char*>(bytes + headerBytes);
+    const char* name = reinterpret_cast<const char*>(bytes + nameAt);
     if (std::memchr(name, '\0', nameLength) != nullptr) {
         problem = "a name with a zero byte";
         return std::nullopt;
@@ -254,41 +243,17 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
 }
 
 std::optional<quaroRecording> quaroRecording::load(const std::string& file, std::string& problem) {
-    // Without O_NONBLOCK, opening a FIFO waits for a writer.
-    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        problem = file + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
-    struct stat info;
-    std::string why;
-    std::vector<uint8_t> bytes;
-    if (fstat(fd, &info) != 0)
-        why = std::strerror(errno);
-    else if (!S_ISREG(info.st_mode))
-        why = "not a regular file";
-    else if (size_t(info.st_size) > maxFileBytes)
-        why = "an absurd length (" + number(uint64_t(info.st_size)) + " bytes)";
-    if (why.empty()) {
-        // One byte more than the file should hold tells a file that grew meanwhile.
-        bytes.resize(size_t(info.st_size) + 1);
-        size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                why = std::strerror(errno);
-            if (n <= 0)
-                break;
-            got += size_t(n);
-        }
-        bytes.resize(got);
-    }
-    close(fd);
+    const kuFileRead read = kuReadRegularFile(file, maxFileBytes);
+    std::string why = read.error;
+    if (why.empty() && read.longer)
+        why = "an absurd length (over " + number(maxFileBytes) + " bytes)";
     std::optional<quaroRecording> recording;
     if (why.empty())
-        recording = decode(bytes.data(), bytes.size(), why);
+        recording = decode(read.bytes.data(), read.bytes.size(), why);
+    if (recording && !quaroRules::refusal(recording->rules()).empty()) {
+        why = quaroRules::refusal(recording->rules());
+        recording.reset();
+    }
     if (!recording)
         problem = file + ": " + why;
     return recording;
@@ -296,20 +261,8 @@ std::optional<quaroRecording> quaroRecording::load(const std::string& file, std:
 
 bool quaroRecording::save(const std::string& file) const {
     const std::vector<uint8_t> bytes = encode();
-    if (bytes.empty())
-        return false;
-    createFolders(file);
-    const std::string temporary = file + ".new";
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    const bool written = writeAll(fd, bytes) && fsync(fd) == 0;
-    const bool closed = close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    std::string error;
+    return !bytes.empty() && kuReplaceFile(file, bytes, error);
 }
 
 uint32_t crc32Of(const uint8_t* bytes, size_t size) {

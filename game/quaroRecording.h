@@ -3,21 +3,23 @@
 // and time it claims. A round is a function of its seed and these inputs, so playing them back
 // from the seed gives the same round, frame for frame. A loaded recording is always whole.
 //
-// File format, version 1 (numbers little-endian, a file holds exactly these bytes):
+// File format, version 2 (numbers little-endian, a file holds exactly these bytes):
 //   offset   size  field
 //   0        4     magic "QRUN"
-//   4        2     version, 1
-//   6        4     seed
-//   10       4     frame count F, 1 to maxFrames
-//   14       1     claimed minutes, 0 to 59
-//   15       1     claimed seconds, 0 to 59
-//   16       1     name length N, 0 to 10
-//   17       N     the name's bytes, none of them 0
-//   17+N     4     run count R, 1 to F
-//   21+N     3R    runs: an input byte, then the frames it lasts (16 bits, 1 to 65535)
-//   21+N+3R  4     CRC-32 (the one of zlib and PNG) of every byte before it
+//   4        2     version, 2
+//   6        2     the rules the round was played by (quaroRules)
+//   8        4     seed
+//   12       4     frame count F, 1 to maxFrames
+//   16       1     claimed minutes, 0 to 59
+//   17       1     claimed seconds, 0 to 59
+//   18       1     name length N, 0 to 10
+//   19       N     the name's bytes, none of them 0
+//   19+N     4     run count R, 1 to F
+//   23+N     3R    runs: an input byte, then the frames it lasts (16 bits, 1 to 65535)
+//   23+N+3R  4     CRC-32 (the one of zlib and PNG) of every byte before it
 // An input byte: bits 0-1 the wished x (0 none, 1 left, 2 right), bits 2-3 the wished y (0
 // none, 1 up, 2 down), bit 4 leave, bit 5 pause, bits 6-7 zero. The runs add up to F frames.
+// Version 1 is version 2 without the rules field: its rounds were all played by rules 1.
 #pragma once
 
 #include <cstddef>
@@ -41,14 +43,15 @@ class quaroRecording {
 public:
     static constexpr uint32_t maxFrames = 1u << 20; // over 19 hours of play
     static constexpr size_t maxNameLength = 10;
-    static constexpr uint16_t version = 1;
+    static constexpr uint16_t version = 2;
     // The largest file the format allows; anything longer is refused unread.
     static const size_t maxFileBytes;
 
     quaroRecording() = default;
-    explicit quaroRecording(uint32_t seed) : startSeed(seed) {}
+    quaroRecording(uint32_t seed, uint16_t rules) : startSeed(seed), playedRules(rules) {}
 
     uint32_t seed() const { return startSeed; }
+    uint16_t rules() const { return playedRules; }
     uint32_t frameCount() const { return uint32_t(frames.size()); }
     // Keeps one more frame; false, keeping nothing, once maxFrames are kept.
     bool add(const frameInput& input);
@@ -63,17 +66,19 @@ public:
 
     // The file's bytes; empty for a recording without frames, which no file can hold.
     std::vector<uint8_t> encode() const;
-    // The recording in the bytes, or nothing with problem saying what is wrong with them.
+    // The recording in the bytes (of either version), or nothing with problem saying what is
+    // wrong with them.
     static std::optional<quaroRecording> decode(const uint8_t* bytes, size_t size,
                                                 std::string& problem);
-    // Reads and decodes a file; problem then starts with the file's name.
+    // Reads and decodes a file whose round this game can play again: a run of rules it no
+    // longer plays (or not yet) is refused like a damaged one. Problem starts with the file.
     static std::optional<quaroRecording> load(const std::string& file, std::string& problem);
-    // Writes a temporary file beside the file and renames it over, so that the file is always
-    // a whole recording, old or new; creates the missing folders with mode 0700.
+    // Replaces the file through the engine's file module: it is always a whole recording.
     bool save(const std::string& file) const;
 
 private:
     uint32_t startSeed = 0;
+    uint16_t playedRules = 0;
     std::vector<uint8_t> frames; // one packed input per frame
     std::string claimedName;
     int claimedMinutes = 0;

@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> again = run->encode();
     const std::optional<quaroRecording> back =
         quaroRecording::decode(again.data(), again.size(), problem);
-    if (!back || back->seed() != run->seed() || back->name() != run->name() ||
-        back->minutes() != run->minutes() || back->seconds() != run->seconds() ||
-        back->frameCount() != run->frameCount())
+    if (!back || back->seed() != run->seed() || back->rules() != run->rules() ||
+        back->name() != run->name() || back->minutes() != run->minutes() ||
+        back->seconds() != run->seconds() || back->frameCount() != run->frameCount())
         std::abort();
     for (uint32_t i = 0; i < run->frameCount(); ++i)
         if (back->frame(i) != run->frame(i))

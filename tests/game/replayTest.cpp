@@ -1,9 +1,11 @@
 // Plays committed scripts of held keys through whole rounds, headless and each from a given
-// seed, and a committed recording of a whole round, and compares a plain-text summary of what
-// happened with a committed expected file. When the game's behaviour changes on purpose, run
-// with QUARO_UPDATE_REPLAYS=1 to rewrite the expected files, and commit them with the change.
+// seed, under every rules identifier the game plays, and committed recordings of whole rounds,
+// and compares a plain-text summary of what happened with a committed expected file. A summary
+// never changes: a change of play raises quaroRules::current, and QUARO_UPDATE_REPLAYS=1 then
+// writes the summaries of the new identifier, which are committed with the change.
 #include "enemyCharSprite.h"
 #include "quaroCounter.h"
+#include "quaroRules.h"
 #include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
@@ -83,13 +85,14 @@ std::string readFile(const std::filesystem::path& file) {
 
 class ReplayTest : public ShellTest {
 protected:
-    std::string play(const script& replay) {
+    std::string play(const script& replay, uint16_t rules) {
         std::ostringstream summary;
         load();
         int roundNumber = 0;
         for (const scriptedRound& round : replay.rounds) {
             summary << "round " << ++roundNumber << "\n";
-            shell->startRound(round.seed);
+            shell->round().start(round.seed, rules);
+            shell->playInput->activate();
             for (const std::string& preparation : round.preparations)
                 prepare(preparation);
             checkpoint(summary, 0);
@@ -121,7 +124,7 @@ protected:
             if (frame % checkpointFrames == 0)
                 checkpoint(summary, frame);
         };
-        const quaroReplays::watchResult result = shell->replays.watch(run);
+        const quaroReplays::watchResult result = shell->replays().watch(run);
         summary << "end";
         line(summary, frames);
         summary << (result.how == quaroReplays::ending::matched ? " matched" : " mismatched")
@@ -129,13 +132,16 @@ protected:
         return summary.str();
     }
 
-    // Compares with the expected file, or rewrites it when asked to.
+    // Compares with the expected file; writes one that does not exist yet when asked to.
     void expectSummary(const std::string& summary, const std::filesystem::path& expectedFile) {
-        if (std::getenv("QUARO_UPDATE_REPLAYS") != nullptr) {
+        if (!std::filesystem::exists(expectedFile) && std::getenv("QUARO_UPDATE_REPLAYS")) {
             std::ofstream(expectedFile) << summary;
-            GTEST_SKIP() << "rewrote " << expectedFile;
+            GTEST_SKIP() << "wrote " << expectedFile;
         }
-        EXPECT_EQ(summary, readFile(expectedFile)) << "the replay differs from " << expectedFile;
+        EXPECT_EQ(summary, readFile(expectedFile))
+            << "the rounds play differently from " << expectedFile
+            << ": a change of play raises quaroRules::current, and the summary of every older "
+               "identifier stays as it is";
     }
 
 private:
@@ -152,7 +158,7 @@ private:
                 if (brick >= 100)
                     brick = 0;
         maze->bricks[x][y] = 100;
-        shell->you->itemCount = 105;
+        shell->round().hero()->itemCount = 105;
         shell->maze->show();
     }
 
@@ -167,7 +173,7 @@ private:
     }
 
     void line(std::ostream& out, int frame) {
-        const vorlanCharSprite* hero = shell->you;
+        const vorlanCharSprite* hero = shell->round().hero();
         char clockText[16];
         std::snprintf(clockText, sizeof clockText, "%02d:%02d", shell->timeCounter->getMinutes(),
                       shell->timeCounter->getSeconds());
@@ -186,24 +192,55 @@ private:
 
 } // namespace
 
-TEST_F(ReplayTest, CaughtLeftAndWonRoundsPlayAsRecorded) {
-    const std::filesystem::path scriptFile = replayFolder / "rounds.replay";
-    const std::filesystem::path expectedFile = replayFolder / "rounds.expected";
-    const std::string summary = play(readScript(scriptFile));
-    expectSummary(summary, expectedFile);
+std::filesystem::path roundsSummary(uint16_t rules) {
+    return replayFolder / ("rounds.rules" + std::to_string(rules) + ".expected");
+}
+
+class RulesReplay : public ReplayTest, public ::testing::WithParamInterface<uint16_t> {};
+
+TEST_P(RulesReplay, CaughtLeftAndWonRoundsPlayAsTheirRulesSay) {
+    const std::string summary = play(readScript(replayFolder / "rounds.replay"), GetParam());
+    expectSummary(summary, roundsSummary(GetParam()));
     EXPECT_NE(summary.find("result 1\n"), std::string::npos) << "a round is lost";
     EXPECT_NE(summary.find("result 0\n"), std::string::npos) << "a round is left";
     EXPECT_NE(summary.find("result 2\n"), std::string::npos) << "a round is won";
 }
 
-// A won round recorded by the game, committed as its file.
-TEST_F(ReplayTest, TheGoldenRecordingPlaysAsRecorded) {
+INSTANTIATE_TEST_SUITE_P(EveryRules, RulesReplay,
+                         ::testing::Range(quaroRules::oldest, uint16_t(quaroRules::current + 1)));
+
+TEST(RulesSummaries, ThereIsOneForEveryRulesIdentifierTheGamePlaysAndNoOther) {
+    for (const auto& entry : std::filesystem::directory_iterator(replayFolder)) {
+        const std::string name = entry.path().filename().string();
+        unsigned rules = 0;
+        if (std::sscanf(name.c_str(), "rounds.rules%u.expected", &rules) == 1) {
+            EXPECT_TRUE(rules >= quaroRules::oldest && rules <= quaroRules::current) << name;
+        }
+    }
+    for (uint16_t rules = quaroRules::oldest; rules <= quaroRules::current; ++rules) {
+        EXPECT_TRUE(std::filesystem::exists(roundsSummary(rules)) ||
+                    std::getenv("QUARO_UPDATE_REPLAYS"))
+            << "no summary of rules " << rules << ": run replayTest with QUARO_UPDATE_REPLAYS=1";
+    }
+}
+
+// Won rounds recorded by the game, committed as their files: runs of file version 1, whose
+// yells drew from the round's own generator, still play as they did.
+class RecordedRun : public ReplayTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RecordedRun, PlaysAsRecorded) {
     std::string problem;
-    const std::optional<quaroRecording> run =
-        quaroRecording::load((replayFolder / "golden.run").string(), problem);
-    ASSERT_TRUE(run) << problem;
-    const std::string summary = play(*run);
-    expectSummary(summary, replayFolder / "golden.expected");
+    const std::string run = GetParam();
+    const std::optional<quaroRecording> recording =
+        quaroRecording::load((replayFolder / (run + ".run")).string(), problem);
+    ASSERT_TRUE(recording) << problem;
+    const std::string summary = play(*recording);
+    expectSummary(summary, replayFolder / (run + ".expected"));
     EXPECT_NE(summary.find("items 106"), std::string::npos) << "the round is won";
     EXPECT_NE(summary.find(" matched\n"), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, RecordedRun, ::testing::Values("golden", "demo-v1"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param) == "golden" ? "golden" : "demoV1";
+                         });
