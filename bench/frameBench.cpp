@@ -1,8 +1,13 @@
 // The game's own work, headless on the generated pictures and sounds: one frame of a round
 // (everything but the wait for the next frame) with the picture shown as it is and enlarged
-// three times, and the start-up to the first title screen with every asset loaded.
-#include "vorlanCharSprite.h"
-#include "vorlanGameShell.h"
+// three times, and the start-up to the first title screen with a round's pictures and sounds
+// loaded.
+#include "kuImages.h"
+#include "kuScreen.h"
+#include "quaroAssets.h"
+#include "quaroPaths.h"
+#include "quaroStage.h"
+#include "roundInput.h"
 #include "vorlanInput.h"
 
 #include <SDL.h>
@@ -10,19 +15,10 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <memory>
 #include <random>
 
 namespace {
-
-// Time passes only when the shell sleeps, so no frame ever waits.
-class instantClock : public frameClock {
-public:
-    Uint32 ticks() override { return now; }
-    void delay(Uint32 milliseconds) override { now += milliseconds; }
-
-private:
-    Uint32 now = 0;
-};
 
 void headlessSdl() {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -31,8 +27,11 @@ void headlessSdl() {
         std::abort();
 }
 
-bool roundOver(const vorlanGameShell& shell) {
-    return shell.playInput->quit || shell.you->koCount > 14 || shell.you->inHouse;
+void openScreen(kuScreen& screen, int factor) {
+    screen.setSize(quaroAssets::screenSize);
+    screen.setFullScreen(factor == 1);
+    screen.setScale(factor);
+    screen.open();
 }
 
 // Holds one random arrow, as a player steering through the maze does.
@@ -51,43 +50,47 @@ void steer(std::mt19937& random) {
 // as a 760 x 520 desktop does; above that the frame includes the enlarged copy into a window.
 void roundFrame(benchmark::State& state) {
     headlessSdl();
-    instantClock clock;
     {
-        vorlanGameShell shell;
-        shell.setClock(&clock);
-        const int factor = int(state.range(0));
-        shell.setWindowed(factor > 1);
-        shell.setScale(factor);
-        shell.loadData();
-        shell.initGame();
+        kuScreen screen;
+        openScreen(screen, int(state.range(0)));
+        quaroStage stage(screen, gamePaths());
+        quaroRound& round = stage.round();
+        VorlanInputHandler handler;
+        liveInput player(handler);
+        round.start(1);
+        handler.activate();
         std::mt19937 random(1);
         int frame = 0;
         for (auto _ : state) {
-            if (++frame % 30 == 0 || roundOver(shell)) {
+            if (++frame % 30 == 0 || round.over()) {
                 state.PauseTiming();
-                if (roundOver(shell))
-                    shell.initGame();
+                if (round.over())
+                    round.start(uint32_t(frame));
                 steer(random);
                 state.ResumeTiming();
             }
-            shell.playFrame();
+            round.step(player);
         }
-        shell.freeData();
     }
     SDL_Quit();
 }
 BENCHMARK(roundFrame)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 void startUpToFirstTitle(benchmark::State& state) {
-    instantClock clock;
     for (auto _ : state) {
         headlessSdl();
-        vorlanGameShell shell;
-        shell.setClock(&clock);
-        shell.loadData();
-        shell.displayImageFile("GFX/Misc/StartScreen_01.bmp");
-        state.PauseTiming();
-        shell.freeData();
+        {
+            kuScreen screen;
+            openScreen(screen, 1);
+            const gamePaths paths;
+            quaroStage stage(screen, paths);
+            std::unique_ptr<kuImage> title(
+                quaroAssets::loadPicture(&screen, paths, quaroAssets::titlePicture1, false));
+            title->display({0, 0, quaroAssets::screenSize.height, quaroAssets::screenSize.width},
+                           pointManip::zeroPoint);
+            screen.update();
+            state.PauseTiming();
+        }
         SDL_Quit();
         state.ResumeTiming();
     }

@@ -16,8 +16,8 @@ bool startSdl(Uint32 flags);
 // The size of the desktop to fit the picture to, read before the first video mode is set;
 // 0 x 0 when there is none to fit (the browser's page scales the picture itself).
 sz desktopSize();
-// True when a request to close the game is waiting in the queue; the queue is left as is.
-bool quitPending();
+// The title of the game's window (or page).
+void setWindowTitle(const char* title);
 
 // A new surface holding the picture of the BMP file, in the display's format once a video
 // mode is set; the caller frees it with SDL_FreeSurface. Only regular files are opened,

@@ -59,9 +59,8 @@ sz desktopSize() {
     return sizeManip::zeroSize;
 }
 
-// A page has no window to close.
-bool quitPending() {
-    return false;
+void setWindowTitle(const char* title) {
+    SDL_WM_SetCaption(title, title);
 }
 
 SDL_Surface* loadPicture(const char* fileName) {

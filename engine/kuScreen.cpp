@@ -162,7 +162,7 @@ void kuScreen::endUpdate() {
 
 void kuScreen::dontUpdate() {
     if (!updating)
-        kuE::kuRaiseBug("Not updating in kuScreen::endUpdate! Nested updating is not "
+        kuE::kuRaiseBug("Not updating in kuScreen::dontUpdate! Nested updating is not "
                         "implemented!");
     updatingRect.reset();
     updating = false;

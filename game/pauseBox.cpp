@@ -1,7 +1,9 @@
 #include "pauseBox.h"
 
+#include "kuAudio.h"
 #include "kuScreen.h"
 #include "quaroCounter.h"
+#include "vorlanInput.h"
 
 namespace {
 
@@ -40,9 +42,25 @@ void pauseBox::show() {
 }
 
 void pauseBox::hide() {
-    if (!isShown())
+    if (!under.isOpen())
         return;
     const kuRectangle whole = {0, 0, area.height, area.width};
     under.display(whole, {area.x, area.y});
     under.close();
+}
+
+void pauseBox::hold(Audio& audio, VorlanInputHandler& input,
+                    const std::function<void()>& waitFrame) {
+    show();
+    screen->update();
+    audio.setPaused(true);
+    input.pauseRequested = input.resumeRequested = false;
+    while (!input.resumeRequested && !input.quit) {
+        input.pollEvents();
+        waitFrame();
+    }
+    audio.setPaused(false);
+    hide();
+    screen->update();
+    input.pauseRequested = input.resumeRequested = false;
 }

@@ -6,6 +6,10 @@
 #include "kuGeomUtil.h"
 #include "kuImages.h"
 
+#include <functional>
+
+class Audio;
+class VorlanInputHandler;
 class kuScreen;
 class quaroCounter;
 
@@ -20,7 +24,10 @@ public:
     void show();
     // Draws back what the box covered (recorded, not yet shown); nothing when it is hidden.
     void hide();
-    bool isShown() const { return under.isOpen(); }
+    // Pauses a round between two frames: shows the box, pauses the sound, and waits frame by
+    // frame until the round's handler asks to resume or to leave; then shows the picture as it
+    // was. Nothing of the round runs meanwhile. The pause and resume requests are cleared.
+    void hold(Audio& audio, VorlanInputHandler& input, const std::function<void()>& waitFrame);
 
 private:
     kuScreen* screen;

@@ -1,5 +1,7 @@
 #include "quaroOptions.h"
 
+#include "kuScreen.h"
+#include "quaroAssets.h"
 #include "quaroConfig.h"
 
 namespace {
@@ -51,6 +53,21 @@ gameOptions parseOptions(int argc, char** argv) {
         }
     }
     return options;
+}
+
+bool scaleFitsDesktop(const gameOptions& options) {
+    if (options.windowed || options.scale == 0)
+        return true;
+    const sz canvas = quaroAssets::screenSize;
+    const sz desktop = kuScaler::usableDesktop(kuScreen::reportedDesktopSize(), canvas);
+    if (kuScaler::fitsFullScreen(canvas, desktop, options.scale))
+        return true;
+    std::fprintf(stderr,
+                 "quaro: --scale %d does not fit the %u x %u desktop in full screen; at most "
+                 "%d does, or add --window\n",
+                 options.scale, desktop.width, desktop.height,
+                 kuScaler::largestFactor(canvas, desktop, true));
+    return false;
 }
 
 void printUsage(std::FILE* out) {

@@ -21,6 +21,10 @@ struct gameOptions {
 };
 
 gameOptions parseOptions(int argc, char** argv);
+// False, after saying why on standard error, when a forced scale does not fit the desktop in
+// full screen. Asks SDL for the desktop's size: call it after SDL started and before the
+// screen opens.
+bool scaleFitsDesktop(const gameOptions& options);
 void printUsage(std::FILE* out);
 // "quaro <version>", the version the build was made from.
 void printVersion(std::FILE* out);

@@ -6,10 +6,11 @@
 #include "menuInput.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
+#include "quaroPaths.h"
+#include "quaroRound.h"
 #include "quaroRunStore.h"
-#include "vorlanCharSprite.h"
-#include "vorlanGameShell.h"
-#include "vorlanInput.h"
+#include "roundInput.h"
+#include "shellKeys.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -50,54 +51,34 @@ std::string clockText(int minutes, int seconds) {
 
 } // namespace
 
-quaroReplays::quaroReplays(vorlanGameShell& shell) : shell(shell) {}
-
-void quaroReplays::roundStarting(uint32_t seed) {
-    if (playback != nullptr)
-        return;
-    live = quaroRecording(seed);
-    liveTooLong = false;
-}
-
-void quaroReplays::inputStep() {
-    vorlanCharSprite* hero = shell.you;
-    VorlanInputHandler* round = shell.playInput;
-    if (playback == nullptr) {
-        round->pollEvents();
-        frameInput input;
-        input.wantedDX = hero->wantedDX;
-        input.wantedDY = hero->wantedDY;
-        input.leave = round->quit;
-        input.pause = round->pauseRequested;
-        liveTooLong = liveTooLong || !live.add(input);
-        return;
-    }
-    watchInput.pollEvents();
-    // A played-back round never pauses: its pause requests are kept, not acted on.
-    const frameInput input = playback->frame(played++);
-    hero->wantedDX = input.wantedDX;
-    hero->wantedDY = input.wantedDY;
-    round->quit = input.leave;
+void quaroReplays::roundRecorded(const recordingTap& tap) {
+    live = tap.recording();
+    liveTooLong = tap.overflowed();
 }
 
 quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run) {
-    playback = &run;
-    played = 0;
-    shell.startRound(run.seed());
+    quaroRound& round = *game.round;
+    round.start(run.seed(), run.rules());
     // In the bottom wall, where no one walks: what is playing is a replay, and whose.
     const std::string label = run.name().empty() ? "replay" : "replay of " + drawable(run.name());
-    shell.tableCounter->drawText(label.c_str(), labelAt);
+    game.font->drawText(label.c_str(), labelAt);
+    watchInput.setHook(game.keys);
     watchInput.activate();
-    while (!shell.roundOver() && !watchInput.stop && played < run.frameCount())
-        shell.playFrame();
-    playback = nullptr;
+    recordedInput recorded(run);
+    watchingRun = true;
+    while (!round.over() && !watchInput.stop && !recorded.finished()) {
+        watchInput.pollEvents();
+        round.step(recorded);
+        game.waitFrame();
+    }
+    watchingRun = false;
 
     watchResult result;
-    result.framesPlayed = played;
-    result.roundEnded = shell.roundOver();
-    result.minutes = shell.timeCounter->getMinutes();
-    result.seconds = shell.timeCounter->getSeconds();
-    const bool whole = result.roundEnded && played == run.frameCount();
+    result.framesPlayed = recorded.played();
+    result.roundEnded = round.over();
+    result.minutes = round.getCast().timeCounter->getMinutes();
+    result.seconds = round.getCast().timeCounter->getSeconds();
+    const bool whole = result.roundEnded && recorded.finished();
     if (whole)
         result.how = result.minutes == run.minutes() && result.seconds == run.seconds()
                          ? ending::matched
@@ -108,11 +89,13 @@ quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run) {
 }
 
 void quaroReplays::waitForMenuChoice(const char* picture) {
-    MenuInputHandler& menu = *shell.menuInput;
-    frameClock& clock = *shell.getClock();
+    MenuInputHandler& menu = *game.menu;
+    frameClock& clock = *game.clock;
     Uint32 quietSince = idleMs != 0 ? clock.ticks() : 0;
     while (!menu.quit && !menu.startGame && !menu.showHighscore) {
-        if (menu.rowKey >= 0) {
+        if (game.keys->closeRequested()) {
+            menu.quit = true;
+        } else if (menu.rowKey >= 0) {
             const int row = menu.rowKey;
             menu.rowKey = -1;
             if (picture == nullptr)
@@ -163,7 +146,7 @@ std::optional<quaroRecording> quaroReplays::idleRun(std::string& file, std::stri
         if (std::optional<quaroRecording> run = loadOffered(file))
             return run;
     }
-    file = shell.getPaths().dataFile(demoFile);
+    file = game.paths->dataFile(demoFile);
     label = "the demonstration run";
     // A data folder without one (an older copy of the game) simply has none to play.
     std::error_code error;
@@ -173,12 +156,10 @@ std::optional<quaroRecording> quaroReplays::idleRun(std::string& file, std::stri
 }
 
 std::string quaroReplays::runOfRow(int row) const {
-    const quaroRunStore store(shell.getPaths().tableFolder);
-    // Without runs the table is not read, so that an idle menu never writes a missing table.
-    std::error_code error;
-    if (store.empty() || !std::filesystem::exists(tableFile(), error))
+    const quaroRunStore store(game.paths->tableFolder);
+    if (store.empty())
         return "";
-    return store.runsOf(quaroHighScore(tableFile()))[size_t(row)];
+    return store.runsOf(quaroHighScore(game.paths->tableFile))[size_t(row)];
 }
 
 // A file refused once (damaged, or not matching its time) is not read again in the session.
@@ -188,23 +169,15 @@ std::optional<quaroRecording> quaroReplays::loadOffered(const std::string& file)
     std::string problem;
     std::optional<quaroRecording> run = quaroRecording::load(file, problem);
     if (!run) {
-        std::printf("Not playing the damaged run %s\n", problem.c_str());
+        std::printf("Not playing the run %s\n", problem.c_str());
         rejected.insert(file);
     }
     return run;
 }
 
 void quaroReplays::backToMenu(const char* picture) {
-    if (picture != nullptr)
-        shell.displayImageFile(picture);
-    else
-        shell.displayHighscore();
-    shell.menuInput->activate();
-    if (watchInput.windowClosed) {
-        SDL_Event close = {};
-        close.type = SDL_QUIT;
-        SDL_PushEvent(&close);
-    }
+    game.showMenu(picture);
+    game.menu->activate();
 }
 
 void quaroReplays::reject(const std::string& file, const std::string& label, bool onTable) {
@@ -213,15 +186,13 @@ void quaroReplays::reject(const std::string& file, const std::string& label, boo
     std::printf("%s %s\n", label.c_str(), ending.c_str());
     if (!onTable)
         return;
-    quaroCounter& font = *shell.tableCounter;
-    font.drawText(label.c_str(), rejectionAt);
-    font.drawText(ending.c_str(), {rejectionAt.x, rejectionAt.y + rejectionLineHeight});
-    shell.screen->update();
+    game.font->drawText(label.c_str(), rejectionAt);
+    game.font->drawText(ending.c_str(), {rejectionAt.x, rejectionAt.y + rejectionLineHeight});
+    game.screen->update();
 }
 
-void quaroReplays::keepRecord(std::unique_ptr<quaroHighScore> table, const char* name, int minutes,
-                              int seconds) {
-    const quaroRunStore store(shell.getPaths().tableFolder);
+bool quaroReplays::keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds) {
+    const quaroRunStore store(game.paths->tableFolder);
     if (liveTooLong) {
         std::printf("The run of this record is too long to keep\n");
     } else {
@@ -230,28 +201,19 @@ void quaroReplays::keepRecord(std::unique_ptr<quaroHighScore> table, const char*
     }
     // The run is written before the table: a kill in between leaves a run that no row
     // claims, which the next save removes, never a row whose run is missing.
-    table.reset();
-    store.prune(quaroHighScore(tableFile()));
+    const bool saved = table.save();
+    store.prune(table);
+    return saved;
 }
 
-void quaroReplays::playFile(const std::string& file) {
-    fileFailed = true;
-    std::string problem;
-    const std::optional<quaroRecording> run = quaroRecording::load(file, problem);
-    if (!run) {
-        std::fprintf(stderr, "quaro: %s\n", problem.c_str());
-        return;
-    }
-    shell.loadData();
-    const watchResult result = watch(*run);
-    shell.freeData();
-
-    const std::string claimed = clockText(run->minutes(), run->seconds());
+void quaroReplays::playFile(const quaroRecording& run, const std::string& file) {
+    const watchResult result = watch(run);
+    fileFailed = result.how != ending::matched;
+    const std::string claimed = clockText(run.minutes(), run.seconds());
     const std::string reached = clockText(result.minutes, result.seconds);
     switch (result.how) {
     case ending::matched:
-        fileFailed = false;
-        std::printf("The run of '%s' in %s ends at %s, the time it claims\n", run->name().c_str(),
+        std::printf("The run of '%s' in %s ends at %s, the time it claims\n", run.name().c_str(),
                     file.c_str(), claimed.c_str());
         break;
     case ending::mismatched:
@@ -259,14 +221,10 @@ void quaroReplays::playFile(const std::string& file) {
                      "quaro: the run in %s does not match its time: it claims %s, and played "
                      "back the round %s at %s after %u of its %u frames\n",
                      file.c_str(), claimed.c_str(), result.roundEnded ? "ended" : "had not ended",
-                     reached.c_str(), unsigned(result.framesPlayed), unsigned(run->frameCount()));
+                     reached.c_str(), unsigned(result.framesPlayed), unsigned(run.frameCount()));
         break;
     case ending::stopped:
         std::fprintf(stderr, "quaro: the replay of %s was stopped before its end\n", file.c_str());
         break;
     }
-}
-
-std::string quaroReplays::tableFile() const {
-    return shell.getPaths().tableFile;
 }

@@ -1,6 +1,7 @@
 // The program's entry: the command line and the data search first, then SDL, then the game
 // inside its protected frame, then shutdown.
 #include "kuPlatform.h"
+#include "quaroOptions.h"
 #include "quaroPaths.h"
 #include "quaroRecording.h"
 #include "vorlanGameShell.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 constexpr int exitNormalEnd = 0;
@@ -42,10 +44,14 @@ int SDL_main(int argc, char** argv) {
         std::exit(exitNoData);
     }
     // So does a run that cannot be played.
-    std::string problem;
-    if (!options.replayFile.empty() && !quaroRecording::load(options.replayFile, problem)) {
-        std::fprintf(stderr, "quaro: %s\n", problem.c_str());
-        std::exit(exitAfterError);
+    std::optional<quaroRecording> replay;
+    if (!options.replayFile.empty()) {
+        std::string problem;
+        replay = quaroRecording::load(options.replayFile, problem);
+        if (!replay) {
+            std::fprintf(stderr, "quaro: %s\n", problem.c_str());
+            std::exit(exitAfterError);
+        }
     }
 
     if (!kuPlatform::startSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
@@ -54,12 +60,10 @@ int SDL_main(int argc, char** argv) {
         std::exit(exitNoSdl);
     }
     vorlanGameShell* shell = new vorlanGameShell;
-    shell->setPaths(*search.found);
-    shell->setWindowed(options.windowed);
-    shell->setScale(options.scale);
+    shell->configure(options, *search.found, std::move(replay));
     // A forced factor that does not fit is refused, with its reason, before anything opens.
-    const bool normalEnd =
-        shell->scaleFits() && shell->checkedExec(argc, argv) && !shell->replays.fileRunFailed();
+    const bool normalEnd = scaleFitsDesktop(options) && shell->checkedExec(argc, argv) &&
+                           !shell->replays().fileRunFailed();
     delete shell;
     SDL_Quit();
     std::exit(normalEnd ? exitNormalEnd : exitAfterError);

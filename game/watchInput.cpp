@@ -1,11 +1,10 @@
 #include "watchInput.h"
 
-WatchInputHandler::WatchInputHandler() : stop(false), windowClosed(false) {}
+WatchInputHandler::WatchInputHandler() : stop(false) {}
 
 void WatchInputHandler::activate() {
     kuInputHandler::activate();
     stop = false;
-    windowClosed = false;
 }
 
 void WatchInputHandler::handleEvent(SDL_Event* event) {
@@ -13,11 +12,8 @@ void WatchInputHandler::handleEvent(SDL_Event* event) {
     case SDL_KEYDOWN:
     case SDL_MOUSEBUTTONDOWN:
     case SDL_JOYBUTTONDOWN:
-        stop = true;
-        break;
     case SDL_QUIT:
         stop = true;
-        windowClosed = true;
         break;
     default:
         break;

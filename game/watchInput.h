@@ -1,6 +1,6 @@
 // The handler while a recorded run plays back: the round steers itself from the recording, and
-// any key press, mouse click or gamepad button, or a window close, asks to stop watching. The flags
-// are cleared by activate at the start of every run watched.
+// any key press, mouse click or gamepad button, or a window close, asks to stop watching. The
+// flag is cleared by activate at the start of every run watched.
 #pragma once
 
 #include "kuInput.h"
@@ -12,6 +12,5 @@ public:
     void activate() override;
     void handleEvent(SDL_Event* event) override;
 
-    bool stop;         // the watcher asked to stop
-    bool windowClosed; // and did so by closing the window
+    bool stop; // the watcher asked to stop
 };

@@ -81,7 +81,7 @@ TEST_F(KuScreenTest, BracketsDoNotNest) {
                           "Not updating in kuScreen::endUpdate! Nested updating is not "
                           "implemented!"));
     EXPECT_TRUE(raisesBug([&] { screen.dontUpdate(); },
-                          "Not updating in kuScreen::endUpdate! Nested updating is not "
+                          "Not updating in kuScreen::dontUpdate! Nested updating is not "
                           "implemented!"));
     screen.beginUpdate();
     EXPECT_TRUE(raisesBug([&] { screen.beginUpdate(); },

@@ -151,7 +151,7 @@ TEST_F(ShellTest, AWonRoundEntersTheTypedNameInTheTableAndTheFile) {
     const Uint8* keys = SDL_GetKeyState(nullptr);
     bool typed = false;
     onFrame = [&](int) {
-        vorlanCharSprite* hero = shell->you;
+        vorlanCharSprite* hero = shell->round().hero();
         if (hero->itemCount == 106 && hero->speed == 0 && !keys[SDLK_RIGHT]) {
             releaseAllKeys(); // stopped by the wall: back to the gate
             pressKey(SDLK_RIGHT);

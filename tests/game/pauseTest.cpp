@@ -40,7 +40,14 @@ struct roundState {
 class PauseTest : public ShellTest {
 protected:
     roundState state() const {
-        roundState now{shell->you->pos, shell->you->getCurrentFrame(), {}, {}, {}, 0, 0, 0};
+        roundState now{shell->round().hero()->pos,
+                       shell->round().hero()->getCurrentFrame(),
+                       {},
+                       {},
+                       {},
+                       0,
+                       0,
+                       0};
         for (const enemyCharSprite* enemy : shell->enemies)
             now.enemies.push_back(enemy->pos);
         for (const auto& arrow : shell->maze->arrows) {
@@ -61,13 +68,13 @@ protected:
         shell = std::make_unique<vorlanGameShell>();
         shell->setClock(&clock);
         load();
-        shell->startRound(42);
+        startRound(42);
         for (auto& column : shell->maze->bricks)
             for (int& brick : column)
                 if (brick >= 100)
                     brick = 0;
         shell->maze->bricks[7][3] = 100;
-        shell->you->itemCount = 105;
+        shell->round().hero()->itemCount = 105;
     }
     void keysForRoundFrame(int roundFrame) {
         const std::map<int, std::vector<SDLKey>> script = {
@@ -140,7 +147,9 @@ TEST_F(PauseTest, ThePictureUnderTheBoxComesBackExactly) {
             pressKey(SDLK_SPACE);
     };
     frames = 0;
-    shell->pauseRound();
+    pauseBox(shell->screen, shell->tableCounter).hold(*shell->audio, *shell->playInput, [this] {
+        shell->waitFrame();
+    });
     EXPECT_TRUE(boxSeen);
     EXPECT_TRUE(areasEqual(canvas, box.x, box.y, before.getSDLSurface(), 0, 0, int(box.width),
                            int(box.height)));
@@ -171,8 +180,8 @@ TEST_F(PauseTest, LosingTheFocusPausesAndOnlyAKeyResumes) {
         if (frame > 4 && frame < 21) {
             ++pausedFrames;
             if (frame == 5)
-                heroWhenPaused = shell->you->pos;
-            EXPECT_EQ(shell->you->pos, heroWhenPaused);
+                heroWhenPaused = shell->round().hero()->pos;
+            EXPECT_EQ(shell->round().hero()->pos, heroWhenPaused);
         }
     };
     frames = 0;

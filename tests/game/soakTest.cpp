@@ -47,12 +47,12 @@ protected:
                 if (brick >= 100)
                     brick = 0;
         maze->bricks[7][3] = 100;
-        shell->you->itemCount = 105;
+        shell->round().hero()->itemCount = 105;
         parkEnemies(*shell);
         pressKey(SDLK_LEFT);
         onFrame = [this](int frame) {
             checkPlaces();
-            const vorlanCharSprite* hero = shell->you;
+            const vorlanCharSprite* hero = shell->round().hero();
             const Uint8* keys = SDL_GetKeyState(nullptr);
             if (hero->itemCount == 106 && hero->speed == 0 && !keys[SDLK_RIGHT]) {
                 releaseAllKeys();
@@ -67,7 +67,7 @@ protected:
 
     void checkPlaces() {
         vorlanMaze* maze = shell->maze;
-        EXPECT_NE(maze->getBrickMeaning(shell->you->pos), mpWall) << "hero in a wall";
+        EXPECT_NE(maze->getBrickMeaning(shell->round().hero()->pos), mpWall) << "hero in a wall";
         for (const enemyCharSprite* enemy : shell->enemies) {
             const mazePoint meaning = maze->getBrickMeaning(enemy->pos);
             EXPECT_NE(meaning, mpWall) << "enemy in a wall";

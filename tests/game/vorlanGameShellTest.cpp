@@ -27,7 +27,7 @@ TEST_F(ShellTest, TheWholeFlowRunsFromTheFirstTitleToTheCredits) {
     // Any key leaves the titles; q held quits from the menu. Opening the screen resets the
     // keyboard, so q is held once the menu reads the clock, which a menu that may go idle does
     // as it waits; this one would go idle only after a day.
-    shell->replays.setIdleMs(24 * 3600 * 1000);
+    shell->replays().setIdleMs(24 * 3600 * 1000);
     onFrame = [](int) { holdKey(SDLK_q); };
     EventFeeder keyPresses;
     bool creditsShown = false;
@@ -87,11 +87,11 @@ TEST_F(ShellTest, ACaughtHeroEndsTheRoundAfterFiftyNineFramesOnTheGameOverMenu) 
             return; // no hero yet
         if (frame == roundStartRead + 1) {
             parkEnemies(*shell);
-            shell->enemies[2]->pos = shell->you->pos; // the hero meets it in frame 2
+            shell->enemies[2]->pos = shell->round().hero()->pos; // the hero meets it in frame 2
         }
-        if (caughtInFrame == 0 && shell->you->koCount > 0)
+        if (caughtInFrame == 0 && shell->round().hero()->koCount > 0)
             caughtInFrame = frame;
-        if (shell->you->koCount > 14)
+        if (shell->round().hero()->koCount > 14)
             holdKey(SDLK_q); // for the menu that follows the round
     };
     EXPECT_EQ(shell->playMenus(vorlanGameShell::choiceStart), vorlanGameShell::choiceQuit);
@@ -127,9 +127,10 @@ TEST_F(ShellTest, TheSuperFormLastsFromTheEndOfADrinkAndADrinkInItStartsItAfresh
     int superFrom = 0, normalAgainAt = 0, secondDrinkFrom = 0, secondDrinkEnd = 0;
     int32_t timerWhenDrinkBegan = 0;
     onFrame = [&](int frame) {
-        if (superFrom == 0 && shell->you == shell->superYou) {
+        if (superFrom == 0 && shell->round().hero() == shell->superYou) {
             superFrom = frame;
-            EXPECT_EQ(shell->superTimer, 249) << "counted down in the frame it began";
+            EXPECT_EQ(shell->round().superFramesLeft(), 249)
+                << "counted down in the frame it began";
         }
         if (superFrom != 0 && frame == superFrom + 100) {
             // Off to the mug at (17, 1), drunk in super form.
@@ -140,17 +141,18 @@ TEST_F(ShellTest, TheSuperFormLastsFromTheEndOfADrinkAndADrinkInItStartsItAfresh
             super->wantedDX = 1;
             super->wantedDY = 0;
         }
-        if (secondDrinkFrom == 0 && superFrom != 0 && shell->you->savedAnim != nullptr) {
+        if (secondDrinkFrom == 0 && superFrom != 0 && shell->round().hero()->savedAnim != nullptr) {
             secondDrinkFrom = frame;
-            timerWhenDrinkBegan = shell->superTimer;
+            timerWhenDrinkBegan = shell->round().superFramesLeft();
         }
         if (secondDrinkFrom != 0 && secondDrinkEnd == 0) {
-            if (shell->you->savedAnim != nullptr)
-                EXPECT_EQ(shell->superTimer, timerWhenDrinkBegan) << "frozen while drinking";
+            if (shell->round().hero()->savedAnim != nullptr)
+                EXPECT_EQ(shell->round().superFramesLeft(), timerWhenDrinkBegan)
+                    << "frozen while drinking";
             else
                 secondDrinkEnd = frame;
         }
-        if (normalAgainAt == 0 && superFrom != 0 && shell->you == shell->normalYou) {
+        if (normalAgainAt == 0 && superFrom != 0 && shell->round().hero() == shell->normalYou) {
             normalAgainAt = frame;
             pressKey(SDLK_ESCAPE);
         }
@@ -158,7 +160,7 @@ TEST_F(ShellTest, TheSuperFormLastsFromTheEndOfADrinkAndADrinkInItStartsItAfresh
     shell->run();
     ASSERT_NE(superFrom, 0);
     ASSERT_NE(secondDrinkFrom, 0);
-    EXPECT_EQ(shell->you, shell->normalYou);
+    EXPECT_EQ(shell->round().hero(), shell->normalYou);
     // The timer restarts in the frame after the drink ends, and the super form then lasts
     // 249 frames.
     EXPECT_EQ(normalAgainAt, secondDrinkEnd + 1 + 249);
@@ -177,10 +179,9 @@ TEST_F(ShellTest, SwitchingFormsKeepsTheHeroWhereAndHowItWas) {
     normal->wantedDX = 1;
     normal->itemCount = 17;
 
-    shell->makeSuper();
+    shell->round().makeSuper();
     vorlanCharSprite* super = shell->superYou;
-    EXPECT_EQ(shell->you, super);
-    EXPECT_EQ(shell->playInput->sprite, super);
+    EXPECT_EQ(shell->round().hero(), super);
     EXPECT_EQ(super->pos, (pt{220, 61}));
     EXPECT_EQ(super->direction, (pt{0, 1}));
     EXPECT_EQ(super->currentAnim, super->anims[walkSet][rowDown]);
@@ -189,9 +190,8 @@ TEST_F(ShellTest, SwitchingFormsKeepsTheHeroWhereAndHowItWas) {
     EXPECT_EQ(super->wantedDX, 1);
 
     super->pos = {223, 61};
-    shell->makeNormal();
-    EXPECT_EQ(shell->you, normal);
-    EXPECT_EQ(shell->playInput->sprite, normal);
+    shell->round().makeNormal();
+    EXPECT_EQ(shell->round().hero(), normal);
     EXPECT_EQ(normal->pos, (pt{223, 61}));
     EXPECT_EQ(normal->currentAnim, normal->anims[walkSet][rowDown]);
 }
@@ -209,7 +209,7 @@ TEST_F(ShellTest, RoundsInARowReuseTheSameObjects) {
         EXPECT_EQ(shell->timeCounter, counter);
         if (frame == roundStartRead + 1) {
             ++rounds;
-            EXPECT_EQ(shell->you->itemCount, 0);
+            EXPECT_EQ(shell->round().hero()->itemCount, 0);
         }
         if (frame == 30 + rounds) {
             pressKey(SDLK_ESCAPE);
@@ -233,10 +233,10 @@ TEST_F(ShellTest, EveryRoundStartsFromTheSamePlaces) {
     playRound();
     releaseAllKeys();
     shell->initGame();
-    EXPECT_EQ(shell->you, shell->normalYou);
-    EXPECT_EQ(shell->you->pos, heroStart);
-    EXPECT_EQ(shell->you->currentAnim, shell->you->anims[walkSet][rowUp]);
-    EXPECT_EQ(shell->you->direction, (pt{0, -1}));
+    EXPECT_EQ(shell->round().hero(), shell->normalYou);
+    EXPECT_EQ(shell->round().hero()->pos, heroStart);
+    EXPECT_EQ(shell->round().hero()->currentAnim, shell->round().hero()->anims[walkSet][rowUp]);
+    EXPECT_EQ(shell->round().hero()->direction, (pt{0, -1}));
     EXPECT_EQ(shell->enemies[1]->pos, brickCentre(17, 1));
     EXPECT_EQ(shell->enemies[1]->wantedDX, -1);
     EXPECT_EQ(shell->enemies[3]->currentAnim, shell->enemies[3]->anims[walkSet][rowRight]);
@@ -298,7 +298,7 @@ TEST_F(ShellTest, AHeroCaughtAsItsDrinkEndsStaysCaught) {
     shell->enemies[2]->pos = hero->pos;
     frames = 0;
     bool superSeen = false;
-    onFrame = [&](int) { superSeen = superSeen || shell->you == shell->superYou; };
+    onFrame = [&](int) { superSeen = superSeen || shell->round().hero() == shell->superYou; };
     EXPECT_EQ(shell->run(), vorlanGameShell::roundLost);
     EXPECT_FALSE(superSeen);
     EXPECT_EQ(frames, 1 + 58) << "caught in the first frame, down 58 frames later";
@@ -313,7 +313,7 @@ TEST_F(ShellTest, ADrinkLeftWithEscapeEndsWithItsRound) {
     shell->normalYou->drank = true; // the first frame switches to the super form
     onFrame = [&](int) {
         vorlanCharSprite* super = shell->superYou;
-        if (shell->you != super || super->savedAnim != nullptr)
+        if (shell->round().hero() != super || super->savedAnim != nullptr)
             return;
         super->savedAnim = super->currentAnim;
         super->currentAnim = super->drinkAnims[rowUp];
@@ -334,7 +334,7 @@ TEST_F(ShellTest, ADrinkLeftWithEscapeEndsWithItsRound) {
         if (frame != 1)
             return;
         checked = true;
-        EXPECT_EQ(shell->you, super);
+        EXPECT_EQ(shell->round().hero(), super);
         EXPECT_EQ(super->savedAnim, nullptr) << "not drinking";
         EXPECT_EQ(super->currentAnim, super->anims[walkSet][rowUp]);
         EXPECT_EQ(super->direction, (pt{0, -1}));
@@ -347,21 +347,22 @@ TEST_F(ShellTest, ADrinkLeftWithEscapeEndsWithItsRound) {
 
 TEST_F(ShellTest, AScaleTooLargeForTheFullScreenIsRefusedBeforeAnythingStarts) {
     // The dummy driver reports no desktop size, which counts as 760 x 520: only 1 fits.
-    char name[] = "quaro", option[] = "--scale", two[] = "2";
-    char* argv[] = {name, option, two, nullptr};
+    gameOptions options;
+    options.scale = 2;
     ::testing::internal::CaptureStderr();
-    shell->checkedExec(3, argv);
+    EXPECT_FALSE(scaleFitsDesktop(options));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "quaro: --scale 2 does not fit the 760 x 520 desktop in full screen; at most 1 "
               "does, or add --window\n");
-    EXPECT_EQ(shell->screen, nullptr) << "nothing was opened";
-    EXPECT_TRUE(clock.delays.empty()) << "no credits either";
+    options.windowed = true;
+    EXPECT_TRUE(scaleFitsDesktop(options));
 }
 
 TEST_F(ShellTest, EveryHandlerLetsF11SwitchTheScreenAtTheForcedScale) {
-    shell->setWindowed(true);
-    shell->setScale(2);
-    ASSERT_TRUE(shell->scaleFits());
+    gameOptions options;
+    options.windowed = true;
+    options.scale = 2;
+    shell->configure(options, gamePaths());
     load();
     EXPECT_EQ(shell->screen->getOutputSurface()->w, 1520);
     kuInputHandler* const handlers[] = {shell->playInput, shell->introInput, shell->menuInput,

@@ -2,6 +2,7 @@
 
 #include "enemyCharSprite.h"
 #include "kuScreen.h"
+#include "vorlanInput.h"
 
 #include <chrono>
 #include <stdexcept>
@@ -115,7 +116,7 @@ void ShellTest::SetUp() {
     shell = std::make_unique<vorlanGameShell>();
     shell->setClock(&clock);
     // The menus wait for events without reading the clock, unless a test wants them idle.
-    shell->replays.setIdleMs(0);
+    shell->replays().setIdleMs(0);
     clock.onTicks = [this] {
         ++frames;
         if (onFrame)
@@ -134,6 +135,11 @@ void ShellTest::TearDown() {
 void ShellTest::load() {
     shell->loadData();
     frames = 0;
+}
+
+void ShellTest::startRound(uint32_t seed) {
+    shell->round().start(seed);
+    shell->playInput->activate();
 }
 
 int ShellTest::playRound() {

@@ -5,6 +5,7 @@
 
 #include "frameClock.h"
 #include "headlessSdl.h"
+#include "quaroRound.h"
 #include "tempDir.h"
 #include "vorlanGameShell.h"
 
@@ -92,6 +93,8 @@ protected:
     void load();
     // Plays one round from initGame to its end; returns the result.
     int playRound();
+    // Starts a round from the seed as initGame does from the clock's ticks.
+    void startRound(uint32_t seed);
 
     std::unique_ptr<GameFolder> folder;
     ScriptedClock clock;

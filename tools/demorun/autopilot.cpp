@@ -3,7 +3,6 @@
 #include "enemyCharSprite.h"
 #include "mazeLayout.h"
 #include "vorlanCharSprite.h"
-#include "vorlanGameShell.h"
 #include "vorlanMaze.h"
 
 #include <array>
@@ -44,26 +43,26 @@ pt decisionBrick(const vorlanCharSprite& hero) {
     return b;
 }
 
-grid walkable(const vorlanGameShell& shell) {
+grid walkable(const vorlanMaze& maze) {
     grid open{};
-    const bool gateOpen = shell.maze->isGateOpen();
+    const bool gateOpen = maze.isGateOpen();
     for (int x = 0; x < columns; ++x)
         for (int y = 0; y < rows; ++y) {
-            const mazePoint what = shell.maze->getBrickMeaning(x, y);
+            const mazePoint what = maze.getBrickMeaning(x, y);
             open[size_t(x)][size_t(y)] = what != mpWall && (what != mpHouse || gateOpen);
         }
     return open;
 }
 
-bool isTarget(const vorlanGameShell& shell, const pt& b) {
-    if (shell.maze->isGateOpen())
+bool isTarget(const vorlanMaze& maze, const pt& b) {
+    if (maze.isGateOpen())
         return b.x == house.x && b.y == house.y;
-    const mazePoint what = shell.maze->getBrickMeaning(b.x, b.y);
+    const mazePoint what = maze.getBrickMeaning(b.x, b.y);
     return what == mpItem || what == mpCup;
 }
 
 // The first step from `from` on a shortest way to a target over the open bricks, or (0, 0).
-pt firstStep(const vorlanGameShell& shell, const grid& open, const pt& from) {
+pt firstStep(const vorlanMaze& maze, const grid& open, const pt& from) {
     std::array<std::array<pt, rows>, columns> firstOf{};
     std::array<std::array<bool, rows>, columns> seen{};
     std::deque<pt> queue = {from};
@@ -71,7 +70,7 @@ pt firstStep(const vorlanGameShell& shell, const grid& open, const pt& from) {
     while (!queue.empty()) {
         const pt b = queue.front();
         queue.pop_front();
-        if (isTarget(shell, b) && !(b.x == from.x && b.y == from.y))
+        if (isTarget(maze, b) && !(b.x == from.x && b.y == from.y))
             return firstOf[size_t(b.x)][size_t(b.y)];
         for (const pt& step : steps) {
             const pt next = {b.x + step.x, b.y + step.y};
@@ -89,18 +88,19 @@ pt firstStep(const vorlanGameShell& shell, const grid& open, const pt& from) {
 
 } // namespace
 
-pt autopilotWish(const vorlanGameShell& shell) {
-    const vorlanCharSprite& hero = *shell.you;
+pt autopilotWish(const quaroRound& round) {
+    const vorlanCharSprite& hero = *round.hero();
+    const vorlanMaze& maze = *round.getCast().maze;
     const pt from = decisionBrick(hero);
     if (!inGrid(from))
         return {0, 0};
     const pt at = brickOf(hero.pos);
-    if ((from.x != at.x || from.y != at.y) && isTarget(shell, from))
+    if ((from.x != at.x || from.y != at.y) && isTarget(maze, from))
         return hero.direction; // on its way to pick it up
-    grid open = walkable(shell);
-    const bool fearless = hero.isSuper && shell.superTimer > superMarginFrames;
+    grid open = walkable(maze);
+    const bool fearless = hero.isSuper && round.superFramesLeft() > superMarginFrames;
     grid safe = open;
-    for (const enemyCharSprite* enemy : shell.enemies) {
+    for (const enemyCharSprite* enemy : round.getCast().enemies) {
         if (fearless || enemy->koCount != 0)
             continue;
         // Its brick and the next ones it walks into.
@@ -111,8 +111,16 @@ pt autopilotWish(const vorlanGameShell& shell) {
             b = {b.x + enemy->direction.x, b.y + enemy->direction.y};
         }
     }
-    pt step = firstStep(shell, safe, from);
+    pt step = firstStep(maze, safe, from);
     if (step.x == 0 && step.y == 0)
-        step = firstStep(shell, open, from); // no safe way: the shortest one
+        step = firstStep(maze, open, from); // no safe way: the shortest one
     return step;
+}
+
+frameInput autopilotInput::nextFrame(vorlanCharSprite&) {
+    const pt wish = autopilotWish(round);
+    frameInput input;
+    input.wantedDX = wish.x;
+    input.wantedDY = wish.y;
+    return input;
 }

@@ -5,8 +5,17 @@
 #pragma once
 
 #include "kuGeomUtil.h"
-
-class vorlanGameShell;
+#include "quaroRound.h"
 
 // The wished direction for the next frame: one of the four unit steps, or (0, 0).
-pt autopilotWish(const vorlanGameShell& shell);
+pt autopilotWish(const quaroRound& round);
+
+// The autopilot as a round's input: its wish each frame, never leaving nor pausing.
+class autopilotInput : public roundInputSource {
+public:
+    explicit autopilotInput(const quaroRound& round) : round(round) {}
+    frameInput nextFrame(vorlanCharSprite& hero) override;
+
+private:
+    const quaroRound& round;
+};

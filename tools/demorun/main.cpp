@@ -6,12 +6,13 @@
 //
 // Usage: quaro_demorun DATA_FOLDER OUTPUT_FILE [FIRST_SEED]
 #include "autopilot.h"
-#include "frameClock.h"
+#include "kuScreen.h"
+#include "quaroAssets.h"
 #include "quaroCounter.h"
-#include "quaroRecording.h"
+#include "quaroPaths.h"
+#include "quaroStage.h"
+#include "roundInput.h"
 #include "vorlanCharSprite.h"
-#include "vorlanGameShell.h"
-#include "vorlanInput.h"
 
 #include <SDL.h>
 
@@ -28,26 +29,19 @@ constexpr uint32_t longestRunFrames = 5 * 60 * framesPerSecond; // then the auto
 constexpr uint32_t seedsToTry = 200;
 const char* const runName = "quaro";
 
-// Time passes without sleeping; at the end of every frame the autopilot chooses the wish for
-// the next one, while it steers.
-class autopilotClock : public frameClock {
+// The autopilot, which leaves a round that lasts too long.
+class demoPlayer : public roundInputSource {
 public:
-    explicit autopilotClock(vorlanGameShell& shell) : shell(shell) {}
-    Uint32 ticks() override {
-        if (steering) {
-            const pt wish = autopilotWish(shell);
-            shell.you->wantedDX = wish.x;
-            shell.you->wantedDY = wish.y;
-        }
-        return now;
+    explicit demoPlayer(const quaroRound& round) : autopilot(round), round(round) {}
+    frameInput nextFrame(vorlanCharSprite& hero) override {
+        frameInput input = autopilot.nextFrame(hero);
+        input.leave = round.frames() == longestRunFrames;
+        return input;
     }
-    void delay(Uint32 milliseconds) override { now += milliseconds; }
-
-    bool steering = false;
 
 private:
-    vorlanGameShell& shell;
-    Uint32 now = 0;
+    autopilotInput autopilot;
+    const quaroRound& round;
 };
 
 struct attempt {
@@ -55,25 +49,27 @@ struct attempt {
     bool won = false;
 };
 
-attempt play(vorlanGameShell& shell, autopilotClock& clock, uint32_t seed) {
-    shell.startRound(seed);
-    clock.steering = true;
-    for (uint32_t frame = 0; !shell.roundOver(); ++frame) {
-        if (frame == longestRunFrames)
-            shell.playInput->quit = true;
-        shell.playFrame();
-    }
-    clock.steering = false;
-    attempt result{shell.replays.lastRound(), shell.you->inHouse && !shell.playInput->quit};
-    result.run.claim(runName, shell.timeCounter->getMinutes(), shell.timeCounter->getSeconds());
+void claimTime(quaroRecording& run, const quaroRound& round) {
+    const quaroCounter& clock = *round.getCast().timeCounter;
+    run.claim(runName, clock.getMinutes(), clock.getSeconds());
+}
+
+attempt play(quaroRound& round, uint32_t seed) {
+    round.start(seed);
+    demoPlayer player(round);
+    recordingTap recorder(player, round);
+    while (!round.over())
+        round.step(recorder);
+    attempt result{recorder.recording(), round.result() == quaroRound::roundWon};
+    claimTime(result.run, round);
     return result;
 }
 
 // The first won run long enough, else the first run long enough.
-std::optional<attempt> chooseRun(vorlanGameShell& shell, autopilotClock& clock, uint32_t first) {
+std::optional<attempt> chooseRun(quaroRound& round, uint32_t first) {
     std::optional<attempt> longEnough;
     for (uint32_t seed = first; seed < first + seedsToTry; ++seed) {
-        attempt tried = play(shell, clock, seed);
+        attempt tried = play(round, seed);
         if (tried.run.frameCount() < shortestRunFrames)
             continue;
         if (tried.won)
@@ -82,6 +78,47 @@ std::optional<attempt> chooseRun(vorlanGameShell& shell, autopilotClock& clock, 
             longEnough = std::move(tried);
     }
     return longEnough;
+}
+
+// Whether the run, played back, ends with every frame played at the time it claims.
+bool replaysToItsTime(quaroRound& round, const quaroRecording& run) {
+    const uint32_t played = playThrough(round, run);
+    quaroRecording replayed(run.seed(), run.rules());
+    claimTime(replayed, round);
+    return round.over() && played == run.frameCount() && replayed.minutes() == run.minutes() &&
+           replayed.seconds() == run.seconds();
+}
+
+int makeDemo(const char* dataFolder, const char* outputFile, uint32_t firstSeed) {
+    kuScreen screen;
+    screen.setSize(quaroAssets::screenSize);
+    screen.setFullScreen(false);
+    screen.open();
+    gamePaths paths;
+    paths.source = dataSource::variable;
+    paths.dataFolder = dataFolder;
+    quaroStage stage(screen, paths);
+    quaroRound& round = stage.round();
+
+    const std::optional<attempt> chosen = chooseRun(round, firstSeed);
+    if (!chosen) {
+        std::fprintf(stderr, "No seed from %u gave a run of %u frames\n", firstSeed,
+                     shortestRunFrames);
+        return 1;
+    }
+    if (!replaysToItsTime(round, chosen->run)) {
+        std::fprintf(stderr, "The run of seed %u does not replay to its time\n",
+                     chosen->run.seed());
+        return 1;
+    }
+    if (!chosen->run.save(outputFile)) {
+        std::fprintf(stderr, "Couldn't write %s\n", outputFile);
+        return 1;
+    }
+    std::printf("%s: seed %u, %u frames, %02d:%02d, %s\n", outputFile, chosen->run.seed(),
+                chosen->run.frameCount(), chosen->run.minutes(), chosen->run.seconds(),
+                chosen->won ? "won" : "not won");
+    return 0;
 }
 
 } // namespace
@@ -94,40 +131,11 @@ int main(int argc, char** argv) {
     const uint32_t firstSeed = argc == 4 ? uint32_t(std::strtoul(argv[3], nullptr, 10)) : 1;
     // Headless: no window, no sound card.
     setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
         return 1;
     }
-    int status = 1;
-    {
-        vorlanGameShell shell;
-        gamePaths paths;
-        paths.source = dataSource::variable;
-        paths.dataFolder = argv[1];
-        shell.setPaths(paths);
-        shell.setWindowed(true);
-        autopilotClock clock(shell);
-        shell.setClock(&clock);
-        shell.loadData();
-
-        const std::optional<attempt> chosen = chooseRun(shell, clock, firstSeed);
-        if (!chosen) {
-            std::fprintf(stderr, "No seed from %u gave a run of %u frames\n", firstSeed,
-                         shortestRunFrames);
-        } else if (shell.replays.watch(chosen->run).how != quaroReplays::ending::matched) {
-            std::fprintf(stderr, "The run of seed %u does not replay to its time\n",
-                         chosen->run.seed());
-        } else if (!chosen->run.save(argv[2])) {
-            std::fprintf(stderr, "Couldn't write %s\n", argv[2]);
-        } else {
-            std::printf("%s: seed %u, %u frames, %02d:%02d, %s\n", argv[2], chosen->run.seed(),
-                        chosen->run.frameCount(), chosen->run.minutes(), chosen->run.seconds(),
-                        chosen->won ? "won" : "not won");
-            status = 0;
-        }
-        shell.freeData();
-    }
+    const int status = makeDemo(argv[1], argv[2], firstSeed);
     SDL_Quit();
     return status;
 }

@@ -1,0 +1,104 @@
+// One round of the game, stepped one frame at a time from an input source: the maze, the
+// clock, the four outlaws and the hero's two forms (one of them in play), the super form's
+// timer, and the two random streams. Playing, watching a run, the idle demonstration, the
+// benchmark and the demonstration maker all move a round through step and through nothing
+// else, so a round follows from its seed, its rules and the inputs it is given, frame for frame.
+#pragma once
+
+#include "quaroAssets.h"
+#include "quaroRandom.h"
+#include "quaroRecording.h"
+#include "quaroRules.h"
+
+#include <array>
+#include <cstdint>
+
+class Sound;
+class enemyCharSprite;
+class kuScreen;
+class quaroCounter;
+class vorlanCharSprite;
+class vorlanMaze;
+
+// What a round plays with; none of it owned by the round.
+struct roundCast {
+    static constexpr int enemyCount = 4;
+
+    kuScreen* screen = nullptr;
+    vorlanMaze* maze = nullptr;
+    quaroCounter* timeCounter = nullptr;
+    vorlanCharSprite* normalYou = nullptr;
+    vorlanCharSprite* superYou = nullptr;
+    std::array<enemyCharSprite*, enemyCount> enemies = {};
+    std::array<Sound*, 3> yells = {}; // the two yells and the outlaws' talk
+};
+
+// Builds the maze with its props, the clock, the outlaws and the hero's two forms over the
+// pictures and sounds, wired as a round needs them; the maze and the outlaws draw from the
+// generator, which outlives them. The caller owns what is built and frees it with freeCast.
+roundCast buildCast(kuScreen* screen, const quaroAssets::pictureSet& pictures,
+                    const quaroAssets::soundSet& sounds, quaroRandom& random);
+// Deletes what buildCast made and clears the cast.
+void freeCast(roundCast& cast);
+
+// Where a round's input comes from, one frame at a time.
+class roundInputSource {
+public:
+    virtual ~roundInputSource() = default;
+    // The input of the next frame for the hero in play, asked once per frame before the
+    // actors act. A source that steers by handler writes the hero's wish as it always did.
+    virtual frameInput nextFrame(vorlanCharSprite& hero) = 0;
+};
+
+class quaroRound {
+public:
+    static constexpr int32_t superFrames = 250;
+    // How a round ended.
+    enum { roundLeft = 0, roundLost = 1, roundWon = 2 };
+
+    // The random streams the cast draws from exist from here on; the cast comes with setCast.
+    quaroRound();
+    quaroRandom& random() { return playRandom; }
+    void setCast(const roundCast& cast) { this->cast = cast; }
+    const roundCast& getCast() const { return cast; }
+
+    // Starts a round from its seed under the rules: every piece of state a round reads is set
+    // here as in the first round after loading, nothing an earlier round left reaches this
+    // one. The whole maze is drawn; it reaches the screen with the first frame's update.
+    void start(uint32_t seed, uint16_t rules = quaroRules::current);
+    // One frame: super-form timing, input, actors, maze, drawing, clock, screen update and
+    // a random yell. The caller paces the frames. Returns the frame's input.
+    frameInput step(roundInputSource& input);
+    // The player left, the hero was knocked out for good, or it reached the house.
+    bool over() const;
+    // roundLeft, roundLost or roundWon, once the round is over.
+    int result() const;
+
+    // The hero in play: the normal or the super form.
+    vorlanCharSprite* hero() const { return you; }
+    int32_t superFramesLeft() const { return superTimer; }
+    uint32_t seed() const { return startSeed; }
+    uint16_t rules() const { return playedRules; }
+    // Frames stepped since the start.
+    uint32_t frames() const { return framesPlayed; }
+
+    // The switches between the two forms: the one taking over is refreshed from the other.
+    void makeNormal();
+    void makeSuper();
+
+private:
+    void timeSuperForm();
+    void randomYell();
+
+    roundCast cast;
+    vorlanCharSprite* you = nullptr;
+    int32_t superTimer = 0;
+    // What decides play draws from the round's stream; what only decorates draws from its own,
+    // so that it can change without changing play.
+    quaroRandom playRandom;
+    quaroRandom cosmeticRandom;
+    uint32_t startSeed = 0;
+    uint16_t playedRules = quaroRules::current;
+    uint32_t framesPlayed = 0;
+    bool left = false;
+};

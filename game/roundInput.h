@@ -1,0 +1,51 @@
+// The input sources a round is stepped from: the player (the round's handler reading the keys
+// and the pad), a recorded run, and the tap that records whatever another source gives.
+#pragma once
+
+#include "quaroRound.h"
+
+class VorlanInputHandler;
+
+// The player: each frame the round's handler reads the pending events and steers the hero in
+// play; its leave flag and pause request come with the wish.
+class liveInput : public roundInputSource {
+public:
+    explicit liveInput(VorlanInputHandler& handler) : handler(handler) {}
+    frameInput nextFrame(vorlanCharSprite& hero) override;
+
+private:
+    VorlanInputHandler& handler;
+};
+
+// A recorded run, frame by frame from its first; it has nothing to give after its last.
+class recordedInput : public roundInputSource {
+public:
+    explicit recordedInput(const quaroRecording& run) : run(run) {}
+    frameInput nextFrame(vorlanCharSprite& hero) override;
+    uint32_t played() const { return next; }
+    bool finished() const { return next >= run.frameCount(); }
+
+private:
+    const quaroRecording& run;
+    uint32_t next = 0;
+};
+
+// Records every frame another source gives into a run of the round's seed and rules, then
+// passes the frame on. Once the run is full it keeps what it holds and says so.
+class recordingTap : public roundInputSource {
+public:
+    recordingTap(roundInputSource& source, const quaroRound& round)
+        : source(source), run(round.seed(), round.rules()) {}
+    frameInput nextFrame(vorlanCharSprite& hero) override;
+    const quaroRecording& recording() const { return run; }
+    bool overflowed() const { return full; }
+
+private:
+    roundInputSource& source;
+    quaroRecording run;
+    bool full = false;
+};
+
+// Plays the run on the round from the run's seed and rules, frame after frame without waiting,
+// until the round is over or the run has no frame left; returns the frames played.
+uint32_t playThrough(quaroRound& round, const quaroRecording& run);
