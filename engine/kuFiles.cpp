@@ -18,8 +18,7 @@ const char* const kuTemporarySuffix = ".new-";
 namespace {
 
 constexpr mode_t folderMode = 0700;
-constexpr mode_t newFileMode = 0666; // before the umask
-constexpr int maxLinks = 16;         // links followed to the real file, as the system limits them
+constexpr int maxLinks = 16; // links followed to the real file, as the system limits them
 
 std::string errorText() {
     return std::strerror(errno);
@@ -31,12 +30,6 @@ void createFolders(const fs::path& folder) {
         partial /= part;
         mkdir(partial.c_str(), folderMode);
     }
-}
-
-mode_t modeForNewFiles() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return newFileMode & ~mask;
 }
 
 bool writeAll(int fd, const std::vector<uint8_t>& bytes) {
@@ -118,9 +111,8 @@ bool kuReplaceFile(const std::string& file, const std::vector<uint8_t>& bytes, s
     const fs::path folder = target.parent_path();
     createFolders(folder);
     struct stat old;
-    const mode_t mode = keepPermissions && stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)
-                            ? old.st_mode & 07777
-                            : modeForNewFiles();
+    const bool keepMode =
+        keepPermissions && stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     std::string temporary = target.string() + kuTemporarySuffix + "XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
@@ -128,7 +120,8 @@ bool kuReplaceFile(const std::string& file, const std::vector<uint8_t>& bytes, s
         return false;
     }
     fcntl(fd, F_SETFD, FD_CLOEXEC);
-    bool done = fchmod(fd, mode) == 0 && writeAll(fd, bytes) && fsync(fd) == 0;
+    bool done = (!keepMode || fchmod(fd, old.st_mode & 07777) == 0) && writeAll(fd, bytes) &&
+                fsync(fd) == 0;
     if (!done)
         error = errorText();
     if (close(fd) != 0 && done) {

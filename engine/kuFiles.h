@@ -29,9 +29,9 @@ extern const char* const kuTemporarySuffix;
 
 // Replaces the file with the bytes: through symbolic links to their target, creating missing
 // folders with mode 0700. The new file keeps the old one's permission bits when asked to;
-// otherwise (and when there was none) it gets those the umask allows. True when the new file
-// is in place; otherwise the old one stays as it was, no temporary file is left, and error
-// says why.
+// otherwise (and when there was none) it is readable and writable by its owner alone, like
+// its folders. True when the new file is in place; otherwise the old one stays as it was, no
+// temporary file is left, and error says why.
 bool kuReplaceFile(const std::string& file, const std::vector<uint8_t>& bytes, std::string& error,
                    bool keepPermissions = true);
 

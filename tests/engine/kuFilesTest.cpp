@@ -33,8 +33,9 @@ TEST(KuFilesTest, AReplacedFileIsWholeInNewFoldersForThePlayerAlone) {
     std::string error;
     ASSERT_TRUE(kuReplaceFile(file, {1, 2, 3}, error)) << error;
     EXPECT_EQ(contents(file), (bytes{1, 2, 3}));
-    EXPECT_EQ(std::filesystem::status(dir.path() / "a").permissions(),
-              std::filesystem::perms::owner_all);
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(dir.path() / "a").permissions(), perms::owner_all);
+    EXPECT_EQ(std::filesystem::status(file).permissions(), perms::owner_read | perms::owner_write);
     EXPECT_EQ(filesIn(dir.path() / "a/b"), 1u) << "no temporary file is left";
 }
 
