@@ -59,10 +59,6 @@ sz desktopSize() {
     return sizeManip::zeroSize;
 }
 
-void setWindowTitle(const char* title) {
-    SDL_WM_SetCaption(title, title);
-}
-
 SDL_Surface* loadPicture(const char* fileName) {
     std::vector<uint8_t> file;
     kuMediaCodecs::rgbPicture picture;
@@ -109,8 +105,8 @@ int waitEvent(SDL_Event* event) {
     return 1;
 }
 
-const Uint8* heldKeys() {
-    return SDL_GetKeyboardState(nullptr);
+kuHeldKeys heldKeys() {
+    return kuHeldKeys(SDL_GetKeyboardState(nullptr));
 }
 
 // The browser's layer reports the page's focus and visibility as window events.
@@ -119,11 +115,25 @@ bool lostFocus(const SDL_Event& event) {
                                              event.window.event == SDL_WINDOWEVENT_HIDDEN);
 }
 
-int openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained) {
+// The layer has one device, which this number stands for.
+kuAudioDevice openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained) {
+    constexpr kuAudioDevice theDevice = 1;
     SDL_AudioSpec request = *desired;
     if (request.samples < smallestBufferFrames)
         request.samples = smallestBufferFrames;
-    return SDL_OpenAudio(&request, obtained);
+    return SDL_OpenAudio(&request, obtained) < 0 ? 0 : theDevice;
+}
+
+void pauseAudio(kuAudioDevice, bool paused) {
+    SDL_PauseAudio(paused ? 1 : 0);
+}
+
+void lockAudio(kuAudioDevice) {
+    SDL_LockAudio();
+}
+
+void unlockAudio(kuAudioDevice) {
+    SDL_UnlockAudio();
 }
 
 Uint8* loadWave(const char* fileName, SDL_AudioSpec* spec, Uint32* length) {

@@ -162,7 +162,7 @@ protected:
         audio = std::make_unique<Audio>();
         audio->start();
         ASSERT_TRUE(audio->isStarted());
-        SDL_PauseAudio(1);
+        audio->setPaused(true);
         lock = std::make_unique<AudioLock>();
     }
     void TearDown() override {

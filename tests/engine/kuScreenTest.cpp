@@ -260,7 +260,7 @@ TEST_F(SdlTest, WindowedScreenOpensAtItsSize) {
     screen.setFullScreen(false);
     screen.setSize({760, 520});
     screen.open();
-    EXPECT_EQ(screen.getSDLSurface()->flags & SDL_FULLSCREEN, 0u);
+    EXPECT_FALSE(outputIsFullScreen());
     EXPECT_TRUE(raisesBug([&] { screen.setFullScreen(true); },
                           "Cannot change the display mode of an open screen in "
                           "kuScreen::setFullScreen"));
@@ -358,7 +358,7 @@ TEST_F(SdlTest, SwitchingModesKeepsThePictureAndShowsItWhole) {
     EXPECT_FALSE(screen.isFullScreen());
     EXPECT_EQ(screen.getOutputSurface(), screen.getSDLSurface())
         << "a window at N = 1 on 1920 x 1080 is the canvas";
-    EXPECT_EQ(screen.getOutputSurface()->flags & SDL_FULLSCREEN, 0u);
+    EXPECT_FALSE(outputIsFullScreen());
     EXPECT_EQ(pixelAt(screen.getSDLSurface(), 0, 0), red);
     screen.toggleFullScreen();
     EXPECT_TRUE(screen.isFullScreen());

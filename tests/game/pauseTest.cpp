@@ -163,14 +163,11 @@ TEST_F(PauseTest, LosingTheFocusPausesAndOnlyAKeyResumes) {
     pt heroWhenPaused = {};
     int pausedFrames = 0;
     onFrame = [&](int frame) {
-        SDL_Event event = {};
-        event.type = event.active.type = SDL_ACTIVEEVENT;
         if (frame == 3) {
-            event.active.state = SDL_APPINPUTFOCUS;
+            SDL_Event event = focusLostEvent();
             SDL_PushEvent(&event);
         } else if (frame == 10) {
-            event.active.gain = 1;
-            event.active.state = SDL_APPINPUTFOCUS;
+            SDL_Event event = focusBackEvent();
             SDL_PushEvent(&event);
         } else if (frame == 20) {
             pressKey(SDLK_LEFT);

@@ -4,6 +4,7 @@
 #include "enemyCharSprite.h"
 #include "enterInput.h"
 #include "shellHarness.h"
+#include "kuPlatform.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
 #include "vorlanMaze.h"
@@ -53,7 +54,7 @@ protected:
         onFrame = [this](int frame) {
             checkPlaces();
             const vorlanCharSprite* hero = shell->round().hero();
-            const Uint8* keys = SDL_GetKeyState(nullptr);
+            const kuHeldKeys keys = kuPlatform::heldKeys();
             if (hero->itemCount == 106 && hero->speed == 0 && !keys[SDLK_RIGHT]) {
                 releaseAllKeys();
                 pressKey(SDLK_RIGHT);

@@ -380,7 +380,7 @@ TEST_F(ShellTest, EveryHandlerLetsF11SwitchTheScreenAtTheForcedScale) {
 
 namespace {
 
-void pushEvent(Uint8 type, SDLKey key = SDLK_UNKNOWN) {
+void pushEvent(sdlEventType type, SDLKey key = SDLK_UNKNOWN) {
     SDL_Event event = {};
     event.type = type;
     event.key.type = type;
@@ -417,9 +417,9 @@ TEST_F(ShellTest, ACloseDuringTheNameEntryKeepsTheNameTypedSoFar) {
     load();
     shell->timeCounter->giveTime(0, 5);
     onFrame = [](int frame) {
-        const SDLKey typed[] = {SDLK_k, SDLK_i, SDLK_d};
+        const char* const typed[] = {"k", "i", "d"};
         if (frame >= 2 && frame <= 4)
-            pushEvent(SDL_KEYDOWN, typed[frame - 2]);
+            queueEvent(typedEvent(typed[frame - 2]));
         else if (frame == 5)
             pushEvent(SDL_QUIT);
     };
