@@ -2,6 +2,7 @@
 
 #include "kuExceptions.h"
 #include "kuFiles.h"
+#include "kuPlatformSdl.h"
 #include "kuVideo.h"
 
 #include <unistd.h>
@@ -71,7 +72,7 @@ int waitEvent(SDL_Event* event) {
 Uint8* loadWave(const char* fileName, SDL_AudioSpec* spec, Uint32* length) {
     SDL_RWops* file = openRegularFile(fileName);
     Uint8* samples = nullptr;
-    if (file == nullptr || SDL_LoadWAV_RW(file, 1, spec, &samples, length) == nullptr)
+    if (file == nullptr || loadWholeWave(file, spec, &samples, length) == nullptr)
         return nullptr;
     return samples;
 }

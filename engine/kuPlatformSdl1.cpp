@@ -3,6 +3,7 @@
 // names.
 #include "kuPlatform.h"
 
+#include "kuPlatformSdl.h"
 #include "kuSdlStart.h"
 
 namespace kuPlatform {
@@ -14,6 +15,11 @@ constexpr kuAudioDevice theDevice = 1;
 
 bool startSdl(Uint32 flags) {
     return kuStartSdl(flags);
+}
+
+SDL_AudioSpec* loadWholeWave(SDL_RWops* stream, SDL_AudioSpec* spec, Uint8** samples,
+                             Uint32* length) {
+    return SDL_LoadWAV_RW(stream, 1, spec, samples, length);
 }
 
 void setEventFilter(int (*filter)(const SDL_Event*)) {

@@ -4,6 +4,7 @@
 #include "kuPlatform.h"
 
 #include "kuMediaCodecs.h"
+#include "kuPlatformSdl.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -40,6 +41,12 @@ bool startSdl(Uint32 flags) {
         return false;
     }
     return SDL_Init(flags) == 0;
+}
+
+SDL_AudioSpec* loadWholeWave(SDL_RWops* stream, SDL_AudioSpec* spec, Uint8** samples,
+                             Uint32* length) {
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
+    return SDL_LoadWAV_RW(stream, 1, spec, samples, length);
 }
 
 void setEventFilter(int (*filter)(const SDL_Event*)) {

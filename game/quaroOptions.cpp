@@ -55,18 +55,30 @@ gameOptions parseOptions(int argc, char** argv) {
     return options;
 }
 
-bool scaleFitsDesktop(const gameOptions& options) {
-    if (options.windowed || options.scale == 0)
-        return true;
+std::string scaleRefusal(const gameOptions& options, const sz& reportedDesktop) {
     const sz canvas = quaroAssets::screenSize;
-    const sz desktop = kuScaler::usableDesktop(kuScreen::reportedDesktopSize(), canvas);
-    if (kuScaler::fitsFullScreen(canvas, desktop, options.scale))
+    const sz desktop = kuScaler::usableDesktop(reportedDesktop, canvas);
+    if (options.windowed || options.scale == 0 ||
+        kuScaler::fitsFullScreen(canvas, desktop, options.scale))
+        return "";
+    const std::string scale = "--scale " + std::to_string(options.scale);
+    const std::string desktopSize =
+        std::to_string(desktop.width) + " x " + std::to_string(desktop.height);
+    if (!kuScaler::fitsFullScreen(canvas, desktop, 1))
+        return "quaro: the " + desktopSize + " desktop is smaller than the game's " +
+               std::to_string(canvas.width) + " x " + std::to_string(canvas.height) +
+               " picture at any scale, so " + scale + " cannot take it whole; add --window";
+    return "quaro: " + scale + " does not fit the " + desktopSize +
+           " desktop in full screen; at most " +
+           std::to_string(kuScaler::largestFactor(canvas, desktop, true)) +
+           " does, or add --window";
+}
+
+bool scaleFitsDesktop(const gameOptions& options) {
+    const std::string refusal = scaleRefusal(options, kuScreen::reportedDesktopSize());
+    if (refusal.empty())
         return true;
-    std::fprintf(stderr,
-                 "quaro: --scale %d does not fit the %u x %u desktop in full screen; at most "
-                 "%d does, or add --window\n",
-                 options.scale, desktop.width, desktop.height,
-                 kuScaler::largestFactor(canvas, desktop, true));
+    std::fprintf(stderr, "%s\n", refusal.c_str());
     return false;
 }
 

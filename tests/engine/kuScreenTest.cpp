@@ -368,3 +368,23 @@ TEST_F(SdlTest, SwitchingModesKeepsThePictureAndShowsItWhole) {
     EXPECT_EQ(screen.toCanvas({203, 21}), (pt{1, 0}));
     EXPECT_EQ(screen.toCanvas({199, 21}), std::nullopt);
 }
+
+// Full screen on a desktop smaller than the canvas would cut the picture (or, with a video
+// mode of the canvas's size, fail to open): the screen opens in a window instead, says so in
+// one line, and F11 keeps it there.
+TEST_F(SdlTest, ADesktopSmallerThanTheCanvasGetsAWindowWithANote) {
+    kuScreen screen;
+    screen.setSize({760, 520});
+    screen.setDesktopSize({640, 480});
+    StdoutCapture capture;
+    screen.open();
+    EXPECT_FALSE(screen.isFullScreen());
+    EXPECT_FALSE(outputIsFullScreen());
+    EXPECT_EQ(screen.getOutputSurface()->w, 760);
+    EXPECT_EQ(screen.getOutputSurface()->h, 520);
+    screen.toggleFullScreen();
+    EXPECT_FALSE(screen.isFullScreen());
+    const std::string note = "The 640 x 480 desktop is smaller than the game's 760 x 520 "
+                             "picture: playing in a window.\n";
+    EXPECT_EQ(capture.text(), note + note);
+}

@@ -198,6 +198,7 @@ TEST_F(PauseTest, PauseIsARoundsMatterOnly) {
     EXPECT_FALSE(shell->menuInput->quit || shell->menuInput->startGame ||
                  shell->menuInput->showHighscore);
     shell->enterInput->activate();
-    shell->enterInput->handleEvent(&press);
+    SDL_Event typed = typedEvent("p");
+    shell->enterInput->handleEvent(&typed);
     EXPECT_STREQ(shell->enterInput->name, "p");
 }

