@@ -250,6 +250,9 @@ TEST_F(AllocTest, NoRoomForTheConvertedCopyRaisesAndTriesAgainLater) {
 }
 
 TEST_F(AllocTest, FailedConversionLeavesNoBufferAndTriesAgainLater) {
+    if (!convertsAsClassicSdl())
+        GTEST_SKIP() << "SDL 2's build converts with the engine's own converter, which this "
+                        "test cannot make fail";
     Sound sound;
     loadMono8(sound, 500);
     probe.failConversion = true;

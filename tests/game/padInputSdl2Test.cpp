@@ -119,3 +119,88 @@ TEST_F(PadTest, ButtonsDPadAndStickSteerPauseAndChoose) {
         EXPECT_EQ(title.proceed, c.titleGoesOn);
     }
 }
+
+namespace {
+
+constexpr int virtualAxes = SDL_CONTROLLER_AXIS_MAX;
+constexpr int virtualButtons = SDL_CONTROLLER_BUTTON_MAX;
+
+// A pad of SDL's own making, plugged in until it is pulled out or the test ends.
+class VirtualPad {
+public:
+    VirtualPad() {
+        index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, virtualAxes,
+                                          virtualButtons, 0);
+        joystick = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
+    }
+    ~VirtualPad() { pullOut(); }
+    bool plugged() const { return joystick != nullptr; }
+    void pullOut() {
+        if (joystick == nullptr)
+            return;
+        SDL_JoystickClose(joystick);
+        SDL_JoystickDetachVirtual(index);
+        joystick = nullptr;
+    }
+    void press(SDL_GameControllerButton button, bool down = true) {
+        SDL_JoystickSetVirtualButton(joystick, button, down ? 1 : 0);
+        SDL_JoystickUpdate();
+    }
+    void tilt(SDL_GameControllerAxis axis, Sint16 value) {
+        SDL_JoystickSetVirtualAxis(joystick, axis, value);
+        SDL_JoystickUpdate();
+    }
+
+private:
+    int index = -1;
+    SDL_Joystick* joystick = nullptr;
+};
+
+class VirtualPadTest : public PadTest {
+protected:
+    void SetUp() override {
+        PadTest::SetUp();
+        // The test's window never has the focus, without which SDL drops a pad's events.
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
+        input.activate();
+    }
+    void TearDown() override {
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        PadTest::TearDown();
+    }
+};
+
+} // namespace
+
+// The pad is plugged in after the game started, steers and pauses at once, and pulled out
+// mid-round it pauses the round and steers no more.
+TEST_F(VirtualPadTest, APadPluggedInLaterPlaysAndPullingItOutPauses) {
+    kuGamepad gamepad;
+    EXPECT_FALSE(gamepad.isOpen());
+    VirtualPad pad;
+    ASSERT_TRUE(pad.plugged()) << SDL_GetError();
+    input.pollEvents();
+    EXPECT_TRUE(gamepad.isOpen());
+
+    pad.tilt(SDL_CONTROLLER_AXIS_LEFTX, -30000);
+    input.pollEvents();
+    EXPECT_EQ(hero->wantedDX, -1);
+    pad.tilt(SDL_CONTROLLER_AXIS_LEFTX, 0);
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    input.pollEvents();
+    EXPECT_EQ(hero->wantedDX, 0);
+    EXPECT_EQ(hero->wantedDY, 1);
+    EXPECT_FALSE(input.pauseRequested);
+
+    pad.press(SDL_CONTROLLER_BUTTON_START);
+    input.pollEvents();
+    EXPECT_TRUE(input.pauseRequested);
+    input.pauseRequested = input.resumeRequested = false;
+
+    pad.pullOut();
+    input.pollEvents();
+    EXPECT_FALSE(gamepad.isOpen());
+    EXPECT_TRUE(input.pauseRequested);
+    EXPECT_EQ(hero->wantedDY, 0) << "a pad that is gone steers no more";
+}
