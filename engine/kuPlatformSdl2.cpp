@@ -32,15 +32,22 @@ void callWithSilence(void* callback, Uint8* stream, int len) {
 
 } // namespace
 
-// SDL 2 has no text-mode drivers, but left to choose without a display it tries the console's
-// (KMS/DRM), which takes the screen from the terminal the game was started in.
+// SDL 2 has no text-mode drivers, but left to choose it goes on from a display that does not
+// answer to others, down to the console's (KMS/DRM), which takes the screen from the terminal
+// the game was started in. Unless told otherwise it takes X, or Wayland where there is no X.
 bool startSdl(Uint32 flags) {
-    if ((flags & SDL_INIT_VIDEO) != 0 && !hasValue("SDL_VIDEODRIVER") && !hasValue("DISPLAY") &&
-        !hasValue("WAYLAND_DISPLAY")) {
+    if ((flags & SDL_INIT_VIDEO) == 0 || hasValue("SDL_VIDEODRIVER"))
+        return SDL_Init(flags) == 0;
+    const char* driver =
+        hasValue("DISPLAY") ? "x11" : (hasValue("WAYLAND_DISPLAY") ? "wayland" : nullptr);
+    if (driver == nullptr) {
         SDL_SetError("no display (set DISPLAY, or SDL_VIDEODRIVER to choose a driver)");
         return false;
     }
-    return SDL_Init(flags) == 0;
+    setenv("SDL_VIDEODRIVER", driver, 1);
+    const bool started = SDL_Init(flags) == 0;
+    unsetenv("SDL_VIDEODRIVER");
+    return started;
 }
 
 SDL_AudioSpec* loadWholeWave(SDL_RWops* stream, SDL_AudioSpec* spec, Uint8** samples,

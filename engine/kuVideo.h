@@ -20,8 +20,8 @@ public:
     // Shows an output of the size at 32 bits per pixel, in a window or full screen, and returns
     // its surface, or null with SDL's error text set. Full screen takes the desktop's own size
     // (the monitor keeps its mode) unless `exact`, where the output has the size whatever the
-    // desktop is. A window the player resizes stays at least `smallest`. Opening again switches
-    // the same window, keeping nothing of its picture. The surface is the library's; it may
+    // desktop is. A window the player resizes stays at least `smallest`. Opening again replaces
+    // the window, keeping nothing of its picture. The surface is the library's; it may
     // have another size than asked for (a window manager's choice, a display with more pixels
     // than points): its own size is what counts.
     SDL_Surface* open(const sz& size, const sz& smallest, bool fullScreen, bool exact);

@@ -27,23 +27,16 @@ SDL_Surface* kuVideoOutput::open(const sz& size, const sz& smallest, bool fullSc
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     const int width = int(size.width);
     const int height = int(size.height);
-    const Uint32 fullScreenFlag = fullScreen && !exact ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    if (my->window == nullptr) {
-        const Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI | fullScreenFlag |
-                             (fullScreen ? 0 : SDL_WINDOW_RESIZABLE);
-        my->window = SDL_CreateWindow(my->title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                      SDL_WINDOWPOS_CENTERED, width, height, flags);
-        if (my->window == nullptr)
-            return nullptr;
-    } else {
-        if (SDL_SetWindowFullscreen(my->window, fullScreenFlag) != 0)
-            return nullptr;
-        SDL_SetWindowResizable(my->window, fullScreen ? SDL_FALSE : SDL_TRUE);
-        if (fullScreenFlag == 0) {
-            SDL_SetWindowSize(my->window, width, height);
-            SDL_SetWindowPosition(my->window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-        }
-    }
+    // A new window for every mode, as SDL 1.2 made a new video mode: switching a window that
+    // is shown to full screen needs a window manager that obeys, which a bare X server has not.
+    close();
+    const Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI |
+                         (fullScreen && !exact ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) |
+                         (fullScreen ? 0 : SDL_WINDOW_RESIZABLE);
+    my->window = SDL_CreateWindow(my->title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                  SDL_WINDOWPOS_CENTERED, width, height, flags);
+    if (my->window == nullptr)
+        return nullptr;
     SDL_SetWindowMinimumSize(my->window, int(smallest.width), int(smallest.height));
     my->surface = SDL_GetWindowSurface(my->window);
     return my->surface;
