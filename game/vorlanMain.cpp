@@ -4,6 +4,7 @@
 #include "quaroOptions.h"
 #include "quaroPaths.h"
 #include "quaroRecording.h"
+#include "quaroRunLink.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -47,7 +48,9 @@ int SDL_main(int argc, char** argv) {
     std::optional<quaroRecording> replay;
     if (!options.replayFile.empty()) {
         std::string problem;
-        replay = quaroRecording::load(options.replayFile, problem);
+        replay = quaroRunLink::namesLink(options.replayFile)
+                     ? quaroRunLink::load(options.replayFile, problem)
+                     : quaroRecording::load(options.replayFile, problem);
         if (!replay) {
             std::fprintf(stderr, "quaro: %s\n", problem.c_str());
             std::exit(exitAfterError);

@@ -58,6 +58,7 @@ fuzz() { # fuzzer, then the folder of its committed corpus
 }
 fuzz highScoreFuzzer "$root/tests/fuzz/corpus"
 fuzz recordingFuzzer "$root/tests/fuzz/recordingCorpus"
+fuzz saveArchiveFuzzer "$root/tests/fuzz/saveArchiveCorpus"
 fuzz mediaCodecsFuzzer "$root/tests/fuzz/media-corpus"
 
 echo "All tests passed."

@@ -158,17 +158,35 @@ async function holdKey(page, key, ms = 150) {
   await page.keyboard.up(key);
 }
 
-// A left click at a point of the game's picture, wherever and however large the page shows it.
-async function clickGame(page, x, y) {
+// The page point that shows a point of the game's picture, wherever and however large.
+async function pagePoint(page, x, y) {
   const box = await pageValue(page, () => {
     const rect = document.getElementById('canvas').getBoundingClientRect();
     return { left: rect.left, top: rect.top, width: rect.width };
   });
   const scale = box.width / gameWidth;
-  await page.mouse.click(box.left + (x + 0.5) * scale, box.top + (y + 0.5) * scale);
+  return { x: box.left + (x + 0.5) * scale, y: box.top + (y + 0.5) * scale };
+}
+
+// A left click at a point of the game's picture.
+async function clickGame(page, x, y) {
+  const point = await pagePoint(page, x, y);
+  await page.mouse.click(point.x, point.y);
+}
+
+// A tap of one finger at a point of the game's picture.
+async function tapGame(page, x, y) {
+  const point = await pagePoint(page, x, y);
+  await page.touchscreen.tap(point.x, point.y);
+}
+
+// The red, green and blue of a point of a picture.
+function pixelAt(shown, point) {
+  const i = 4 * (point.y * shown.width + point.x);
+  return [shown.rgba[i], shown.rgba[i + 1], shown.rgba[i + 2]];
 }
 
 module.exports = {
   gameWidth, gameHeight, serveSite, launchBrowser, stop, waitFor, pageValue, canvasPixels, readBmp,
-  pixelsDiffering, waitForPicture, holdKey, clickGame,
+  pixelsDiffering, waitForPicture, holdKey, clickGame, tapGame, pixelAt,
 };

@@ -1,0 +1,134 @@
+// Runs inside the game's script before it starts: the site carries the pictures as lossless
+// WebP and the sounds as Ogg Vorbis, a quarter of their desktop size, and the browser decodes
+// them while the data loads. Each becomes the file the desktop game reads, under the desktop's
+// name: a 24-bit BMP with the same pixels, a 16-bit PCM WAV at the same rate. The game's code
+// is the same on both; only what travels differs.
+Module['noImageDecoding'] = true;
+Module['noAudioDecoding'] = true;
+Module['preloadPlugins'] = [].concat(Module['preloadPlugins'] || [], {
+  'canHandle': function (name) {
+    return /\.(webp|ogg)$/.test(name);
+  },
+  'handle': function (bytes, name, finish) {
+    var decoding = /\.webp$/.test(name) ? quaroMedia.pictureToBmp(bytes)
+                                        : quaroMedia.soundToWav(bytes);
+    decoding.then(function (decoded) {
+      var desktopName = name.replace(/\.webp$/, '.bmp').replace(/\.ogg$/, '.wav');
+      FS.writeFile(desktopName, decoded);
+      // The packer creates the compressed file too; it is kept empty, then removed.
+      finish(new Uint8Array(0));
+      FS.unlink(name);
+    }, function (error) {
+      // The game cannot start without it: the page says why instead of waiting for ever.
+      abort('Could not decode ' + name + ': ' + error);
+    });
+  },
+});
+
+var quaroMedia = {
+  // Opaque pictures only: the browser's decoder hands their pixels back unchanged.
+  pictureToBmp: function (bytes) {
+    var blob = new Blob([bytes], { type: 'image/webp' });
+    return createImageBitmap(blob, { premultiplyAlpha: 'none', colorSpaceConversion: 'none' })
+      .then(function (bitmap) {
+        var canvas = document.createElement('canvas');
+        canvas.width = bitmap.width;
+        canvas.height = bitmap.height;
+        var context = canvas.getContext('2d', { willReadFrequently: true });
+        context.drawImage(bitmap, 0, 0);
+        var rgba = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
+        return quaroMedia.bmpOf(bitmap.width, bitmap.height, rgba);
+      });
+  },
+
+  // The generator's layout: the two headers (54 bytes, 72 dots per inch), then the rows bottom
+  // up, blue, green, red, each padded to four bytes.
+  bmpOf: function (width, height, rgba) {
+    var headerBytes = 54;
+    var stride = Math.ceil((width * 3) / 4) * 4;
+    var file = new Uint8Array(headerBytes + stride * height);
+    var view = new DataView(file.buffer);
+    var pixelsPerMetre = 2835;
+    file[0] = 0x42; // "BM"
+    file[1] = 0x4d;
+    view.setUint32(2, file.length, true);
+    view.setUint32(10, headerBytes, true);
+    view.setUint32(14, 40, true);
+    view.setInt32(18, width, true);
+    view.setInt32(22, height, true);
+    view.setUint16(26, 1, true);
+    view.setUint16(28, 24, true);
+    view.setUint32(34, stride * height, true);
+    view.setUint32(38, pixelsPerMetre, true);
+    view.setUint32(42, pixelsPerMetre, true);
+    for (var y = 0; y < height; ++y) {
+      var row = headerBytes + (height - 1 - y) * stride;
+      for (var x = 0; x < width; ++x) {
+        var from = 4 * (y * width + x);
+        file[row + 3 * x] = rgba[from + 2];
+        file[row + 3 * x + 1] = rgba[from + 1];
+        file[row + 3 * x + 2] = rgba[from];
+      }
+    }
+    return file;
+  },
+
+  // Decodes at the rate the file names, so that nothing is resampled on the way.
+  soundToWav: function (bytes) {
+    var rate = quaroMedia.vorbisRate(bytes);
+    if (!rate) {
+      return Promise.reject(new Error('not an Ogg Vorbis file'));
+    }
+    var context = new OfflineAudioContext(1, 1, rate);
+    return context.decodeAudioData(bytes.slice().buffer).then(function (sound) {
+      return quaroMedia.wavOf(sound, rate);
+    });
+  },
+
+  // The rate in the identification header that opens the first page's packet.
+  vorbisRate: function (bytes) {
+    if (bytes.length < 28 || String.fromCharCode.apply(null, bytes.subarray(0, 4)) !== 'OggS') {
+      return 0;
+    }
+    var packet = 27 + bytes[26];
+    if (bytes.length < packet + 16 || bytes[packet] !== 1 ||
+        String.fromCharCode.apply(null, bytes.subarray(packet + 1, packet + 7)) !== 'vorbis') {
+      return 0;
+    }
+    return new DataView(bytes.buffer, bytes.byteOffset).getUint32(packet + 12, true);
+  },
+
+  // 16-bit PCM, the channels interleaved, each sample rounded and clipped.
+  wavOf: function (sound, rate) {
+    var channels = sound.numberOfChannels;
+    var frames = sound.length;
+    var dataBytes = 2 * channels * frames;
+    var file = new Uint8Array(44 + dataBytes);
+    var view = new DataView(file.buffer);
+    var text = function (at, word) {
+      for (var i = 0; i < word.length; ++i) {
+        file[at + i] = word.charCodeAt(i);
+      }
+    };
+    text(0, 'RIFF');
+    view.setUint32(4, 36 + dataBytes, true);
+    text(8, 'WAVEfmt ');
+    view.setUint32(16, 16, true);
+    view.setUint16(20, 1, true);
+    view.setUint16(22, channels, true);
+    view.setUint32(24, rate, true);
+    view.setUint32(28, rate * 2 * channels, true);
+    view.setUint16(32, 2 * channels, true);
+    view.setUint16(34, 16, true);
+    text(36, 'data');
+    view.setUint32(40, dataBytes, true);
+    for (var c = 0; c < channels; ++c) {
+      var samples = sound.getChannelData(c);
+      for (var i = 0; i < frames; ++i) {
+        var value = Math.round(samples[i] * 32768);
+        view.setInt16(44 + 2 * (i * channels + c), Math.max(-32768, Math.min(32767, value)), true);
+      }
+    }
+    return file;
+  },
+};
