@@ -195,4 +195,30 @@ bool restore(const std::string& tableFolder, const std::vector<savedFile>& files
     return true;
 }
 
+std::optional<std::vector<savedFile>> read(const std::string& file, std::string& problem) {
+    const size_t largest =
+        headerBytes + crcBytes + maxFiles * (1 + maxNameBytes + 4 + maxFileBytes);
+    const kuFileRead bytes = kuReadRegularFile(file, largest);
+    if (bytes.missing || !bytes.error.empty() || bytes.longer) {
+        problem = bytes.missing ? "there is no such file"
+                                : (bytes.longer ? "it is far too long" : bytes.error);
+        return std::nullopt;
+    }
+    return decode(bytes.bytes.data(), bytes.bytes.size(), problem);
+}
+
+bool exportTo(const std::string& tableFolder, const std::string& file, std::string& problem) {
+    const std::vector<savedFile> files = collect(tableFolder);
+    if (files.empty()) {
+        problem = "there are no saved games yet";
+        return false;
+    }
+    return kuReplaceFile(file, encode(files), problem, false);
+}
+
+bool importFrom(const std::string& tableFolder, const std::string& file, std::string& problem) {
+    const std::optional<std::vector<savedFile>> files = read(file, problem);
+    return files && restore(tableFolder, *files, problem);
+}
+
 } // namespace quaroSaveArchive

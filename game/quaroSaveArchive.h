@@ -53,4 +53,14 @@ std::vector<savedFile> collect(const std::string& tableFolder);
 bool restore(const std::string& tableFolder, const std::vector<savedFile>& files,
              std::string& problem);
 
+// The archive file's files, read and decoded; nothing, with problem saying why, for a file
+// that cannot be read or is not a whole archive the game can read.
+std::optional<std::vector<savedFile>> read(const std::string& file, std::string& problem);
+// --export: the archive of the folder's saved files written to the file. False with problem
+// saying why when there is nothing to export or the file cannot be written.
+bool exportTo(const std::string& tableFolder, const std::string& file, std::string& problem);
+// --import: the saved files of the archive file restored into the folder; nothing is changed
+// when the file is refused.
+bool importFrom(const std::string& tableFolder, const std::string& file, std::string& problem);
+
 } // namespace quaroSaveArchive

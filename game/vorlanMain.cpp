@@ -5,6 +5,7 @@
 #include "quaroPaths.h"
 #include "quaroRecording.h"
 #include "quaroRunLink.h"
+#include "quaroSaveArchive.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -43,6 +44,26 @@ int SDL_main(int argc, char** argv) {
     if (!search.found) {
         std::fprintf(stderr, "%s\n", search.failure.c_str());
         std::exit(exitNoData);
+    }
+    // The saved games go out, or come in, before anything opens.
+    const std::string& tableFolder = search.found->tableFolder;
+    std::string refusal;
+    if (!options.exportFile.empty()) {
+        if (!quaroSaveArchive::exportTo(tableFolder, options.exportFile, refusal)) {
+            std::fprintf(stderr, "quaro: could not export to %s: %s\n", options.exportFile.c_str(),
+                         refusal.c_str());
+            std::exit(exitAfterError);
+        }
+        std::printf("The table and its runs are in %s\n", options.exportFile.c_str());
+        std::exit(exitNormalEnd);
+    }
+    if (!options.importFile.empty()) {
+        if (!quaroSaveArchive::importFrom(tableFolder, options.importFile, refusal)) {
+            std::fprintf(stderr, "quaro: %s was not imported: %s\n", options.importFile.c_str(),
+                         refusal.c_str());
+            std::exit(exitAfterError);
+        }
+        std::printf("The table and its runs of %s are restored\n", options.importFile.c_str());
     }
     // So does a run that cannot be played.
     std::optional<quaroRecording> replay;

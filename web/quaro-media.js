@@ -73,16 +73,44 @@ var quaroMedia = {
     return file;
   },
 
-  // Decodes at the rate the file names, so that nothing is resampled on the way.
+  // Decodes at the rate the file names, so that nothing is resampled on the way, and cuts the
+  // silence the build put after the sound (web/encodeSound.cmake).
   soundToWav: function (bytes) {
     var rate = quaroMedia.vorbisRate(bytes);
-    if (!rate) {
-      return Promise.reject(new Error('not an Ogg Vorbis file'));
+    var frames = quaroMedia.vorbisFrames(bytes);
+    if (!rate || !frames) {
+      return Promise.reject(new Error('not an Ogg Vorbis file of the game'));
     }
     var context = new OfflineAudioContext(1, 1, rate);
     return context.decodeAudioData(bytes.slice().buffer).then(function (sound) {
-      return quaroMedia.wavOf(sound, rate);
+      return quaroMedia.wavOf(sound, rate, frames);
     });
+  },
+
+  // The sound's length, QUARO_FRAMES in the comment header.
+  vorbisFrames: function (bytes) {
+    var view = new DataView(bytes.buffer, bytes.byteOffset, bytes.length);
+    var marker = [3, 0x76, 0x6f, 0x72, 0x62, 0x69, 0x73]; // 3 "vorbis"
+    var searched = Math.min(bytes.length, 4096) - marker.length;
+    for (var at = 0; at < searched; ++at) {
+      if (marker.every(function (byte, i) { return bytes[at + i] === byte; })) {
+        var next = at + marker.length;
+        next += 4 + view.getUint32(next, true); // the vendor
+        var count = view.getUint32(next, true);
+        next += 4;
+        for (var i = 0; i < count && next + 4 <= bytes.length; ++i) {
+          var length = view.getUint32(next, true);
+          var comment = String.fromCharCode.apply(null, bytes.subarray(next + 4, next + 4 + length));
+          var found = /^QUARO_FRAMES=(\d+)$/.exec(comment);
+          if (found) {
+            return Number(found[1]);
+          }
+          next += 4 + length;
+        }
+        return 0;
+      }
+    }
+    return 0;
   },
 
   // The rate in the identification header that opens the first page's packet.
@@ -98,10 +126,10 @@ var quaroMedia = {
     return new DataView(bytes.buffer, bytes.byteOffset).getUint32(packet + 12, true);
   },
 
-  // 16-bit PCM, the channels interleaved, each sample rounded and clipped.
-  wavOf: function (sound, rate) {
+  // The first `frames` frames as 16-bit PCM, the channels interleaved, each sample rounded and
+  // clipped; silence where the decoder gave fewer.
+  wavOf: function (sound, rate, frames) {
     var channels = sound.numberOfChannels;
-    var frames = sound.length;
     var dataBytes = 2 * channels * frames;
     var file = new Uint8Array(44 + dataBytes);
     var view = new DataView(file.buffer);
@@ -124,7 +152,7 @@ var quaroMedia = {
     view.setUint32(40, dataBytes, true);
     for (var c = 0; c < channels; ++c) {
       var samples = sound.getChannelData(c);
-      for (var i = 0; i < frames; ++i) {
+      for (var i = 0; i < Math.min(frames, sound.length); ++i) {
         var value = Math.round(samples[i] * 32768);
         view.setInt16(44 + 2 * (i * channels + c), Math.max(-32768, Math.min(32767, value)), true);
       }

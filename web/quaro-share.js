@@ -1,8 +1,8 @@
 // Runs and saved games in and out of the page. An address whose fragment is "#run=CODE" (the
 // run file in base64url) plays that run, as the desktop's "quaro --replay LINK" does; a run
-// file dropped on the page plays the same way. "Export saves" downloads the table, its runs
-// and the settings kept beside them as one file; "Import saves" (or dropping such a file)
-// checks it whole in the game and only then replaces what the browser keeps.
+// file dropped on the page plays the same way. "Export saves" downloads the table and its runs
+// as one file; "Import saves" (or dropping such a file) has the game check it whole, and only
+// then starts the game again to restore it, as the desktop's "quaro --import FILE" does.
 'use strict';
 
 (function () {
@@ -10,6 +10,7 @@
   const runMarker = '#run=';
   const exportFile = '/tmp/quaro-saves.qsav';
   const importFile = '/tmp/import.qsav';
+  const pendingImport = 'quaro-import';
 
   // The game plays the run of the address instead of starting, and says how it ended.
   const sharedRun = location.hash.startsWith(runMarker);
@@ -31,6 +32,18 @@
       location.reload();
     }
   });
+
+  // Calls the game's entry point with a file name. Not through ccall: while the game waits,
+  // ccall takes the wait for its own and answers with a promise.
+  function callGame(entry, file) {
+    const name = Module._malloc(file.length + 1);
+    Module.stringToUTF8(file, name, file.length + 1);
+    try {
+      return Module[entry](name);
+    } finally {
+      Module._free(name);
+    }
+  }
 
   function base64url(bytes) {
     let text = '';
@@ -54,8 +67,9 @@
       page.say('The game is still loading.');
       return;
     }
-    if (!Module.ccall('quaroExportSaves', 'number', ['string'], [exportFile])) {
-      page.say('There are no saved games to export yet.');
+    const problem = Module.UTF8ToString(callGame('_quaroExportSaves', exportFile));
+    if (problem) {
+      page.say(`The saved games could not be exported: ${problem}.`);
       return;
     }
     const blob = new Blob([Module.FS.readFile(exportFile)], { type: 'application/octet-stream' });
@@ -69,20 +83,33 @@
     page.say('The table and its runs are in quaro-saves.qsav.');
   }
 
+  // The game checks the file at once; the import itself is the game's --import at its next
+  // start, which the page makes now, the file kept in the session meanwhile.
   function importSaves(name, bytes) {
     if (!Module.calledRun) {
       page.say('The game is still loading.');
       return;
     }
     Module.FS.writeFile(importFile, bytes);
-    const problem = Module.ccall('quaroImportSaves', 'string', ['string'], [importFile]);
+    const problem = Module.UTF8ToString(callGame('_quaroCheckSaves', importFile));
     Module.FS.unlink(importFile);
     if (problem) {
       page.say(`${name} was not imported, and nothing was changed: ${problem}.`);
       return;
     }
-    page.say(`Imported ${name}: the game starts again with it.`);
-    Module.FS.syncfs(false, () => location.reload());
+    sessionStorage.setItem(pendingImport, JSON.stringify({ name: name, code: base64url(bytes) }));
+    location.reload();
+  }
+
+  const pending = sessionStorage.getItem(pendingImport);
+  if (pending) {
+    sessionStorage.removeItem(pendingImport);
+    const { name, code } = JSON.parse(pending);
+    const bytes = Uint8Array.from(atob(code.replace(/-/g, '+').replace(/_/g, '/')),
+                                  (c) => c.charCodeAt(0));
+    Module.preRun = [].concat(Module.preRun || [], () => Module.FS.writeFile(importFile, bytes));
+    Module.arguments.push('--import', importFile);
+    page.onStart(() => page.say(`The table and its runs of ${name} are imported.`));
   }
 
   function open(file) {

@@ -1,10 +1,9 @@
-// The entry points the page calls in the running game, with ccall: the player's saved files
-// taken out as one archive and brought back from one. Both run between two frames (the game
-// is asleep in a wait), and neither waits.
+// The entry points the page calls in the running game (web/quaro-share.js): the player's saved
+// files taken out as one archive, and an archive checked before the page starts the game again
+// to import it (--import). They run while the game waits between two frames, so they write
+// nothing under Save/: a write there syncs the browser's database, which is itself a wait.
 #include "quaroPaths.h"
 #include "quaroSaveArchive.h"
-
-#include "kuFiles.h"
 
 #include <emscripten.h>
 
@@ -21,28 +20,21 @@ std::string tableFolder() {
 
 extern "C" {
 
-// Writes the archive of the saved files to `file` (outside the saved folder); 1 when it did.
-EMSCRIPTEN_KEEPALIVE int quaroExportSaves(const char* file) {
-    const std::vector<savedFile> files = quaroSaveArchive::collect(tableFolder());
-    std::string error;
-    return !files.empty() && kuReplaceFile(file, quaroSaveArchive::encode(files), error, false);
-}
-
-// Restores the saved files from the archive in `file`: an empty text when it did, otherwise
-// why not, in which case nothing was changed. The text lives until the next call.
-EMSCRIPTEN_KEEPALIVE const char* quaroImportSaves(const char* file) {
+// Writes the archive of the saved files to `file`, which is outside Save/. Returns an empty
+// text when it did, otherwise why not; the text lives until the next call.
+EMSCRIPTEN_KEEPALIVE const char* quaroExportSaves(const char* file) {
     static std::string problem;
     problem.clear();
-    const kuFileRead read = kuReadRegularFile(file, quaroSaveArchive::maxFiles *
-                                                        (quaroSaveArchive::maxFileBytes + 128));
-    if (!read.error.empty() || read.missing || read.longer) {
-        problem = "it cannot be read";
-        return problem.c_str();
-    }
-    std::optional<std::vector<savedFile>> files =
-        quaroSaveArchive::decode(read.bytes.data(), read.bytes.size(), problem);
-    if (files)
-        quaroSaveArchive::restore(tableFolder(), *files, problem);
+    quaroSaveArchive::exportTo(tableFolder(), file, problem);
+    return problem.c_str();
+}
+
+// An empty text when the archive in `file` can be imported, otherwise why not; the text lives
+// until the next call.
+EMSCRIPTEN_KEEPALIVE const char* quaroCheckSaves(const char* file) {
+    static std::string problem;
+    problem.clear();
+    quaroSaveArchive::read(file, problem);
     return problem.c_str();
 }
 

@@ -105,11 +105,14 @@ async function canvasPixels(page) {
 
 // The generator's pictures: uncompressed 24-bit BMPs, bottom row first.
 function readBmp(file) {
-  const bytes = fs.readFileSync(file);
+  return bmpPixels(fs.readFileSync(file), file);
+}
+
+function bmpPixels(bytes, name = 'the picture') {
   const width = bytes.readInt32LE(18);
   const height = bytes.readInt32LE(22);
   if (bytes.readUInt16LE(28) !== 24 || height <= 0) {
-    throw new Error(`${file} is not a bottom-up 24-bit BMP`);
+    throw new Error(`${name} is not a bottom-up 24-bit BMP`);
   }
   const stride = Math.ceil((width * 3) / 4) * 4;
   const rgba = Buffer.alloc(width * height * 4);
@@ -188,5 +191,5 @@ function pixelAt(shown, point) {
 
 module.exports = {
   gameWidth, gameHeight, serveSite, launchBrowser, stop, waitFor, pageValue, canvasPixels, readBmp,
-  pixelsDiffering, waitForPicture, holdKey, clickGame, tapGame, pixelAt,
+  bmpPixels,  pixelsDiffering, waitForPicture, holdKey, clickGame, tapGame, pixelAt,
 };

@@ -1,7 +1,8 @@
-// The browser build as a player meets it, in headless Chromium: the title drawn exactly, a key
-// and a click through the titles with the sound starting at the first key, a round whose hero
-// walks on held arrow keys, Escape, the table on 'h', the menu's buttons clicked through the
-// page's scaling, the table kept in the browser's storage across a reload, and the end.
+// The browser build as a player meets it, in headless Chromium: the title drawn exactly behind
+// the start screen, whose key starts the sound, a key and a click through the titles, a round
+// whose hero walks on held arrow keys, Escape, the table on 'h', the menu's buttons clicked
+// through the page's scaling, the table kept in the browser's storage across a reload, and the
+// end, which the page announces then and only then.
 // Usage: node browserSession.js SITE_DIR ASSET_DIR   (NODE_PATH must find puppeteer-core)
 'use strict';
 
@@ -113,8 +114,24 @@ function pass(name) {
   console.log(`ok ${checks.length} - ${name}`);
 }
 
+async function startGame(page) {
+  await web.waitFor('the start screen', () => web.pageValue(
+    page, () => !document.getElementById('start').hidden));
+  await web.holdKey(page, 'Space');
+  await web.waitFor('the start screen to go', () => web.pageValue(
+    page, () => document.getElementById('start').hidden));
+}
+
+async function requireNotEnded(page, when) {
+  const text = await web.pageValue(page, () => document.getElementById('status').textContent);
+  if (/ended/.test(text)) {
+    throw new Error(`the page says "${text}" ${when}`);
+  }
+}
+
 async function reachMenu(page) {
   await web.waitForPicture(page, title1, 'the first title');
+  await startGame(page);
   await web.holdKey(page, 'Space');
   await web.waitForPicture(page, title2, 'the second title');
   await web.clickGame(page, 400, 300);
@@ -147,6 +164,13 @@ async function session(page, url) {
   if (await web.pageValue(page, () => quaroAudio.contexts.some((c) => c.state === 'running'))) {
     throw new Error('the sound runs before any key or click');
   }
+  await startGame(page);
+  await web.waitFor('audible sound in a running audio context', () => web.pageValue(
+    page, () => quaroAudio.audible > 0 && quaroAudio.contexts.some((c) => c.state === 'running')));
+  if (web.pixelsDiffering(await web.canvasPixels(page), title1) !== 0) {
+    throw new Error('the key that started the game went on past the first title');
+  }
+  pass('the start screen waits for a key, which starts the sound and nothing else');
 
   await page.keyboard.down('Space');
   await web.waitForPicture(page, title2, 'the second title after a key');
@@ -157,9 +181,6 @@ async function session(page, url) {
     throw new Error('a held key went on past the second title');
   }
   pass('a key goes on to the second title, and holding it goes no further');
-  await web.waitFor('audible sound in a running audio context', () => web.pageValue(
-    page, () => quaroAudio.audible > 0 && quaroAudio.contexts.some((c) => c.state === 'running')));
-  pass('the sound waits for the first key, then plays through the browser');
 
   await web.clickGame(page, 400, 300);
   await web.waitForPicture(page, menu, 'the menu after a click');
@@ -185,6 +206,7 @@ async function session(page, url) {
   });
   await page.keyboard.up('ArrowLeft');
   pass('held arrow keys walk the hero away from where he stood');
+  await requireNotEnded(page, 'while a round runs');
 
   await web.holdKey(page, 'Escape');
   await web.waitForPicture(page, menu, 'the menu after Escape');
