@@ -18,7 +18,7 @@ const web = require('../tests/web/browserHarness');
 const [siteDir, secondsText, beforeDir] = process.argv.slice(2);
 const secondsMeasured = Number(secondsText || 20);
 const loads = 5;
-const cpuRounds = 2;
+const cpuRounds = Number(process.env.QUARO_CPU_ROUNDS || 2);
 const ticksPerSecond = 100; // USER_HZ of /proc/PID/stat on Linux
 
 // Records in the page when the canvas first shows the title's sky in its top-left corner.
@@ -38,24 +38,50 @@ function watchForTitle() {
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const titleTime = (page) => web.waitFor('the title', () => web.pageValue(page, () => window.quaroTitleMs));
 
-// A first visit in a fresh profile: the bytes of every file it fetched, and the time to the title.
-async function firstVisit(browser, url) {
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  const cdp = await page.createCDPSession();
-  await cdp.send('Network.enable');
+// Adds the bytes of every response the session receives to files, by file name.
+async function countTransfer(cdp, files) {
   const names = {};
-  const files = {};
   cdp.on('Network.responseReceived', (e) => { names[e.requestId] = e.response.url; });
   cdp.on('Network.loadingFinished', (e) => {
+    if (!(e.requestId in names)) {
+      return; // not a response of the server's
+    }
     const file = path.basename(new URL(names[e.requestId]).pathname) || 'index.html';
     files[file] = (files[file] || 0) + e.encodedDataLength;
   });
+  await cdp.send('Network.enable');
+}
+
+// Whether the site's service worker has kept the whole site; 'none' where there is none.
+function siteKept(page) {
+  return web.pageValue(page, async () => {
+    if (!('serviceWorker' in navigator) || !(await navigator.serviceWorker.getRegistration())) {
+      return 'none';
+    }
+    const names = await caches.keys();
+    return names.length === 1 && (await (await caches.open(names[0])).keys()).length >= 10;
+  });
+}
+
+// A first visit in a fresh profile: the bytes of every file it fetched, the page's and its
+// service worker's (which keeps the site), and the time to the title.
+async function firstVisit(browser, url) {
+  const context = await browser.createBrowserContext();
+  const files = {};
+  const workerFiles = {};
+  context.on('targetcreated', async (target) => {
+    if (target.type() === 'service_worker') {
+      await countTransfer(await target.createCDPSession(), workerFiles);
+    }
+  });
+  const page = await context.newPage();
+  await countTransfer(await page.createCDPSession(), files);
   await page.evaluateOnNewDocument(watchForTitle);
   await page.goto(url);
   const ms = await titleTime(page);
+  await web.waitFor('the site kept for offline play', () => siteKept(page));
   await context.close();
-  return { files, ms };
+  return { files, workerFiles, ms };
 }
 
 // A profile that visited once, then loads with the network off.
@@ -65,14 +91,7 @@ async function offlineLoads(browser, url) {
   await page.evaluateOnNewDocument(watchForTitle);
   await page.goto(url);
   await titleTime(page);
-  await web.waitFor('the site kept for offline play', () => web.pageValue(page, async () => {
-    if (!('serviceWorker' in navigator) || !(await navigator.serviceWorker.getRegistration())) {
-      return 'none';
-    }
-    const names = await caches.keys();
-    return names.length === 1 && (await (await caches.open(names[0])).keys()).length >= 11;
-  }));
-  if ((await web.pageValue(page, async () => !(await navigator.serviceWorker.getRegistration())))) {
+  if ((await web.waitFor('the site kept for offline play', () => siteKept(page))) === 'none') {
     await context.close();
     return null;
   }
@@ -167,9 +186,10 @@ async function siteFigures(browser, url, dir) {
   for (let i = 0; i < loads; ++i) {
     visits.push(await firstVisit(browser, url));
   }
-  const { files } = visits[0];
-  let raw = 0;
-  let compressed = 0;
+  const { files, workerFiles } = visits[0];
+  const workerBytes = Object.values(workerFiles).reduce((sum, bytes) => sum + bytes, 0);
+  let raw = workerBytes;
+  let compressed = workerBytes;
   for (const [name, bytes] of Object.entries(files)) {
     const file = path.join(dir, name);
     const gzipped = fs.existsSync(file) ? zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length
@@ -178,6 +198,7 @@ async function siteFigures(browser, url, dir) {
     raw += bytes;
     compressed += Math.min(bytes, gzipped);
   }
+  console.log(`  the service worker, keeping the site: ${workerBytes} bytes`);
   console.log(`Transfer of a first visit: ${(raw / 1e6).toFixed(2)} MB raw (${raw} bytes), ` +
               `${(compressed / 1e6).toFixed(2)} MB compressed (${compressed} bytes)`);
   const cold = visits.map((visit) => visit.ms);

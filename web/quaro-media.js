@@ -1,7 +1,7 @@
 // Runs inside the game's script before it starts: the site carries the pictures as lossless
 // WebP and the sounds as Ogg Vorbis, a quarter of their desktop size, and the browser decodes
-// them while the data loads. Each becomes the file the desktop game reads, under the desktop's
-// name: a 24-bit BMP with the same pixels, a 16-bit PCM WAV at the same rate. The game's code
+// them while the data loads. Each becomes a file the desktop game reads, under the desktop's
+// name: a BMP with the same pixels, a 16-bit PCM WAV at the same rate. The game's code
 // is the same on both; only what travels differs.
 Module['noImageDecoding'] = true;
 Module['noAudioDecoding'] = true;
@@ -41,34 +41,29 @@ var quaroMedia = {
       });
   },
 
-  // The generator's layout: the two headers (54 bytes, 72 dots per inch), then the rows bottom
-  // up, blue, green, red, each padded to four bytes.
+  // An uncompressed 32-bit BMP, rows from the top, as the game's BMP reader takes it: the two
+  // headers (54 bytes) and two bytes more, then each pixel as blue, green, red and an unused
+  // byte. The pixels are moved four bytes at a time, from an offset of four bytes' multiple: a
+  // picture of the game is 400,000 of them.
   bmpOf: function (width, height, rgba) {
-    var headerBytes = 54;
-    var stride = Math.ceil((width * 3) / 4) * 4;
-    var file = new Uint8Array(headerBytes + stride * height);
+    var headerBytes = 56;
+    var file = new Uint8Array(headerBytes + 4 * width * height);
     var view = new DataView(file.buffer);
-    var pixelsPerMetre = 2835;
     file[0] = 0x42; // "BM"
     file[1] = 0x4d;
     view.setUint32(2, file.length, true);
     view.setUint32(10, headerBytes, true);
     view.setUint32(14, 40, true);
     view.setInt32(18, width, true);
-    view.setInt32(22, height, true);
+    view.setInt32(22, -height, true);
     view.setUint16(26, 1, true);
-    view.setUint16(28, 24, true);
-    view.setUint32(34, stride * height, true);
-    view.setUint32(38, pixelsPerMetre, true);
-    view.setUint32(42, pixelsPerMetre, true);
-    for (var y = 0; y < height; ++y) {
-      var row = headerBytes + (height - 1 - y) * stride;
-      for (var x = 0; x < width; ++x) {
-        var from = 4 * (y * width + x);
-        file[row + 3 * x] = rgba[from + 2];
-        file[row + 3 * x + 1] = rgba[from + 1];
-        file[row + 3 * x + 2] = rgba[from];
-      }
+    view.setUint16(28, 32, true);
+    view.setUint32(34, 4 * width * height, true);
+    var from = new Uint32Array(rgba.buffer, rgba.byteOffset, width * height);
+    var to = new Uint32Array(file.buffer, headerBytes, width * height);
+    for (var i = 0; i < from.length; ++i) {
+      var pixel = from[i]; // red in the low byte: the page runs little-endian
+      to[i] = (pixel & 0xff00ff00) | ((pixel & 0xff) << 16) | ((pixel >>> 16) & 0xff);
     }
     return file;
   },

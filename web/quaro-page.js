@@ -180,10 +180,13 @@
   fitCanvas();
 
   // The site stays on the device for offline play (where the browser allows service workers).
+  // Every visit asks whether a new release came, which the next visit then loads.
   if ('serviceWorker' in navigator) {
     window.addEventListener('load', () => {
-      navigator.serviceWorker.register('quaro-sw.js').catch((error) =>
-        console.warn('The game cannot be kept for offline play: ' + error.message));
+      navigator.serviceWorker.register('quaro-sw.js').then(
+        // Offline the question fails, and nothing changes.
+        (registration) => registration.update().catch(() => {}),
+        (error) => console.warn('The game cannot be kept for offline play: ' + error.message));
     });
   }
 

@@ -1,6 +1,7 @@
 // What the browser build keeps and carries, in headless Chromium: the pictures it decodes equal
 // the desktop's BMPs pixel for pixel and its sounds the desktop's WAVs within the codec's error;
-// a second visit loads with the network off; the table and its runs, exported, come back in a
+// a second visit loads with the network off, and a new release replaces what the first kept;
+// the table and its runs, exported, come back in a
 // fresh profile through an import, and a damaged file is refused with nothing changed; a link
 // carrying a run plays it. With SHOTS_DIR set it keeps a screenshot of the offline reload.
 // Usage: node browserData.js SITE_DIR ASSET_DIR   (NODE_PATH must find puppeteer-core)
@@ -106,7 +107,7 @@ async function offlineReload(page) {
     const registration = await navigator.serviceWorker.ready;
     const names = await caches.keys();
     return registration.active !== null && names.length === 1 &&
-           (await (await caches.open(names[0])).keys()).length >= 11;
+           (await (await caches.open(names[0])).keys()).length >= 10;
   }));
   await page.setOfflineMode(true);
   await page.reload();
@@ -119,6 +120,32 @@ async function offlineReload(page) {
   }
   await page.setOfflineMode(false);
   pass('with the network off a second visit still shows the title');
+}
+
+// A copy of the site whose service worker is then changed, as a new release changes it.
+async function newRelease(page) {
+  const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'quaro-site-'));
+  fs.cpSync(siteDir, copy, { recursive: true });
+  const server = await web.serveSite(copy);
+  try {
+    const cacheNames = () => web.pageValue(page, () => caches.keys());
+    await page.goto(server.url);
+    const [first] = await web.waitFor('the first release kept', async () => {
+      const names = await cacheNames();
+      return names.length === 1 && names;
+    });
+    const worker = path.join(copy, 'quaro-sw.js');
+    fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(first, `${first}-next`));
+    await page.reload();
+    await web.waitFor('the cache of the new release alone', async () => {
+      const names = await cacheNames();
+      return names.length === 1 && names[0] === `${first}-next`;
+    });
+  } finally {
+    web.stop(server.process);
+    fs.rmSync(copy, { recursive: true, force: true });
+  }
+  pass('a new release replaces the cache of the one before');
 }
 
 // A table whose first row is the demonstration run's name and time, and that run beside it.
@@ -237,6 +264,7 @@ async function main() {
     };
     await inFreshProfile(decodedMedia);
     await inFreshProfile(offlineReload);
+    await inFreshProfile(newRelease);
     const exported = await inFreshProfile((page) => exportSaves(page, browser, downloads));
     await inFreshProfile((page) => importSaves(page, exported));
     await inFreshProfile(sharedLink);

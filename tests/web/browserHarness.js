@@ -108,18 +108,22 @@ function readBmp(file) {
   return bmpPixels(fs.readFileSync(file), file);
 }
 
+// The pixels of an uncompressed BMP of 24 bits (the generator's) or 32 bits (the page's), its
+// rows stored from the bottom or from the top.
 function bmpPixels(bytes, name = 'the picture') {
   const width = bytes.readInt32LE(18);
-  const height = bytes.readInt32LE(22);
-  if (bytes.readUInt16LE(28) !== 24 || height <= 0) {
-    throw new Error(`${name} is not a bottom-up 24-bit BMP`);
+  const storedHeight = bytes.readInt32LE(22);
+  const height = Math.abs(storedHeight);
+  const bytesPerPixel = bytes.readUInt16LE(28) / 8;
+  if ((bytesPerPixel !== 3 && bytesPerPixel !== 4) || bytes.readUInt32LE(30) !== 0) {
+    throw new Error(`${name} is not an uncompressed 24- or 32-bit BMP`);
   }
-  const stride = Math.ceil((width * 3) / 4) * 4;
+  const stride = Math.ceil((width * bytesPerPixel) / 4) * 4;
   const rgba = Buffer.alloc(width * height * 4);
   for (let y = 0; y < height; ++y) {
-    const row = bytes.readUInt32LE(10) + (height - 1 - y) * stride;
+    const row = bytes.readUInt32LE(10) + (storedHeight > 0 ? height - 1 - y : y) * stride;
     for (let x = 0; x < width; ++x) {
-      const from = row + 3 * x;
+      const from = row + bytesPerPixel * x;
       const to = 4 * (y * width + x);
       rgba[to] = bytes[from + 2];
       rgba[to + 1] = bytes[from + 1];
