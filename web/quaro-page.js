@@ -191,6 +191,7 @@
   }
 
   const endListeners = [];
+  let lastError = ''; // what the game last said on its error output
   window.quaroPage = {
     canvas: canvas,
     say: say,
@@ -199,7 +200,7 @@
     fitCanvas: fitCanvas,
     // listener(byTouch) once the player started the game.
     onStart: (listener) => startListeners.push(listener),
-    // listener() when the game has ended.
+    // listener(status, lastError) when the game has ended with its exit status.
     onEnd: (listener) => endListeners.push(listener),
     isStarted: () => started,
   };
@@ -210,14 +211,17 @@
     keyboardListeningElement: canvas,
     arguments: [],
     print: (text) => console.log(text),
-    printErr: (text) => console.warn(text),
+    printErr: (text) => {
+      lastError = text;
+      console.warn(text);
+    },
     setStatus: (text) => say(text),
     onRuntimeInitialized: offerStart,
     // Called when the game itself exits (web/quaro-runtime.js tells a wait from an exit).
-    quit: () => {
+    quit: (status) => {
       say('The game has ended. Reload the page to play again.');
       ended = true;
-      endListeners.forEach((listener) => listener());
+      endListeners.forEach((listener) => listener(status, lastError));
     },
     onAbort: (reason) => say('The game stopped: ' + reason),
   };

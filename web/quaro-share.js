@@ -17,9 +17,10 @@
   if (sharedRun) {
     Module.arguments = ['--replay', location.href];
     page.onStart(() => page.say('Playing the run of the link.'));
-    page.onEnd(() => {
+    page.onEnd((exitStatus, lastError) => {
       const status = document.getElementById('status');
-      status.textContent = 'The run of the link has ended. ';
+      status.textContent = exitStatus === 0 ? 'The run of the link has ended. '
+                                            : `${lastError.replace(/^quaro: /, '')}. `;
       const again = document.createElement('a');
       again.href = location.pathname;
       again.textContent = 'Play the game';

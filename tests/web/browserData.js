@@ -218,10 +218,25 @@ async function importSaves(page, file) {
   pass('the table and its run, exported, come back in a fresh profile through an import');
 }
 
+// A run file dropped on the page becomes the page's link to it, which plays the run.
 async function sharedLink(page) {
   const code = demoRun.toString('base64').replace(/\+/g, '-').replace(/\//g, '_')
     .replace(/=+$/, '');
-  await page.goto(`${page.siteUrl}#run=${code}`);
+  await page.goto(page.siteUrl);
+  await startGame(page);
+  const reloaded = page.waitForNavigation();
+  // The page may go on to its new address before the answer comes back.
+  await web.pageValue(page, (bytes) => {
+    const dropped = new DataTransfer();
+    dropped.items.add(new File([new Uint8Array(bytes)], 'Demo.run'));
+    setTimeout(() => window.dispatchEvent(new DragEvent('drop', { dataTransfer: dropped })), 0);
+    return true;
+  }, Array.from(demoRun));
+  await reloaded;
+  const address = await web.pageValue(page, () => location.href);
+  if (address !== `${page.siteUrl}#run=${code}`) {
+    throw new Error(`a dropped run leads to ${address}`);
+  }
   await startGame(page);
   await web.waitFor('the round of the run', async () => {
     const shown = await web.canvasPixels(page);
@@ -232,7 +247,14 @@ async function sharedLink(page) {
   if (!status.includes('run of the link')) {
     throw new Error(`the page says "${status}" while it plays a shared run`);
   }
-  pass('a link carrying a run plays it at once, without the titles or the menu');
+  pass('a dropped run becomes a link, which plays the run without the titles or the menu');
+
+  await page.goto('about:blank');
+  await page.goto(`${page.siteUrl}#run=${code.slice(0, 40)}`);
+  await startGame(page);
+  await web.waitFor('the refusal of a damaged link', () => web.pageValue(
+    page, () => document.getElementById('status').textContent.startsWith('the run of the link: ')));
+  pass('a damaged link is refused with the reason');
 }
 
 async function main() {
