@@ -38,7 +38,11 @@
     if (inFullScreen) {
       scale = scaleFor(width, height);
     } else {
-      const taken = around.reduce((sum, element) => sum + element.offsetHeight, 0);
+      const taken = around.reduce((sum, element) => {
+        const style = getComputedStyle(element);
+        return sum + element.offsetHeight + parseFloat(style.marginTop) +
+               parseFloat(style.marginBottom);
+      }, 0);
       const stacked = scaleFor(width - 2 * margin, height - taken - 2 * margin);
       const beside = scaleFor(width - 2 * sideWidth - 2 * margin, height - 2 * margin);
       scale = stacked;
@@ -108,7 +112,7 @@
     start.hidden = true;
     Module.startSound();
     canvas.focus();
-    say('');
+    say(navigator.onLine ? '' : 'Playing offline, from what this device kept of the game.');
     startListeners.forEach((listener) => listener(byTouch));
   }
   function offerStart() {

@@ -17,18 +17,12 @@ const shotsDir = process.env.SHOTS_DIR;
 const title1 = web.readBmp(path.join(assetDir, 'GFX', 'Misc', 'StartScreen_01.bmp'));
 const maze = web.readBmp(path.join(assetDir, 'GFX', 'Misc', 'Level_Map.bmp'));
 const demoRun = fs.readFileSync(path.join(assetDir, 'RUN', 'Demo.run'));
-const wholeRunMs = 240000;
 const wallCorner = { x: 0, y: 0, width: 40, height: 40 };
 const heroStart = { x: 360, y: 120, width: 40, height: 40 };
 // Vorbis keeps every sound this close to its WAV: the error's power at most this share of
 // the sound's power (about 20 dB below it).
 const largestErrorShare = 0.05;
 
-const checks = [];
-function pass(name) {
-  checks.push(name);
-  console.log(`ok ${checks.length} - ${name}`);
-}
 
 function filesUnder(folder, extension) {
   return fs.readdirSync(folder, { recursive: true }).filter((name) => name.endsWith(extension));
@@ -59,14 +53,8 @@ function wavSamples(bytes) {
   return { channels, rate, samples };
 }
 
-async function startGame(page) {
-  await web.waitFor('the start screen', () => web.pageValue(
-    page, () => !document.getElementById('start').hidden));
-  await web.holdKey(page, 'Space');
-}
-
-async function decodedMedia(page) {
-  await page.goto(page.siteUrl);
+async function decodedMedia(page, url, pass) {
+  await page.goto(url);
   await web.waitForPicture(page, title1, 'the first title');
   for (const name of filesUnder(path.join(assetDir, 'GFX'), '.bmp')) {
     const desktop = web.readBmp(path.join(assetDir, 'GFX', name));
@@ -101,8 +89,8 @@ async function decodedMedia(page) {
   pass('every sound the page decodes has the desktop\'s rate and length, within the codec\'s error');
 }
 
-async function offlineReload(page) {
-  await page.goto(page.siteUrl);
+async function offlineReload(page, url, pass) {
+  await page.goto(url);
   await web.waitFor('the service worker to keep the site', () => web.pageValue(page, async () => {
     const registration = await navigator.serviceWorker.ready;
     const names = await caches.keys();
@@ -112,7 +100,7 @@ async function offlineReload(page) {
   await page.setOfflineMode(true);
   await page.reload();
   await web.waitForPicture(page, title1, 'the first title offline');
-  await startGame(page);
+  await web.startGame(page);
   await web.waitFor('the start screen to go', () => web.pageValue(
     page, () => document.getElementById('start').hidden));
   if (shotsDir) {
@@ -123,7 +111,7 @@ async function offlineReload(page) {
 }
 
 // A copy of the site whose service worker is then changed, as a new release changes it.
-async function newRelease(page) {
+async function newRelease(page, url, pass) {
   const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'quaro-site-'));
   fs.cpSync(siteDir, copy, { recursive: true });
   const server = await web.serveSite(copy);
@@ -165,10 +153,10 @@ function savedGames() {
   return { table, run: demoRun };
 }
 
-async function exportSaves(page, browser, downloads) {
+async function exportSaves(page, url, pass, browser, downloads) {
   const { table, run } = savedGames();
-  await page.goto(page.siteUrl);
-  await startGame(page);
+  await page.goto(url);
+  await web.startGame(page);
   await web.waitForPicture(page, title1, 'the first title');
   await web.pageValue(page, (tableBytes, runBytes) => {
     Module.FS.writeFile('/Save/Highscore.hs', new Uint8Array(tableBytes));
@@ -186,10 +174,10 @@ async function exportSaves(page, browser, downloads) {
   return file;
 }
 
-async function importSaves(page, file) {
+async function importSaves(page, url, pass, file) {
   const { table, run } = savedGames();
-  await page.goto(page.siteUrl);
-  await startGame(page);
+  await page.goto(url);
+  await web.startGame(page);
   await web.waitForPicture(page, title1, 'the first title');
   const damaged = `${file}.damaged.qsav`;
   const bytes = fs.readFileSync(file);
@@ -206,7 +194,7 @@ async function importSaves(page, file) {
 
   await (await page.$('#import-file')).uploadFile(file);
   await page.waitForNavigation(); // the page starts again with what it imported
-  await startGame(page);
+  await web.startGame(page);
   await web.waitForPicture(page, title1, 'the first title after the import');
   const tableNow = await pageFile(page, '/Save/Highscore.hs');
   const runsNow = await web.pageValue(page, () => Module.FS.readdir('/Save/Replays')
@@ -219,11 +207,11 @@ async function importSaves(page, file) {
 }
 
 // A run file dropped on the page becomes the page's link to it, which plays the run.
-async function sharedLink(page) {
+async function sharedLink(page, url, pass) {
   const code = demoRun.toString('base64').replace(/\+/g, '-').replace(/\//g, '_')
     .replace(/=+$/, '');
-  await page.goto(page.siteUrl);
-  await startGame(page);
+  await page.goto(url);
+  await web.startGame(page);
   const reloaded = page.waitForNavigation();
   // The page may go on to its new address before the answer comes back.
   await web.pageValue(page, (bytes) => {
@@ -234,10 +222,10 @@ async function sharedLink(page) {
   }, Array.from(demoRun));
   await reloaded;
   const address = await web.pageValue(page, () => location.href);
-  if (address !== `${page.siteUrl}#run=${code}`) {
+  if (address !== `${url}#run=${code}`) {
     throw new Error(`a dropped run leads to ${address}`);
   }
-  await startGame(page);
+  await web.startGame(page);
   await web.waitFor('the round of the run', async () => {
     const shown = await web.canvasPixels(page);
     return web.pixelsDiffering(shown, maze, wallCorner) === 0 &&
@@ -250,57 +238,22 @@ async function sharedLink(page) {
   pass('a dropped run becomes a link, which plays the run without the titles or the menu');
 
   await page.goto('about:blank');
-  await page.goto(`${page.siteUrl}#run=${code.slice(0, 40)}`);
-  await startGame(page);
+  await page.goto(`${url}#run=${code.slice(0, 40)}`);
+  await web.startGame(page);
   await web.waitFor('the refusal of a damaged link', () => web.pageValue(
     page, () => document.getElementById('status').textContent.startsWith('the run of the link: ')));
   pass('a damaged link is refused with the reason');
 }
 
-async function main() {
-  let server = null;
-  let browser = null;
-  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'quaro-downloads-'));
-  const stopAll = () => {
-    web.stop(browser && browser.process());
-    web.stop(server && server.process);
-  };
-  const watchdog = setTimeout(() => {
-    console.log('# the session took too long');
-    stopAll();
-    process.exit(1);
-  }, wholeRunMs);
-  let failure = null;
-  try {
-    server = await web.serveSite(siteDir);
-    browser = await web.launchBrowser();
-    // Each session in a profile of its own: an import comes into a fresh one.
-    const inFreshProfile = async (session) => {
-      const context = await browser.createBrowserContext();
-      const page = await context.newPage();
-      page.siteUrl = server.url;
-      page.on('pageerror', (error) => console.log(`# page error: ${error.message}`));
-      const result = await session(page);
-      await context.close();
-      return result;
-    };
-    await inFreshProfile(decodedMedia);
-    await inFreshProfile(offlineReload);
-    await inFreshProfile(newRelease);
-    const exported = await inFreshProfile((page) => exportSaves(page, browser, downloads));
-    await inFreshProfile((page) => importSaves(page, exported));
-    await inFreshProfile(sharedLink);
-    await browser.close();
-  } catch (error) {
-    failure = error;
-    console.log(`not ok ${checks.length + 1} - ${error.message}`);
-  } finally {
-    clearTimeout(watchdog);
-    stopAll();
-    fs.rmSync(downloads, { recursive: true, force: true });
-  }
-  console.log(`${checks.length} passed, ${failure ? 1 : 0} failed`);
-  process.exit(failure ? 1 : 0);
-}
-
-main();
+// The export writes its file into a folder of downloads, from which the import takes it.
+const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'quaro-downloads-'));
+process.on('exit', () => fs.rmSync(downloads, { recursive: true, force: true }));
+let exported = null;
+web.runSessions(siteDir, [
+  decodedMedia, offlineReload, newRelease,
+  async (page, url, pass, browser) => {
+    exported = await exportSaves(page, url, pass, browser, downloads);
+  },
+  (page, url, pass) => importSaves(page, url, pass, exported),
+  sharedLink,
+]);

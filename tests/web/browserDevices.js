@@ -21,7 +21,6 @@ const maze = picture('Level_Map');
 const phone = { width: 390, height: 844, hasTouch: true, isMobile: true, deviceScaleFactor: 1 };
 const phoneTurned = { ...phone, width: 844, height: 390 };
 const desktop = { width: 1920, height: 1080 };
-const wholeRunMs = 240000;
 // Long enough for the game to have acted on a tap: it looks for events every 15 ms.
 const settleMs = 500;
 
@@ -32,28 +31,12 @@ const startButton = { x: 125, y: 345 };
 const pauseFrame = { x: 306, y: 233 }; // on the frame of the pause box
 const pauseFrameColour = [232, 200, 120];
 
-const checks = [];
-function pass(name) {
-  checks.push(name);
-  console.log(`ok ${checks.length} - ${name}`);
-}
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 async function shoot(page, name) {
   if (shotsDir) {
     await page.screenshot({ path: path.join(shotsDir, name) });
-  }
-}
-
-function statusText(page) {
-  return web.pageValue(page, () => document.getElementById('status').textContent);
-}
-
-async function requireNotEnded(page, when) {
-  const text = await statusText(page);
-  if (/ended/.test(text)) {
-    throw new Error(`the page says "${text}" ${when}`);
   }
 }
 
@@ -108,9 +91,9 @@ function stubGamepad() {
   window.dispatchEvent(connected);
 }
 
-async function phoneSession(page) {
+async function phoneSession(page, url, pass) {
   await page.setViewport(phone);
-  await page.goto(page.siteUrl);
+  await page.goto(url);
   await web.waitFor('the start screen', async () => !(await isHidden(page, 'start')));
   if (!(await isHidden(page, 'touch'))) {
     throw new Error('the touch controls show before any touch');
@@ -131,7 +114,7 @@ async function phoneSession(page) {
   await web.tapGame(page, 400, 300);
   await web.waitForPicture(page, menu, 'the menu after a tap');
   await sleep(settleMs);
-  await requireNotEnded(page, 'after the taps through the titles');
+  await web.requireNotEnded(page, 'after the taps through the titles');
   const width = await web.pageValue(
     page, () => document.getElementById('canvas').getBoundingClientRect().width);
   if (width > phone.width || width < phone.width * 0.9) {
@@ -198,16 +181,16 @@ async function phoneSession(page) {
     const shown = await web.canvasPixels(page);
     return web.pixelAt(shown, pauseFrame).every((value, i) => value === pauseFrameColour[i]);
   });
-  if (!/[Pp]aused/.test(await statusText(page))) {
+  if (!/[Pp]aused/.test(await web.statusText(page))) {
     throw new Error('the page does not say that the game paused');
   }
   pass('putting the page away pauses the round, and the page says so');
-  await requireNotEnded(page, 'at the end of the touch session');
+  await web.requireNotEnded(page, 'at the end of the touch session');
 }
 
-async function desktopSession(page) {
+async function desktopSession(page, url, pass) {
   await page.setViewport(desktop);
-  await page.goto(page.siteUrl);
+  await page.goto(url);
   await web.waitFor('the start screen', async () => !(await isHidden(page, 'start')));
   const width = await web.pageValue(
     page, () => document.getElementById('canvas').getBoundingClientRect().width);
@@ -226,40 +209,4 @@ async function desktopSession(page) {
   pass('the full-screen button takes the screen, the game alone on it');
 }
 
-async function main() {
-  let server = null;
-  let browser = null;
-  const stopAll = () => {
-    web.stop(browser && browser.process());
-    web.stop(server && server.process);
-  };
-  const watchdog = setTimeout(() => {
-    console.log('# the session took too long');
-    stopAll();
-    process.exit(1);
-  }, wholeRunMs);
-  let failure = null;
-  try {
-    server = await web.serveSite(siteDir);
-    browser = await web.launchBrowser();
-    for (const session of [phoneSession, desktopSession]) {
-      const context = await browser.createBrowserContext();
-      const page = await context.newPage();
-      page.siteUrl = server.url;
-      page.on('pageerror', (error) => console.log(`# page error: ${error.message}`));
-      await session(page);
-      await context.close();
-    }
-    await browser.close();
-  } catch (error) {
-    failure = error;
-    console.log(`not ok ${checks.length + 1} - ${error.message}`);
-  } finally {
-    clearTimeout(watchdog);
-    stopAll();
-  }
-  console.log(`${checks.length} passed, ${failure ? 1 : 0} failed`);
-  process.exit(failure ? 1 : 0);
-}
-
-main();
+web.runSessions(siteDir, [phoneSession, desktopSession]);

@@ -193,7 +193,71 @@ function pixelAt(shown, point) {
   return [shown.rgba[i], shown.rgba[i + 1], shown.rgba[i + 2]];
 }
 
+// Presses a key on the start screen, which starts the game (and its sound).
+async function startGame(page) {
+  await waitFor('the start screen', () => pageValue(page, () => {
+    const start = document.getElementById('start');
+    return start !== null && !start.hidden;
+  }));
+  await holdKey(page, 'Space');
+  await waitFor('the start screen to go', () => pageValue(
+    page, () => document.getElementById('start').hidden));
+}
+
+function statusText(page) {
+  return pageValue(page, () => document.getElementById('status').textContent);
+}
+
+// Fails when the page says that the game has ended.
+async function requireNotEnded(page, when) {
+  const text = await statusText(page);
+  if (/ended/.test(text)) {
+    throw new Error(`the page says "${text}" ${when}`);
+  }
+}
+
+// Runs the sessions one after the other, each in a fresh profile of one headless Chromium, on
+// the site served locally: session(page, url, pass, browser) calls pass(name) for every check
+// that passed and throws at the first that fails. Prints TAP lines, then exits with the status.
+async function runSessions(siteDir, sessions, wholeRunMs = 240000) {
+  let server = null;
+  let browser = null;
+  let passed = 0;
+  const pass = (name) => console.log(`ok ${++passed} - ${name}`);
+  const stopAll = () => {
+    stop(browser && browser.process());
+    stop(server && server.process);
+  };
+  const watchdog = setTimeout(() => {
+    console.log('# the session took too long');
+    stopAll();
+    process.exit(1);
+  }, wholeRunMs);
+  let failure = null;
+  try {
+    server = await serveSite(siteDir);
+    browser = await launchBrowser();
+    for (const session of sessions) {
+      const context = await browser.createBrowserContext();
+      const page = await context.newPage();
+      page.on('pageerror', (error) => console.log(`# page error: ${error.message}`));
+      await session(page, server.url, pass, browser);
+      await context.close();
+    }
+    await browser.close();
+  } catch (error) {
+    failure = error;
+    console.log(`not ok ${passed + 1} - ${error.message}`);
+  } finally {
+    clearTimeout(watchdog);
+    stopAll();
+  }
+  console.log(`${passed} passed, ${failure ? 1 : 0} failed`);
+  process.exit(failure ? 1 : 0);
+}
+
 module.exports = {
+  startGame, statusText, requireNotEnded, runSessions,
   gameWidth, gameHeight, serveSite, launchBrowser, stop, waitFor, pageValue, canvasPixels, readBmp,
   bmpPixels,  pixelsDiffering, waitForPicture, holdKey, clickGame, tapGame, pixelAt,
 };

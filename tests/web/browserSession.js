@@ -21,7 +21,6 @@ const credits = picture('Credits');
 // A window large enough for twice the game's size, so that clicks go through the scaling.
 const viewport = { width: 1700, height: 1250 };
 const expectedScale = 2;
-const wholeRunMs = 240000;
 // Long enough for the game to have acted on a key: it looks for events every 15 ms.
 const repeatSettleMs = 500;
 
@@ -108,30 +107,10 @@ function keyColoured(shown) {
   return count;
 }
 
-const checks = [];
-function pass(name) {
-  checks.push(name);
-  console.log(`ok ${checks.length} - ${name}`);
-}
-
-async function startGame(page) {
-  await web.waitFor('the start screen', () => web.pageValue(
-    page, () => !document.getElementById('start').hidden));
-  await web.holdKey(page, 'Space');
-  await web.waitFor('the start screen to go', () => web.pageValue(
-    page, () => document.getElementById('start').hidden));
-}
-
-async function requireNotEnded(page, when) {
-  const text = await web.pageValue(page, () => document.getElementById('status').textContent);
-  if (/ended/.test(text)) {
-    throw new Error(`the page says "${text}" ${when}`);
-  }
-}
 
 async function reachMenu(page) {
   await web.waitForPicture(page, title1, 'the first title');
-  await startGame(page);
+  await web.startGame(page);
   await web.holdKey(page, 'Space');
   await web.waitForPicture(page, title2, 'the second title');
   await web.clickGame(page, 400, 300);
@@ -148,7 +127,7 @@ async function showTable(page) {
   });
 }
 
-async function session(page, url) {
+async function session(page, url, pass) {
   await page.evaluateOnNewDocument(listenToAudio);
   await page.setViewport(viewport);
   await page.goto(url);
@@ -164,7 +143,7 @@ async function session(page, url) {
   if (await web.pageValue(page, () => quaroAudio.contexts.some((c) => c.state === 'running'))) {
     throw new Error('the sound runs before any key or click');
   }
-  await startGame(page);
+  await web.startGame(page);
   await web.waitFor('audible sound in a running audio context', () => web.pageValue(
     page, () => quaroAudio.audible > 0 && quaroAudio.contexts.some((c) => c.state === 'running')));
   if (web.pixelsDiffering(await web.canvasPixels(page), title1) !== 0) {
@@ -206,7 +185,7 @@ async function session(page, url) {
   });
   await page.keyboard.up('ArrowLeft');
   pass('held arrow keys walk the hero away from where he stood');
-  await requireNotEnded(page, 'while a round runs');
+  await web.requireNotEnded(page, 'while a round runs');
 
   await web.holdKey(page, 'Escape');
   await web.waitForPicture(page, menu, 'the menu after Escape');
@@ -254,36 +233,4 @@ async function session(page, url) {
   pass('q shows the credits, then the page says that the game has ended');
 }
 
-async function main() {
-  let server = null;
-  let browser = null;
-  const watchdog = setTimeout(() => {
-    console.log('# the session took too long');
-    stopAll();
-    process.exit(1);
-  }, wholeRunMs);
-  const stopAll = () => {
-    stop(browser && browser.process());
-    stop(server && server.process);
-  };
-  const stop = web.stop;
-  let failure = null;
-  try {
-    server = await web.serveSite(siteDir);
-    browser = await web.launchBrowser();
-    const page = await browser.newPage();
-    page.on('pageerror', (error) => console.log(`# page error: ${error.message}`));
-    await session(page, server.url);
-    await browser.close();
-  } catch (error) {
-    failure = error;
-    console.log(`not ok ${checks.length + 1} - ${error.message}`);
-  } finally {
-    clearTimeout(watchdog);
-    stopAll();
-  }
-  console.log(`${checks.length} passed, ${failure ? 1 : 0} failed`);
-  process.exit(failure ? 1 : 0);
-}
-
-main();
+web.runSessions(siteDir, [session]);
