@@ -49,26 +49,16 @@ protected:
 
 } // namespace
 
-TEST_F(SaveArchiveTest, ExportThenImportIntoAnEmptyFolderRestoresTheTableAndItsRun) {
-    const std::vector<uint8_t> archive =
-        quaroSaveArchive::encode(quaroSaveArchive::collect(from.file("Save")));
-    const auto files = quaroSaveArchive::decode(archive.data(), archive.size(), problem);
-    ASSERT_TRUE(files) << problem;
-    ASSERT_TRUE(quaroSaveArchive::restore(to.file("Save"), *files, problem)) << problem;
-
-    EXPECT_EQ(fileBytes(to.file("Save/Highscore.hs")), fileBytes(from.file("Save/Highscore.hs")));
-    const quaroHighScore table(to.file("Save/Highscore.hs"));
-    const std::vector<std::string> runs = quaroRunStore(to.file("Save")).runsOf(table);
-    ASSERT_FALSE(runs[0].empty());
-    EXPECT_EQ(fileBytes(runs[0]), fileBytes(run));
-}
-
-TEST_F(SaveArchiveTest, ImportRemovesTheRunsNoRowOfTheNewTableClaims) {
+TEST_F(SaveArchiveTest, ImportBringsTheTableAndItsRunAndRemovesRunsNoRowClaims) {
     const auto files = quaroSaveArchive::collect(from.file("Save"));
     quaroRunStore target(to.file("Save"));
     target.keep(runOf("zed", 9, 0));
     ASSERT_TRUE(quaroSaveArchive::restore(to.file("Save"), files, problem)) << problem;
-    EXPECT_EQ(target.runFiles().size(), 1u);
+    EXPECT_EQ(fileBytes(to.file("Save/Highscore.hs")), fileBytes(from.file("Save/Highscore.hs")));
+    const std::vector<std::string> runs =
+        target.runsOf(quaroHighScore(to.file("Save/Highscore.hs")));
+    ASSERT_EQ(target.runFiles(), std::vector<std::string>{runs[0]});
+    EXPECT_EQ(fileBytes(runs[0]), fileBytes(run));
 }
 
 TEST(SaveArchive, DamagedArchivesAreRefusedWithTheirReason) {
