@@ -41,7 +41,8 @@ int Playing::getBytes(int len, const Uint8** chunk) {
     return n;
 }
 
-PlayingQueue::PlayingQueue(kuAudioDevice device) : device(device), maxItems(capacity), numItems(0) {}
+PlayingQueue::PlayingQueue(kuAudioDevice device)
+    : device(device), maxItems(capacity), numItems(0) {}
 
 PlayingQueue::~PlayingQueue() {
     clear();

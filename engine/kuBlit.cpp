@@ -10,9 +10,9 @@ namespace {
 bool copiesPlainly(const SDL_Surface* src, const SDL_Surface* dst) {
     const SDL_PixelFormat* a = src->format;
     const SDL_PixelFormat* b = dst->format;
-    return kuSurfaces::isPlain(src) && a->BitsPerPixel == 32 &&
-           b->BitsPerPixel == 32 && a->Rmask == b->Rmask && a->Gmask == b->Gmask &&
-           a->Bmask == b->Bmask && !SDL_MUSTLOCK(src) && !SDL_MUSTLOCK(dst);
+    return kuSurfaces::isPlain(src) && a->BitsPerPixel == 32 && b->BitsPerPixel == 32 &&
+           a->Rmask == b->Rmask && a->Gmask == b->Gmask && a->Bmask == b->Bmask &&
+           !SDL_MUSTLOCK(src) && !SDL_MUSTLOCK(dst);
 }
 
 void copyRows(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, const SDL_Rect& to) {

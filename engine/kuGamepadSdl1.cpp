@@ -46,7 +46,8 @@ kuPadReader::meaning kuPadReader::read(const SDL_Event& event) {
         lastPress.starts = button == startButton;
         lastPress.showsTable = button == tableButton;
         // Only the first pad pauses; any pad's press goes on from a title.
-        lastPress.pauses = lastPress.resumes = event.jbutton.which == firstPad && button > tableButton;
+        lastPress.pauses = lastPress.resumes =
+            event.jbutton.which == firstPad && button > tableButton;
         return meaning::pressed;
     }
     case SDL_JOYHATMOTION: {

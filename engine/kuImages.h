@@ -4,7 +4,6 @@
 #pragma once
 
 #include "kuGeomUtil.h"
-
 #include "kuSdl.h"
 
 class kuScreen;

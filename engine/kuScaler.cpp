@@ -118,9 +118,9 @@ kuScaler kuScaler::forOutput(const sz& canvas, const sz& output, int preferredFa
 kuScaler::kuScaler(const sz& canvas) : kuScaler(canvas, canvas, 1) {}
 
 kuScaler::kuScaler(const sz& canvas, const sz& output, int factor)
-    : canvas(canvas), output(output), factor(factor),
-      origin{std::max(int32_t(output.width - canvas.width * factor) / 2, 0),
-             std::max(int32_t(output.height - canvas.height * factor) / 2, 0)} {}
+    : canvas(canvas), output(output),
+      factor(factor), origin{std::max(int32_t(output.width - canvas.width * factor) / 2, 0),
+                             std::max(int32_t(output.height - canvas.height * factor) / 2, 0)} {}
 
 bool kuScaler::isIdentity() const {
     return factor == 1 && sizeManip::isEqual(canvas, output);

@@ -6,7 +6,6 @@
 #pragma once
 
 #include "kuGeomUtil.h"
-
 #include "kuSdl.h"
 
 #include <optional>

@@ -57,8 +57,8 @@ void paintBlack(SDL_Surface* surface) {
 
 kuScreen::kuScreen()
     : output(nullptr), canvas(nullptr), size{defaultWidth, defaultHeight}, scaler(size),
-      desktopGiven(false), forcedScale(0), updateRects{}, shownRects{}, updateRectCount(0), updating(false),
-      fullScreen(true) {}
+      desktopGiven(false), forcedScale(0), updateRects{}, shownRects{}, updateRectCount(0),
+      updating(false), fullScreen(true) {}
 
 kuScreen::~kuScreen() {
     if (isOpen())

@@ -121,7 +121,7 @@ private:
     kuScaler scaler;
     std::optional<sz> desktop; // read at the first open, unless given
     bool desktopGiven;
-    int forcedScale;           // 0: the scaler chooses
+    int forcedScale; // 0: the scaler chooses
     kuRectangle updateRects[maxUpdateRects];
     SDL_Rect shownRects[maxUpdateRects];
     int32_t updateRectCount;

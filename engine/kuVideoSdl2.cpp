@@ -33,8 +33,8 @@ SDL_Surface* kuVideoOutput::open(const sz& size, const sz& smallest, bool fullSc
     const Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI |
                          (fullScreen && !exact ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) |
                          (fullScreen ? 0 : SDL_WINDOW_RESIZABLE);
-    my->window = SDL_CreateWindow(my->title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                  SDL_WINDOWPOS_CENTERED, width, height, flags);
+    my->window = SDL_CreateWindow(my->title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                  width, height, flags);
     if (my->window == nullptr)
         return nullptr;
     SDL_SetWindowMinimumSize(my->window, int(smallest.width), int(smallest.height));
@@ -94,8 +94,7 @@ SDL_Surface* createLike(const SDL_Surface* like, int width, int height) {
 bool isPlain(const SDL_Surface* picture) {
     SDL_BlendMode blending = SDL_BLENDMODE_NONE;
     SDL_GetSurfaceBlendMode(const_cast<SDL_Surface*>(picture), &blending);
-    return !SDL_HasColorKey(const_cast<SDL_Surface*>(picture)) &&
-           blending == SDL_BLENDMODE_NONE;
+    return !SDL_HasColorKey(const_cast<SDL_Surface*>(picture)) && blending == SDL_BLENDMODE_NONE;
 }
 
 void setColourKey(SDL_Surface* picture, Uint8 red, Uint8 green, Uint8 blue) {

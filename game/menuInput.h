@@ -1,7 +1,7 @@
 // The menus' handler: s, h and q (or Escape) choose by the keys held, a gamepad's buttons
-// start, show the table or leave as kuGamepad.h tells, a left click chooses by the button under the mouse, a
-// window close quits, and a digit key names a row of the table. Every menu picture shows its
-// three buttons inside the same click areas, in canvas coordinates: the mouse is mapped from
+// start, show the table or leave as kuGamepad.h tells, a left click chooses by the button under the
+// mouse, a window close quits, and a digit key names a row of the table. Every menu picture shows
+// its three buttons inside the same click areas, in canvas coordinates: the mouse is mapped from
 // the output through the screen, and a click on the border chooses nothing.
 #pragma once
 

@@ -1,7 +1,7 @@
 #include "quaroPaths.h"
 
-#include "quaroConfig.h"
 #include "kuSystem.h"
+#include "quaroConfig.h"
 #include "quaroHighScore.h"
 
 #include <algorithm>

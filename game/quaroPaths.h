@@ -21,7 +21,7 @@ struct pathsInput {
     std::string installedFolder;
     std::string xdgDataHome;   // $XDG_DATA_HOME
     std::string xdgConfigHome; // $XDG_CONFIG_HOME
-    std::string home;        // $HOME, or the user's home from the password database
+    std::string home;          // $HOME, or the user's home from the password database
     std::function<bool(const std::string& folder)> holdsData; // GFX/ and SFX/ are both there
 };
 

@@ -1,7 +1,7 @@
 #include "enterInput.h"
 #include "geomPrinters.h"
-#include "kuScreen.h"
 #include "kuPlatform.h"
+#include "kuScreen.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
 #include "quaroRunStore.h"

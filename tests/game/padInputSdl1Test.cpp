@@ -75,7 +75,12 @@ TEST_F(PadTest, HatStickAndButtonsSteerPauseAndChoose) {
     const padCase cases[] = {
         {"hat up-right", {hatMotion(SDL_HAT_RIGHTUP)}, 1, -1, false, true, -1},
         {"hat of a second pad", {hatMotion(SDL_HAT_LEFT, 1)}, 0, 0, false, false, -1},
-        {"hat centred", {hatMotion(SDL_HAT_DOWN), hatMotion(SDL_HAT_CENTERED)}, 0, 0, false, true,
+        {"hat centred",
+         {hatMotion(SDL_HAT_DOWN), hatMotion(SDL_HAT_CENTERED)},
+         0,
+         0,
+         false,
+         true,
          -1},
         {"stick beyond the dead zone",
          {axisMotion(0, -14000), axisMotion(1, 20000)},

@@ -86,18 +86,22 @@ TEST(GameOptionsTest, AScaleThatDoesNotFitIsRefusedNamingTheSizes) {
         std::string refusal;
     } cases[] = {
         {{"--scale", "2"}, {1920, 1080}, ""},
-        {{"--scale", "3"}, {1920, 1080},
+        {{"--scale", "3"},
+         {1920, 1080},
          "quaro: --scale 3 does not fit the 1920 x 1080 desktop in full screen; at most 2 does, "
          "or add --window"},
-        {{"--scale", "2"}, {640, 480},
+        {{"--scale", "2"},
+         {640, 480},
          "quaro: the 640 x 480 desktop is smaller than the game's 760 x 520 picture at any "
          "scale, so --scale 2 cannot take it whole; add --window"},
-        {{"--scale", "1"}, {640, 480},
+        {{"--scale", "1"},
+         {640, 480},
          "quaro: the 640 x 480 desktop is smaller than the game's 760 x 520 picture at any "
          "scale, so --scale 1 cannot take it whole; add --window"},
         {{"--scale", "2", "--window"}, {640, 480}, ""},
         {{}, {640, 480}, ""},
-        {{"--scale", "2"}, {0, 0}, // no size reported: the picture's own
+        {{"--scale", "2"},
+         {0, 0}, // no size reported: the picture's own
          "quaro: --scale 2 does not fit the 760 x 520 desktop in full screen; at most 1 does, or "
          "add --window"},
     };

@@ -3,8 +3,8 @@
 // comes from QUARO_SOAK_FRAMES (a short run by default).
 #include "enemyCharSprite.h"
 #include "enterInput.h"
-#include "shellHarness.h"
 #include "kuPlatform.h"
+#include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
 #include "vorlanMaze.h"

@@ -68,8 +68,7 @@ SDL_Event typedEvent(const std::string& text) {
 
 bool outputIsFullScreen() {
     SDL_Window* window = theWindow();
-    return window != nullptr &&
-           (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    return window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
 }
 
 bool audioPlaying(kuAudioDevice device) {
