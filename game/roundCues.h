@@ -38,6 +38,7 @@ public:
     bool glowing() const { return glowShown; }
     bool bannerShown() const { return bannerUp; }
     bool waitMarkShown() const { return markUp; }
+    const kuRectangle& waitMarkPlace() const { return markPlace; }
 
     // Whether the glow shows with the given frames of super form left: in the last cueFrames,
     // on for pulseFrames and off for as long, or always there when steady.

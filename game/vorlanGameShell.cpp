@@ -236,6 +236,8 @@ void vorlanGameShell::buildActors() {
     cast.audio = audio;
     cast.cues->setReducedFlashing(options.reducedFlashing);
     theRound->setCast(cast);
+    wall.reset(cast.wall);
+    cues.reset(cast.cues);
     maze = cast.maze;
     timeCounter = cast.timeCounter;
     normalYou = cast.normalYou;
@@ -270,6 +272,8 @@ void vorlanGameShell::buildActors() {
 void vorlanGameShell::freeData() {
     replayer.setContext({});
     theRound.reset();
+    wall.reset();
+    cues.reset();
     for (enemyCharSprite*& enemy : enemies)
         release(enemy);
     release(normalYou);

@@ -30,9 +30,11 @@ class kuScreen;
 class quaroCounter;
 class quaroLettering;
 class quaroRound;
+class roundCues;
 class shellKeys;
 class vorlanCharSprite;
 class vorlanMaze;
+class wallReadings;
 
 class vorlanGameShell : public kuCheckedExec {
 public:
@@ -174,6 +176,9 @@ private:
     std::unique_ptr<shellKeys> keys;
     std::unique_ptr<kuGamepad> gamepad;
     std::unique_ptr<quaroRound> theRound;
+    // The parts of the round's cast beyond the original design, which the fields above do not hold.
+    std::unique_ptr<wallReadings> wall;
+    std::unique_ptr<roundCues> cues;
     std::unique_ptr<quaroLettering> lettering; // the messages over the pictures
     lostRound lastLost;                        // what the game-over screen says
     quaroReplays replayer;

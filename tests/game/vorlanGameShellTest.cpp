@@ -426,6 +426,35 @@ TEST_F(ShellTest, ACloseDuringARoundEndsTheGameWithoutAMenu) {
     EXPECT_EQ(frames, 6) << "the frame that read the close was the last";
 }
 
+// The name entry's cursor changes every 16 frames; with reduced flashing it stays.
+class CursorTest : public ShellTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CursorTest, BlinksUnlessFlashingIsReduced) {
+    gameOptions options;
+    options.reducedFlashing = GetParam();
+    shell->configure(options, gamePaths());
+    load();
+    shell->timeCounter->giveTime(0, 5);
+    int changes = 0;
+    bool visible = true;
+    constexpr int typingFrames = 60;
+    onFrame = [&](int frame) {
+        if (frame > typingFrames)
+            return; // the entry ends without its cursor
+        changes += shell->enterInput->cursorVisible != visible;
+        visible = shell->enterInput->cursorVisible;
+        if (frame == typingFrames)
+            pushEvent(SDL_QUIT);
+    };
+    EXPECT_EQ(shell->checkHighscore(), vorlanGameShell::choiceQuit);
+    EXPECT_EQ(changes, GetParam() ? 0 : typingFrames / 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flashing, CursorTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "reduced" : "blinking";
+                         });
+
 TEST_F(ShellTest, ACloseDuringTheNameEntryKeepsTheNameTypedSoFar) {
     load();
     shell->timeCounter->giveTime(0, 5);

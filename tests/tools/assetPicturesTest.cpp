@@ -3,7 +3,9 @@
 // the menus and the high-score screens rely on.
 #include "generatedAssets.h"
 
+#include <fontLayout.h>
 #include <mazeLayout.h>
+#include <readingsLayout.h>
 
 #include <gtest/gtest.h>
 
@@ -138,12 +140,18 @@ TEST(MazePicture, WallBricksLookLikeWallAndTheOthersLikeGround) {
         << "brightest wall " << brightest << ", darkest ground " << darkest;
 }
 
-TEST(MazePicture, TheClockBoardIsDarkForTheLightGlyphs) {
+TEST(MazePicture, TheBoardsOfTheClockAndTheReadingsAreDarkForTheLightGlyphs) {
     const Bitmap maze = load("GFX/Misc/Level_Map.bmp");
     ASSERT_TRUE(maze.loaded());
     EXPECT_LT(meanLuminance(maze, mazeLayout::clockX, mazeLayout::clockY, mazeLayout::clockWidth,
                             mazeLayout::clockHeight),
               80);
+    EXPECT_LT(meanLuminance(maze, readingsLayout::goodsDigitsX, readingsLayout::lineY,
+                            readingsLayout::goodsDigits * 15, 25),
+              80);
+    const readingsLayout::box& bar = readingsLayout::superBar;
+    EXPECT_LT(meanLuminance(maze, bar.x, bar.y, bar.width, bar.height), 80)
+        << "the empty trough of the super bar";
 }
 
 // The share of a figure's pixels next to the key whose luminance lies in [low, high). With a
@@ -361,6 +369,38 @@ TEST(ArrowPicture, EachFramePointsItsWay) {
         off = std::min(off, 2 * M_PI - off);
         EXPECT_LT(off, 0.3) << "frame " << frame;
     }
+}
+
+// The lettering cuts each letter, capital and digit as wide as the layout says, centred in its
+// cell, and each sign from the left of its cell: nothing of the glyph lies outside that.
+TEST(FontPicture, TheLetteringsGlyphsLieWithinTheirWidths) {
+    const Bitmap font = load("GFX/Misc/Font.bmp");
+    ASSERT_TRUE(font.loaded());
+    using namespace fontLayout;
+    struct row {
+        int index, count;
+        const int* widths;
+        bool centred;
+    };
+    int signWidths[signCount];
+    for (int i = 0; i < signCount; ++i)
+        signWidths[i] = signs[i].width;
+    for (const row& r :
+         {row{letterRow, 26, letterWidths, true}, row{capitalRow, 26, capitalWidths, true},
+          row{digitRow, 10, digitWidths, true}, row{signRow, signCount, signWidths, false}})
+        for (int i = 0; i < r.count; ++i) {
+            const int left = r.centred ? (glyphWidth - r.widths[i]) / 2 : 0;
+            int outside = 0, inside = 0;
+            for (int y = 0; y < glyphHeight; ++y)
+                for (int x = 0; x < glyphWidth; ++x) {
+                    const bool ink = !font.isKey(i * glyphWidth + x, r.index * glyphHeight + y);
+                    const bool within = x >= left && x < left + r.widths[i];
+                    outside += ink && !within;
+                    inside += ink && within;
+                }
+            EXPECT_EQ(outside, 0) << "glyph " << i << " of row " << r.index;
+            EXPECT_GT(inside, 8) << "glyph " << i << " of row " << r.index;
+        }
 }
 
 TEST(FontPicture, EveryGlyphTheGameCutsIsDrawnLightOnADarkOutline) {

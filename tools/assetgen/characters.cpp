@@ -19,14 +19,15 @@ struct Costume {
 };
 
 constexpr Costume kidCostume{
-    {200, 124, 56, 255}, {110, 58, 30, 255}, {232, 120, 40, 255}, palette::red, {128, 78, 42, 255},
+    {168, 100, 46, 255}, {110, 58, 30, 255}, {232, 120, 40, 255}, palette::red, {128, 78, 42, 255},
     palette::blue,       {104, 58, 32, 255}, palette::yellow,     false,        false};
+// Light from hat to boots, so that it tells from the normal form in any colour vision.
 constexpr Costume superCostume{palette::white,
                                palette::gold,
                                {250, 150, 50, 255},
-                               {255, 214, 60, 255},
-                               {240, 110, 40, 255},
-                               {80, 140, 230, 255},
+                               {255, 232, 110, 255},
+                               {255, 244, 200, 255},
+                               {170, 210, 255, 255},
                                {150, 80, 40, 255},
                                palette::red,
                                false,
@@ -45,9 +46,9 @@ constexpr Costume frightenedCostume{{206, 212, 226, 255},
 constexpr Costume outlawCostume{{46, 42, 52, 255},
                                 {160, 50, 60, 255},
                                 {70, 48, 36, 255},
-                                {120, 108, 150, 255},
+                                {92, 82, 118, 255},
                                 {40, 38, 46, 255},
-                                {132, 102, 76, 255},
+                                {104, 80, 62, 255},
                                 {36, 30, 30, 255},
                                 {214, 46, 56, 255},
                                 true,

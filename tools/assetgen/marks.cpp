@@ -21,19 +21,21 @@ Picture hardEdged(const Canvas& canvas) {
     return picture;
 }
 
-// A ring of light behind the hero, the width of a brick: white inside a red rim, so that it
-// reads on the sand, on the goods and on the super form's own gold.
+// A ring behind the hero, the width of a brick: an ink rim, red, then white inside, so that it
+// reads on the sand, on the goods and on the super form's own gold, in any colour vision.
 Picture glow() {
     const box& at = readingsLayout::glowMark;
     Canvas c(at.width, at.height);
-    const double cx = at.width / 2.0, cy = at.height / 2.0;
-    c.circle(cx, cy, at.width / 2.0 - 0.5);
-    c.circle(cx, cy, at.width / 2.0 - 6.5);
     cairo_set_fill_rule(c.cr(), CAIRO_FILL_RULE_EVEN_ODD);
-    c.fill(palette::red);
-    c.circle(cx, cy, at.width / 2.0 - 2.5);
-    c.circle(cx, cy, at.width / 2.0 - 5);
-    c.fill(palette::white);
+    const double cx = at.width / 2.0, cy = at.height / 2.0, outer = at.width / 2.0 - 0.5;
+    const auto band = [&](double from, double to, rgba colour) {
+        c.circle(cx, cy, outer - from);
+        c.circle(cx, cy, outer - to);
+        c.fill(colour);
+    };
+    band(0, 1.5, palette::ink);
+    band(1.5, 4.5, palette::red);
+    band(4.5, 6.5, palette::white);
     return hardEdged(c);
 }
 
