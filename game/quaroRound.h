@@ -36,7 +36,7 @@ struct roundCast {
     std::array<Sound*, 3> yells = {}; // the two yells and the outlaws' talk
     wallReadings* wall = nullptr;     // the readings beside the clock
     roundCues* cues = nullptr;        // the events shown
-    const Audio* audio = nullptr;     // whose muting the wall shows; none never is
+    const Audio* audio = nullptr;     // whose muting the wall shows; with none, never muted
 };
 
 // Builds the maze with its props, the clock, the outlaws, the hero's two forms, the wall's

@@ -501,7 +501,7 @@ void addSparkles(Picture& picture, int frame) {
 }
 
 // Around the ink outline a ring of light sets every character apart from the goods, which are
-// edged in brown; the super kid's ring is its shimmer of gold and white.
+// edged in brown; the super kid's rings are gold and white.
 constexpr rgba halo{255, 250, 232, 255};
 
 Picture finish(const Canvas& canvas, who figure, int frame) {
@@ -512,9 +512,10 @@ Picture finish(const Canvas& canvas, who figure, int frame) {
     if (figure != who::superKid)
         picture.outline(halo);
     if (figure == who::superKid) {
+        // Steady rings: rings that swapped their colours from frame to frame would flash.
         const rgba gold{255, 196, 0, 255}, white{255, 255, 255, 255};
-        picture.outline(frame % 2 == 0 ? gold : white);
-        picture.outline(frame % 2 == 0 ? white : gold);
+        picture.outline(gold);
+        picture.outline(white);
         addSparkles(picture, frame);
     }
     picture.fillPinholes(palette::ink);
