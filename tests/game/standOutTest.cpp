@@ -35,6 +35,9 @@ double standOut(SDL_Surface* screen, const commonCharSprite& who) {
     const kuCrawlImageFrame& frame = *who.currentCrawlFrame;
     SDL_Surface* sheet = frame.image->getSDLSurface();
     const pt corner = {who.pos.x - brick / 2, who.pos.y - brick / 2};
+    // Held locked for all the reads: a keyed picture may be run-length encoded, and each first
+    // lock would decode it whole.
+    SDL_LockSurface(sheet);
     std::vector<rgb> figure, around;
     for (int y = -brick; y < 2 * brick; ++y)
         for (int x = -brick; x < 2 * brick; ++x) {
@@ -45,6 +48,7 @@ double standOut(SDL_Surface* screen, const commonCharSprite& who) {
             else if (pixelAt(sheet, frame.rect.x + x, frame.rect.y + y) != key)
                 figure.push_back(shown);
         }
+    SDL_UnlockSurface(sheet);
     colour mean;
     for (const rgb& c : around) {
         mean.r += c.r;

@@ -42,6 +42,15 @@ protected:
         char text[16];
         std::snprintf(text, sizeof text, "%3d", goods);
         SDL_Surface* font = shell->fontImage->getSDLSurface();
+        // Held locked for all the reads: a keyed picture may be run-length encoded, and each
+        // first lock would decode it whole.
+        SDL_LockSurface(font);
+        const bool shown = drawnLike(text, font);
+        SDL_UnlockSurface(font);
+        return shown;
+    }
+
+    bool drawnLike(const char* text, SDL_Surface* font) {
         for (int i = 0; i < readingsLayout::goodsDigits; ++i)
             for (int y = 0; y < digitHeight; ++y)
                 for (int x = 0; x < digitWidth; ++x) {
