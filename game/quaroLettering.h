@@ -15,6 +15,7 @@ public:
     static constexpr int height = 25;
     static constexpr int spaceAdvance = 8;
 
+    using kuBitmapFont::open;
     // Cuts the glyphs from the font picture (not owned), which draws through its own screen.
     void open(kuImage* image);
 
