@@ -142,6 +142,7 @@ void quaroRound::start(uint32_t seed, uint16_t rules) {
 
     cast.screen->beginUpdate();
     cast.maze->show();
+    cast.timeCounter->showTime(); // 00:00 until the first second, the ready moment included
     cast.wall->showAll(readings());
     cast.screen->endUpdate();
 }

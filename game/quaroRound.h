@@ -72,7 +72,8 @@ public:
 
     // Starts a round from its seed under the rules: every piece of state a round reads is set
     // here as in the first round after loading, nothing an earlier round left reaches this
-    // one. The whole maze is drawn; it reaches the screen with the first frame's update.
+    // one. The whole maze is drawn, with the clock and the wall's readings; it reaches the
+    // screen with the first frame's update.
     void start(uint32_t seed, uint16_t rules = quaroRules::current);
     // One frame: super-form timing, input, actors, maze, cues and drawing, clock, the wall's
     // readings, screen update and a random yell. The caller paces the frames. Returns the
