@@ -8,6 +8,20 @@ namespace {
 
 const std::string scaleOption = "--scale";
 const std::string replayOption = "--replay";
+const std::string exportOption = "--export";
+const std::string importOption = "--import";
+
+// The value of an option given as "--option=VALUE" or "--option VALUE"; empty when missing.
+std::string valueOf(const std::string& option, int argc, char** argv, int& i) {
+    const std::string argument = argv[i];
+    if (argument != option)
+        return argument.substr(option.size() + 1);
+    return i + 1 < argc ? argv[++i] : "";
+}
+
+bool names(const std::string& argument, const std::string& option) {
+    return argument == option || argument.rfind(option + "=", 0) == 0;
+}
 
 // A whole number from 1 to maxScale, or 0 for anything else.
 int scaleFrom(const std::string& text) {
@@ -43,13 +57,18 @@ gameOptions parseOptions(int argc, char** argv) {
                 options.error = "--scale takes a whole number from 1 to " +
                                 std::to_string(gameOptions::maxScale) +
                                 (value.empty() ? "" : ", not '" + value + "'");
-        } else if (argument == replayOption || argument.rfind(replayOption + "=", 0) == 0) {
-            if (argument != replayOption)
-                options.replayFile = argument.substr(replayOption.size() + 1);
-            else if (i + 1 < argc)
-                options.replayFile = argv[++i];
+        } else if (names(argument, replayOption)) {
+            options.replayFile = valueOf(replayOption, argc, argv, i);
             if (options.replayFile.empty())
-                options.error = "--replay takes the file of a run";
+                options.error = "--replay takes the file of a run, or a link to one";
+        } else if (names(argument, exportOption)) {
+            options.exportFile = valueOf(exportOption, argc, argv, i);
+            if (options.exportFile.empty())
+                options.error = "--export takes the file to write the saved games to";
+        } else if (names(argument, importOption)) {
+            options.importFile = valueOf(importOption, argc, argv, i);
+            if (options.importFile.empty())
+                options.error = "--import takes a file of saved games";
         } else {
             options.unknown.push_back(argument);
         }
@@ -75,7 +94,8 @@ bool scaleFitsDesktop(const gameOptions& options) {
 void printUsage(std::FILE* out) {
     std::fprintf(
         out,
-        "Usage: quaro [--window] [--scale N] [--mute] [--reduced-flashing] [--replay FILE]\n"
+        "Usage: quaro [--window] [--scale N] [--mute] [--reduced-flashing]\n"
+        "             [--replay FILE|LINK] [--export FILE] [--import FILE]\n"
         "             [--help] [--version]\n"
         "A maze chase: steer Quaro through the maze, pick up every product, then walk\n"
         "through the open gate into the house.\n\n"
@@ -86,7 +106,12 @@ void printUsage(std::FILE* out) {
         "                 show steady marks instead of blinking ones (the name entry's\n"
         "                 cursor, the glow of the super form's last seconds)\n"
         "  --replay FILE  play the recorded run in FILE and exit: 0 when it ends with\n"
-        "                 the time it claims, 1 otherwise; a key or a click stops it\n"
+        "                 the time it claims, 1 otherwise; a key or a click stops it.\n"
+        "                 A link whose address ends in #run=CODE, as the browser game\n"
+        "                 shares runs, or the CODE alone, plays the run it carries\n"
+        "  --export FILE  write the high-score table and its runs to FILE and exit\n"
+        "  --import FILE  restore the table and its runs from such a FILE, then play;\n"
+        "                 a damaged FILE is refused and nothing is changed\n"
         "  --help         show this text and exit\n"
         "  --version      show the version and exit\n\n"
         "The 760 x 520 picture is enlarged by a whole factor N, every pixel an N x N\n"
@@ -115,7 +140,8 @@ void printUsage(std::FILE* out) {
         "~/.local/share/quaro/Save/Highscore.hs).\n\n"
         "Exit status: 0 after a normal end, 1 after an error the game reported\n"
         "(no data found, a damaged picture or sound, a --scale that does not fit, a\n"
-        "--replay run that cannot be read or does not end with its time), 2 when SDL\n"
+        "--replay run that cannot be read or does not end with its time, a file of\n"
+        "saved games that cannot be written or is refused), 2 when SDL\n"
         "cannot start (with no display and SDL_VIDEODRIVER unset, the game never falls\n"
         "back to a text-mode driver).\n\n",
         gameOptions::maxScale);

@@ -242,6 +242,16 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
     return recording;
 }
 
+std::optional<quaroRecording> quaroRecording::playable(const uint8_t* bytes, size_t size,
+                                                       std::string& why) {
+    std::optional<quaroRecording> recording = decode(bytes, size, why);
+    if (recording && !quaroRules::refusal(recording->rules()).empty()) {
+        why = quaroRules::refusal(recording->rules());
+        recording.reset();
+    }
+    return recording;
+}
+
 std::optional<quaroRecording> quaroRecording::load(const std::string& file, std::string& problem) {
     const kuFileRead read = kuReadRegularFile(file, maxFileBytes);
     std::string why = read.error;
@@ -249,11 +259,7 @@ std::optional<quaroRecording> quaroRecording::load(const std::string& file, std:
         why = "an absurd length (over " + number(maxFileBytes) + " bytes)";
     std::optional<quaroRecording> recording;
     if (why.empty())
-        recording = decode(read.bytes.data(), read.bytes.size(), why);
-    if (recording && !quaroRules::refusal(recording->rules()).empty()) {
-        why = quaroRules::refusal(recording->rules());
-        recording.reset();
-    }
+        recording = playable(read.bytes.data(), read.bytes.size(), why);
     if (!recording)
         problem = file + ": " + why;
     return recording;

@@ -70,6 +70,10 @@ public:
     // wrong with them.
     static std::optional<quaroRecording> decode(const uint8_t* bytes, size_t size,
                                                 std::string& problem);
+    // Decodes bytes whose round this game can play again: a run of rules it no longer plays (or
+    // not yet) is refused like a damaged one, with the reason in why.
+    static std::optional<quaroRecording> playable(const uint8_t* bytes, size_t size,
+                                                  std::string& why);
     // Reads and decodes a file whose round this game can play again: a run of rules it no
     // longer plays (or not yet) is refused like a damaged one. Problem starts with the file.
     static std::optional<quaroRecording> load(const std::string& file, std::string& problem);

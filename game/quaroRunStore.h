@@ -31,10 +31,9 @@ public:
     bool empty() const;
 
     const std::string& folder() const { return runFolder; }
-
-private:
     // Every run file of the folder, sorted by name, so that the matching is the same each time.
     std::vector<std::string> runFiles() const;
 
+private:
     std::string runFolder;
 };

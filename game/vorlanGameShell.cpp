@@ -14,6 +14,7 @@
 #include "quaroHighScore.h"
 #include "quaroLettering.h"
 #include "quaroRound.h"
+#include "quaroRunLink.h"
 #include "readyMoment.h"
 #include "roundCues.h"
 #include "roundInput.h"
@@ -126,7 +127,9 @@ void vorlanGameShell::setClock(frameClock* newClock) {
 void vorlanGameShell::userExec(int, char**) {
     loadData();
     if (replayRun) {
-        replayer.playFile(*replayRun, options.replayFile);
+        replayer.playFile(*replayRun, quaroRunLink::namesLink(options.replayFile)
+                                          ? "the link"
+                                          : options.replayFile);
         freeData();
         return;
     }

@@ -18,7 +18,8 @@ installed() { dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | grep -q 
 if ! installed libsdl1.2-compat-dev; then
   packages+=(libsdl1.2-dev)
 fi
-# The browser build: Emscripten, and Chromium with npm for the browser test's driver. Node
+# The browser build: Emscripten, and Chromium with npm for the browser test's driver (the
+# pictures are packed for the page by ImageMagick, the sounds by sox). Node
 # comes with Emscripten; npm comes with some Node packages and is a package of its own in
 # Debian's.
 if [ "${1:-}" = --web ]; then
