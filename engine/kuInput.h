@@ -27,6 +27,9 @@ private:
 // the text of a text event (one key may type nothing, or a pasted word several characters).
 // Characters beyond ASCII are left out; empty for every other event.
 std::string kuTypedText(const SDL_Event& event);
+// True for a key press the keyboard repeats while the key stays down (SDL 2 reports them;
+// SDL 1.2 repeats nothing unless asked to).
+bool kuIsKeyRepeat(const SDL_Event& event);
 // Where the mouse is, in the output's pixels, while its left button alone is held; none while
 // another button is held too, or none is.
 std::optional<pt> kuLeftButtonAloneAt();

@@ -17,6 +17,10 @@ std::string kuTypedText(const SDL_Event& event) {
     return typed;
 }
 
+bool kuIsKeyRepeat(const SDL_Event& event) {
+    return event.type == SDL_KEYDOWN && event.key.repeat != 0;
+}
+
 std::optional<pt> kuLeftButtonAloneAt() {
     int x = 0;
     int y = 0;

@@ -83,4 +83,8 @@ void freeWave(Uint8* samples) {
 
 void savedFilesChanged() {}
 
+bool settingsKeptWithSaves() {
+    return false;
+}
+
 } // namespace kuPlatform

@@ -197,4 +197,8 @@ void savedFilesChanged() {
     });
 }
 
+bool settingsKeptWithSaves() {
+    return true;
+}
+
 } // namespace kuPlatform

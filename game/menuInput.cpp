@@ -7,6 +7,7 @@ namespace {
 constexpr int32_t buttonX = 50;
 constexpr uint32_t buttonWidth = 150;
 constexpr uint32_t buttonHeight = 50;
+constexpr int32_t settingsY = 262;
 constexpr int32_t startY = 320;
 constexpr int32_t highscoreY = 380;
 constexpr int32_t quitY = 435;
@@ -20,7 +21,9 @@ int rowOfKey(SDLKey key) {
 } // namespace
 
 MenuInputHandler::MenuInputHandler()
-    : quit(false), startGame(false), showHighscore(false), rowKey(-1), screen(nullptr) {
+    : quit(false), startGame(false), showHighscore(false), openSettings(false), rowKey(-1),
+      screen(nullptr) {
+    rectManip::init(settingsRect, buttonX, settingsY, buttonWidth, buttonHeight);
     rectManip::init(quitRect, buttonX, quitY, buttonWidth, buttonHeight);
     rectManip::init(startRect, buttonX, startY, buttonWidth, buttonHeight);
     rectManip::init(highscoreRect, buttonX, highscoreY, buttonWidth, buttonHeight);
@@ -31,6 +34,7 @@ void MenuInputHandler::activate() {
     quit = false;
     startGame = false;
     showHighscore = false;
+    openSettings = false;
     rowKey = -1;
 }
 
@@ -42,6 +46,8 @@ void MenuInputHandler::handleEvent(SDL_Event* event) {
             startGame = true;
         else if (keys[SDLK_h])
             showHighscore = true;
+        else if (keys[SDLK_o])
+            openSettings = true;
         else if (keys[SDLK_q] || keys[SDLK_ESCAPE])
             quit = true;
         return;
@@ -72,4 +78,6 @@ void MenuInputHandler::clickAt(const pt& outputPoint) {
         showHighscore = true;
     else if (rectManip::containsPoint(quitRect, *point))
         quit = true;
+    else if (rectManip::containsPoint(settingsRect, *point))
+        openSettings = true;
 }

@@ -10,6 +10,7 @@ const std::string scaleOption = "--scale";
 const std::string replayOption = "--replay";
 const std::string exportOption = "--export";
 const std::string importOption = "--import";
+const std::string settingsOption = "--settings";
 
 // The value of an option given as "--option=VALUE" or "--option VALUE"; empty when missing.
 std::string valueOf(const std::string& option, int argc, char** argv, int& i) {
@@ -69,10 +70,22 @@ gameOptions parseOptions(int argc, char** argv) {
             options.importFile = valueOf(importOption, argc, argv, i);
             if (options.importFile.empty())
                 options.error = "--import takes a file of saved games";
+        } else if (names(argument, settingsOption)) {
+            options.settingsFile = valueOf(settingsOption, argc, argv, i);
+            if (options.settingsFile.empty())
+                options.error = "--settings takes the file to keep the settings in";
         } else {
             options.unknown.push_back(argument);
         }
     }
+    return options;
+}
+
+gameOptions withKeptDisplay(gameOptions options, bool windowed, int scale, bool reducedFlashing) {
+    options.windowed = options.windowed || windowed;
+    if (options.scale == 0)
+        options.scale = scale;
+    options.reducedFlashing = options.reducedFlashing || reducedFlashing;
     return options;
 }
 
@@ -108,6 +121,7 @@ void printUsage(std::FILE* out) {
         out,
         "Usage: quaro [--window] [--scale N] [--mute] [--reduced-flashing]\n"
         "             [--replay FILE|LINK] [--export FILE] [--import FILE]\n"
+        "             [--settings FILE]\n"
         "             [--help] [--version]\n"
         "A maze chase: steer Quaro through the maze, pick up every product, then walk\n"
         "through the open gate into the house.\n\n"
@@ -124,15 +138,20 @@ void printUsage(std::FILE* out) {
         "  --export FILE  write the high-score table and its runs to FILE and exit\n"
         "  --import FILE  restore the table and its runs from such a FILE, then play;\n"
         "                 a damaged FILE is refused and nothing is changed\n"
+        "  --settings FILE\n"
+        "                 keep the settings in FILE instead of\n"
+        "                 ~/.config/quaro/quaro.ini ($XDG_CONFIG_HOME/quaro/quaro.ini)\n"
         "  --help         show this text and exit\n"
         "  --version      show the version and exit\n\n"
         "The 760 x 520 picture is enlarged by a whole factor N, every pixel an N x N\n"
         "block, and centred on black. Full screen keeps the desktop's own size (the\n"
         "monitor's mode never changes) and takes the largest N that fits; a window takes\n"
         "the largest N that fits in 90%% of the desktop's width and 85%% of its height.\n\n"
-        "Keys in a round: the arrow keys or W A S D steer, P pauses (P, Space or a\n"
-        "steering key resumes; losing the focus pauses too), Escape leaves the round.\n"
-        "On the menus: s starts a round, h shows the high scores, q or Escape quits.\n"
+        "Keys in a round (unless the settings bind others): the arrow keys or W A S D\n"
+        "steer, P pauses (P, Space or a steering key resumes; losing the focus pauses\n"
+        "too), Escape leaves the round.\n"
+        "On the menus: s starts a round, h shows the high scores, o opens the\n"
+        "settings, q or Escape quits.\n"
         "On the high-score table: 1 to 9 and 0 play back the run of rows 1 to 10; any\n"
         "key or click goes back to the table. A menu left alone for 30 seconds plays\n"
         "the best run (or the game's own demonstration) until a key or a click.\n"
@@ -145,6 +164,17 @@ void printUsage(std::FILE* out) {
         "out pauses. (The classic SDL 1.2 build knows buttons by number: 0 starts, 1\n"
         "shows the high scores, the others pause and resume.) Gamepad mappings of your\n"
         "own go in ~/.config/quaro/gamecontrollerdb.txt.\n\n"
+        "The settings screen (o on the menus, O in the pause box) binds the round's keys\n"
+        "(a key bound elsewhere is swapped), sets the volumes of the effects and of the\n"
+        "voices, the speed (50%% to 100%%, 66 ms a frame at 100%%) and the lives (1 to 3),\n"
+        "the window and the reduced flashing; arrows choose and change, Enter binds,\n"
+        "Escape leaves. Every change is kept in ~/.config/quaro/quaro.ini\n"
+        "($XDG_CONFIG_HOME/quaro/quaro.ini, or the FILE of --settings): sections [keys]\n"
+        "(up down left right pause leave mute = a key name such as Left, J or F5),\n"
+        "[sound] (effects voices = 0 to 100), [assist] (speed = 50 to 100, lives = 1\n"
+        "to 3), [display] (window = yes|no, scale = 0 to 6, reduced-flashing = yes|no).\n"
+        "Lines not understood are named and ignored. A round won with an assist is no\n"
+        "record: it goes to the list in Save/Assisted/, with its run.\n\n"
         "Every round is recorded, and the run of each record is kept beside the table,\n"
         "in Save/Replays/.\n\n"
         "The pictures and sounds (GFX/ and SFX/) are read from the first of these\n"

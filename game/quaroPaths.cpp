@@ -87,7 +87,9 @@ fs::path userConfigFolder(const pathsInput& input) {
 gamePaths pathsFor(const candidate& chosen, const pathsInput& input) {
     gamePaths paths;
     paths.source = chosen.source;
-    paths.padMappingFile = (userConfigFolder(input) / "quaro" / "gamecontrollerdb.txt").string();
+    const fs::path configFolder = userConfigFolder(input) / "quaro";
+    paths.padMappingFile = (configFolder / "gamecontrollerdb.txt").string();
+    paths.settingsFile = (configFolder / "quaro.ini").string();
     if (chosen.source == dataSource::currentFolder)
         return paths; // the relative defaults
     paths.dataFolder = chosen.folder;

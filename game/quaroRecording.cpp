@@ -16,6 +16,10 @@ constexpr size_t versionAt = 4;
 constexpr size_t rulesBytes = 2;
 constexpr size_t firstHeaderBytes = 17; // up to the name, in version 1
 constexpr size_t headerBytes = firstHeaderBytes + rulesBytes;
+constexpr uint16_t rulesVersion = 2; // with the rules field, without the assists
+constexpr size_t assistBytes = 2;    // the speed and the lives, in version 3
+constexpr int slowestSpeed = 50;
+constexpr int mostLives = 3;
 constexpr size_t runCountBytes = 4;
 constexpr size_t runBytes = 3;
 constexpr size_t crcBytes = 4;
@@ -91,7 +95,7 @@ std::string number(uint64_t value) {
 } // namespace
 
 const size_t quaroRecording::maxFileBytes =
-    headerBytes + maxNameLength + runCountBytes + runBytes * maxFrames + crcBytes;
+    headerBytes + assistBytes + maxNameLength + runCountBytes + runBytes * maxFrames + crcBytes;
 
 bool frameInput::operator==(const frameInput& other) const {
     return wantedDX == other.wantedDX && wantedDY == other.wantedDY && leave == other.leave &&
@@ -119,8 +123,13 @@ std::vector<uint8_t> quaroRecording::encode() const {
     if (frames.empty())
         return {};
     std::vector<uint8_t> out(magic, magic + sizeof magic);
-    putLittle(out, version, 2);
+    // A round played as designed keeps the version every reader of runs knows.
+    putLittle(out, assisted() ? version : rulesVersion, 2);
     putLittle(out, playedRules, rulesBytes);
+    if (assisted()) {
+        out.push_back(uint8_t(assists.speed));
+        out.push_back(uint8_t(assists.lives));
+    }
     putLittle(out, startSeed, 4);
     putLittle(out, frameCount(), 4);
     out.push_back(uint8_t(claimedMinutes));
@@ -158,15 +167,18 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
         return std::nullopt;
     }
     const uint32_t fileVersion = little(bytes + versionAt, 2);
-    if (fileVersion != version && fileVersion != firstVersion) {
+    if (fileVersion < firstVersion || fileVersion > version) {
         problem = "a recording of version " + number(fileVersion) + "; this game reads versions " +
-                  number(firstVersion) + " and " + number(version);
+                  number(firstVersion) + " to " + number(version);
         return std::nullopt;
     }
-    // Version 1 has no rules field: everything after it comes two bytes earlier.
+    // Version 1 has no rules field: everything after it comes two bytes earlier; version 3
+    // has the assists after it: everything comes two bytes later.
     const bool first = fileVersion == firstVersion;
-    const uint8_t* header = first ? bytes + versionAt + 2 : bytes + versionAt + 2 + rulesBytes;
-    const size_t nameAt = first ? firstHeaderBytes : headerBytes;
+    const size_t assistsBytes = fileVersion == version ? assistBytes : 0;
+    const uint8_t* header =
+        first ? bytes + versionAt + 2 : bytes + versionAt + 2 + rulesBytes + assistsBytes;
+    const size_t nameAt = first ? firstHeaderBytes : headerBytes + assistsBytes;
     const uint16_t rules =
         first ? rulesOfFirstVersion : uint16_t(little(bytes + versionAt + 2, rulesBytes));
     if (size < nameAt + runCountBytes + runBytes + crcBytes) {
@@ -174,6 +186,16 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
         return std::nullopt;
     }
     quaroRecording recording(little(header, 4), rules);
+    if (assistsBytes != 0) {
+        const uint8_t* assists = bytes + versionAt + 2 + rulesBytes;
+        recording.assists = {assists[0], assists[1]};
+        if (assists[0] < slowestSpeed || assists[0] > designedSpeed || assists[1] < 1 ||
+            assists[1] > mostLives || !recording.assisted()) {
+            problem = "absurd assists (speed " + number(assists[0]) + "%, " + number(assists[1]) +
+                      " lives)";
+            return std::nullopt;
+        }
+    }
     const uint32_t frameTotal = little(header + 4, 4);
     const int minutes = header[8];
     const int seconds = header[9];

@@ -68,7 +68,7 @@ void quaroReplays::roundRecorded(const recordingTap& tap) {
 
 quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run, const std::string& label) {
     quaroRound& round = *game.round;
-    round.start(run.seed(), run.rules());
+    round.start(run.seed(), run.rules(), run.assistsUsed().lives);
     // What is playing: a replay, and whose, or the demonstration.
     showLabel(*game.screen, *game.font,
               !label.empty()       ? label
@@ -104,7 +104,7 @@ void quaroReplays::waitForMenuChoice(const char* picture) {
     MenuInputHandler& menu = *game.menu;
     frameClock& clock = *game.clock;
     Uint32 quietSince = idleMs != 0 ? clock.ticks() : 0;
-    while (!menu.quit && !menu.startGame && !menu.showHighscore) {
+    while (!menu.quit && !menu.startGame && !menu.showHighscore && !menu.openSettings) {
         if (game.keys->closeRequested()) {
             menu.quit = true;
         } else if (menu.rowKey >= 0) {
@@ -203,8 +203,9 @@ void quaroReplays::reject(const std::string& file, const std::string& label, boo
     game.screen->update();
 }
 
-bool quaroReplays::keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds) {
-    const quaroRunStore store(game.paths->tableFolder);
+bool quaroReplays::keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds,
+                              const std::string& tableFolder) {
+    const quaroRunStore store(tableFolder.empty() ? game.paths->tableFolder : tableFolder);
     if (liveTooLong) {
         std::printf("The run of this record is too long to keep\n");
     } else {

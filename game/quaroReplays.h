@@ -73,8 +73,10 @@ public:
 
     // After a record entered the table: keeps the last round's run with the record's name and
     // time, then saves the table, then removes the runs no row claims. False when the table
-    // could not be saved.
-    bool keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds);
+    // could not be saved. The runs lie in "Replays/" of the table's folder (the game's table's
+    // unless another is named).
+    bool keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds,
+                    const std::string& tableFolder = "");
 
     // Plays a run from its seed in the window until it ends or a key or click stops it, the
     // label in the top wall ("replay of" its player's name when none is given).

@@ -60,7 +60,7 @@ public:
 class quaroRound {
 public:
     static constexpr int32_t superFrames = 250;
-    static constexpr int lives = 1; // a catch ends the round
+    static constexpr int designedLives = 1; // a catch ends the round
     // How a round ended.
     enum { roundLeft = 0, roundLost = 1, roundWon = 2 };
 
@@ -73,8 +73,10 @@ public:
     // Starts a round from its seed under the rules: every piece of state a round reads is set
     // here as in the first round after loading, nothing an earlier round left reaches this
     // one. The whole maze is drawn, with the clock and the wall's readings; it reaches the
-    // screen with the first frame's update.
-    void start(uint32_t seed, uint16_t rules = quaroRules::current);
+    // screen with the first frame's update. With more than one life, a hero knocked out for
+    // good while lives are left gets up at its start, the outlaws back at theirs, the goods
+    // taken still taken and the clock running on.
+    void start(uint32_t seed, uint16_t rules = quaroRules::current, int lives = designedLives);
     // One frame: super-form timing, input, actors, maze, cues and drawing, clock, the wall's
     // readings, screen update and a random yell. The caller paces the frames. Returns the
     // frame's input.
@@ -93,6 +95,9 @@ public:
     void showActors();
     uint32_t seed() const { return startSeed; }
     uint16_t rules() const { return playedRules; }
+    int lives() const { return roundLives; }
+    // Catches that cost a life and were played on from the start.
+    int livesLost() const { return lost; }
     // Frames stepped since the start.
     uint32_t frames() const { return framesPlayed; }
 
@@ -103,6 +108,10 @@ public:
 private:
     void timeSuperForm();
     void randomYell();
+    // Every actor where a round starts it; the hero keeps what it took.
+    void placeActors();
+    // After a catch with lives left: the actors back at their starts.
+    void nextLife();
 
     roundCast cast;
     vorlanCharSprite* you = nullptr;
@@ -115,4 +124,6 @@ private:
     uint16_t playedRules = quaroRules::current;
     uint32_t framesPlayed = 0;
     bool left = false;
+    int roundLives = designedLives;
+    int lost = 0;
 };

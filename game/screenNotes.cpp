@@ -9,6 +9,7 @@
 namespace screenNotes {
 
 const char* const tableKeys = "1 to 9, 0: watch the run of a row";
+const char* const assistedTitle = "won with an assist: kept apart";
 
 namespace {
 
@@ -48,6 +49,10 @@ void writeLostRound(quaroLettering& font, const lostRound& round) {
 
 void writeTableKeys(quaroLettering& font) {
     font.drawCentred(tableKeys, tableKeysCentreX, tableKeysY);
+}
+
+void writeAssistedTitle(quaroLettering& font) {
+    font.drawCentred(assistedTitle, tableKeysCentreX, tableKeysY);
 }
 
 } // namespace screenNotes

@@ -17,12 +17,14 @@
 #include "readyMoment.h"
 #include "roundCues.h"
 #include "roundInput.h"
+#include "settingsScreen.h"
 #include "shellKeys.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
 #include "vorlanMaze.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 using namespace quaroAssets;
@@ -119,6 +121,48 @@ void vorlanGameShell::configure(const gameOptions& options, const gamePaths& pat
     replayRun = std::move(replay);
 }
 
+void vorlanGameShell::keepSettings(const quaroSettings& chosen,
+                                   std::unique_ptr<settingsFile> store) {
+    settings = chosen;
+    settingsStore = std::move(store);
+}
+
+void vorlanGameShell::applySettings() {
+    playInput->bindKeys(settings);
+    keys->setMuteKey(settings.key(boundAction::mute));
+    for (int which = 0; which < soundCount; ++which)
+        if (Sound* sound = this->*soundFields[which])
+            sound->setVolume(isVoice(quaroAssets::sound(which)) ? settings.voicesVolume
+                                                                : settings.effectsVolume);
+    if (cues != nullptr)
+        cues->setReducedFlashing(reducedFlashing());
+}
+
+void vorlanGameShell::changeSettings(const quaroSettings& chosen) {
+    // The command line's --window holds for this run; the screen follows a change only.
+    if (chosen.windowed != settings.windowed && screen->isFullScreen() != !chosen.windowed)
+        screen->toggleFullScreen();
+    settings = chosen;
+    applySettings();
+    std::string error;
+    if (settingsStore != nullptr && !settingsStore->save(settings, error))
+        std::fprintf(stderr, "quaro: the settings were not kept: %s\n", error.c_str());
+}
+
+void vorlanGameShell::openSettings() {
+    const std::unique_ptr<kuImage> backdrop(loadImage(menuPicture));
+    settingsContext context;
+    context.screen = screen;
+    context.font = lettering.get();
+    context.backdrop = backdrop.get();
+    context.hook = keys.get();
+    context.waitFrame = [this] { waitFrame(); };
+    context.closing = [this] { return closing(); };
+    context.change = [this](const quaroSettings& chosen) { changeSettings(chosen); };
+    context.sample = [this](bool voices) { (voices ? jubiiSound : pickUpSound)->play(); };
+    settingsScreen(context, settings).run();
+}
+
 void vorlanGameShell::setClock(frameClock* newClock) {
     clock = newClock != nullptr ? newClock : &defaultClock;
 }
@@ -170,6 +214,9 @@ int vorlanGameShell::playMenus(int choice) {
                 choice = checkHighscore();
                 break;
             }
+        } else if (choice == choiceSettings) {
+            openSettings();
+            choice = menuScreen(menuPicture);
         } else {
             displayHighscore();
             choice = menuScreen(nullptr);
@@ -182,6 +229,7 @@ void vorlanGameShell::loadData() {
     startDevices();
     loadAssets();
     buildActors();
+    applySettings();
     nextFrameTime = 0;
 }
 
@@ -236,7 +284,7 @@ void vorlanGameShell::buildActors() {
     theRound = std::make_unique<quaroRound>();
     roundCast cast = buildCast(screen, pictures, sounds, theRound->random());
     cast.audio = audio;
-    cast.cues->setReducedFlashing(options.reducedFlashing);
+    cast.cues->setReducedFlashing(reducedFlashing());
     theRound->setCast(cast);
     wall.reset(cast.wall);
     cues.reset(cast.cues);
@@ -313,7 +361,7 @@ Sound* vorlanGameShell::loadSound(const char* fileName) {
 }
 
 void vorlanGameShell::initGame() {
-    theRound->start(clock->ticks());
+    theRound->start(clock->ticks(), quaroRules::current, settings.lives);
     playInput->sprite = theRound->hero();
     playInput->activate();
 }
@@ -326,12 +374,16 @@ int vorlanGameShell::getReady() {
 // counts frames, so the time spent paused never counts.
 int vorlanGameShell::run() {
     liveInput player(*playInput);
-    recordingTap recorder(player, *theRound);
+    recordingTap recorder(player, *theRound, settings.speed);
     while (!theRound->over()) {
         const frameInput input = theRound->step(recorder);
         waitFrame();
-        if (input.pause && !theRound->over())
-            pauseBox(screen, lettering.get()).hold(*audio, *playInput, [this] { waitFrame(); });
+        if (input.pause && !theRound->over()) {
+            pauseBox(screen, lettering.get(), settings)
+                .hold(
+                    *audio, *playInput, [this] { waitFrame(); }, [this] { openSettings(); });
+            recorder.playedAt(settings.speed);
+        }
     }
     replayer.roundRecorded(recorder);
     return theRound->result();
@@ -343,9 +395,10 @@ void vorlanGameShell::waitFrame() {
     // deadline is stale. Waiting only within one frame keeps a wrap from becoming a long
     // sleep.
     const int32_t remaining = int32_t(nextFrameTime - now);
-    if (remaining > 0 && Uint32(remaining) <= frameMs)
+    const Uint32 paceMs = settings.frameMs(frameMs);
+    if (remaining > 0 && Uint32(remaining) <= paceMs)
         clock->delay(Uint32(remaining));
-    nextFrameTime = now + frameMs;
+    nextFrameTime = now + paceMs;
 }
 
 std::unique_ptr<kuImage> vorlanGameShell::drawPictureFile(const char* fileName) {
@@ -386,6 +439,8 @@ int vorlanGameShell::menuScreen(const char* fileName) {
     replayer.waitForMenuChoice(fileName);
     if (menuInput->quit)
         return choiceQuit;
+    if (menuInput->openSettings)
+        return choiceSettings;
     return menuInput->startGame ? choiceStart : choiceHighscore;
 }
 
@@ -419,7 +474,8 @@ int vorlanGameShell::checkHighscore() {
     congratSound->play();
     const int seconds = timeCounter->getSeconds();
     const int minutes = timeCounter->getMinutes();
-    quaroHighScore table(paths.tableFile);
+    const bool assisted = replayer.lastRound().assisted();
+    quaroHighScore table(assisted ? paths.assistedTableFile() : paths.tableFile);
     if (table.isRecord(minutes, seconds) == -1) {
         const int choice = menuScreen(noRecordPicture);
         table.save();
@@ -436,7 +492,7 @@ int vorlanGameShell::checkHighscore() {
     keys->setTyping(true);
     enterInput->show();
     for (int blink = 0; !enterInput->done;) {
-        if (!options.reducedFlashing && ++blink >= blinkFrames) {
+        if (!reducedFlashing() && ++blink >= blinkFrames) {
             blink = 0;
             enterInput->cursorVisible = !enterInput->cursorVisible;
             enterInput->show();
@@ -450,16 +506,17 @@ int vorlanGameShell::checkHighscore() {
 
     // Also when the game was closed during the entry: the record keeps the name typed so far.
     table.enterRecord(enterInput->name, minutes, seconds);
-    replayer.keepRecord(table, enterInput->name, minutes, seconds);
+    replayer.keepRecord(table, enterInput->name, minutes, seconds,
+                        assisted ? paths.assistedFolder() : "");
     if (closing())
         return choiceQuit;
-    displayHighscore();
+    displayHighscore(assisted);
     return menuScreen(nullptr);
 }
 
-void vorlanGameShell::displayHighscore() {
+void vorlanGameShell::displayHighscore(bool assisted) {
     displayImageFile(highScorePicture);
-    quaroHighScore table(paths.tableFile);
+    quaroHighScore table(assisted ? paths.assistedTableFile() : paths.tableFile);
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
         const int32_t y = tableTop + tableRowHeight * i;
         tableCounter->pos = {tableTimeX, y};
@@ -468,7 +525,10 @@ void vorlanGameShell::displayHighscore() {
         tableCounter->pos.x = tableNameX;
         tableCounter->drawText(table.getSlotName(i), tableCounter->pos);
     }
-    screenNotes::writeTableKeys(*lettering);
+    if (assisted)
+        screenNotes::writeAssistedTitle(*lettering);
+    else
+        screenNotes::writeTableKeys(*lettering);
     table.save();
     screen->update();
 }

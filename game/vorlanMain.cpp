@@ -1,17 +1,20 @@
 // The program's entry: the command line and the data search first, then SDL, then the game
 // inside its protected frame, then shutdown.
 #include "kuPlatform.h"
+#include "kuScreen.h"
 #include "quaroOptions.h"
 #include "quaroPaths.h"
 #include "quaroRecording.h"
 #include "quaroRunLink.h"
 #include "quaroSaveArchive.h"
+#include "quaroSettings.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -19,6 +22,7 @@ constexpr int exitNormalEnd = 0;
 constexpr int exitAfterError = 1;
 constexpr int exitNoData = 1;
 constexpr int exitNoSdl = 2;
+const char* const settingsFileName = "quaro.ini"; // where the browser keeps its saves
 } // namespace
 
 int SDL_main(int argc, char** argv) {
@@ -78,15 +82,35 @@ int SDL_main(int argc, char** argv) {
         }
     }
 
+    // The player's settings: a damaged line is named and ignored, the rest applies.
+    const std::string keptSettings = kuPlatform::settingsKeptWithSaves()
+                                         ? tableFolder + "/" + settingsFileName
+                                         : search.found->settingsFile;
+    auto store = std::make_unique<settingsFile>(
+        options.settingsFile.empty() ? keptSettings : options.settingsFile);
+    const settingsRead kept = store->load();
+    if (!kept.problems.empty()) {
+        std::string lines;
+        for (const std::string& problem : kept.problems)
+            lines += (lines.empty() ? "" : "; ") + problem;
+        std::fprintf(stderr, "quaro: ignoring in %s: %s\n", store->name().c_str(), lines.c_str());
+    }
+    gameOptions played = withKeptDisplay(options, kept.settings.windowed, kept.settings.scale,
+                                         kept.settings.reducedFlashing);
+
     if (!kuPlatform::startSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
         std::puts(SDL_GetError());
         std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
         std::exit(exitNoSdl);
     }
+    // A kept scale the desktop cannot hold now gives way to the largest that fits.
+    if (options.scale == 0 && !scaleRefusal(played, kuScreen::reportedDesktopSize()).empty())
+        played.scale = 0;
     vorlanGameShell* shell = new vorlanGameShell;
-    shell->configure(options, *search.found, std::move(replay));
+    shell->configure(played, *search.found, std::move(replay));
+    shell->keepSettings(kept.settings, std::move(store));
     // A forced factor that does not fit is refused, with its reason, before anything opens.
-    const bool normalEnd = scaleFitsDesktop(options) && shell->checkedExec(argc, argv) &&
+    const bool normalEnd = scaleFitsDesktop(played) && shell->checkedExec(argc, argv) &&
                            !shell->replays().fileRunFailed();
     delete shell;
     SDL_Quit();

@@ -45,13 +45,15 @@ TEST_P(GameTexts, HaveEveryGlyphAndFitTheirPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, GameTexts,
-    ::testing::Values(textCase{pauseBox::title, int32_t(pauseBox::area.width) - margins},
-                      textCase{pauseBox::keysLine, int32_t(pauseBox::area.width) - margins},
-                      textCase{quaroReplays::demoLabel, screenWidth - margins},
-                      textCase{"replay of quaro", screenWidth - margins},
-                      // centred between the menu's board and the right edge
-                      textCase{screenNotes::tableKeys, 2 * (screenWidth - 495)},
-                      textCase{"your time 59:59", 256}, textCase{"goods taken 106/106", 256}));
+    ::testing::Values(
+        textCase{pauseBox::title, int32_t(pauseBox::area.width) - margins},
+        textCase{pauseBox::keysLine(quaroSettings{}), int32_t(pauseBox::area.width) - margins},
+        textCase{pauseBox::reminderLine(quaroSettings{}), int32_t(pauseBox::area.width) - margins},
+        textCase{quaroReplays::demoLabel, screenWidth - margins},
+        textCase{"replay of quaro", screenWidth - margins},
+        // centred between the menu's board and the right edge
+        textCase{screenNotes::tableKeys, 2 * (screenWidth - 495)}, textCase{"your time 59:59", 256},
+        textCase{"goods taken 106/106", 256}));
 
 TEST_F(LetteringTest, TurnsWhatItCannotDrawIntoSpaces) {
     EXPECT_EQ(font.drawable("Kid{#9"), "Kid  9");
