@@ -1,7 +1,8 @@
 // The ready moment before a round: left alone it lasts its frames with the banner up and the
 // actors in place, and nothing of the round runs meanwhile; a steering key pressed ends it at
-// once, one held since the menu does not, other keys do not, Escape does; and a round played
-// after it is the round played without it, frame for frame and in its recording.
+// once, one held since the menu does not, other keys do not, Escape does, P does and pauses
+// the round's first step; and a round played after it is the round played without it, frame
+// for frame and in its recording.
 #include "readyMoment.h"
 #include "enemyCharSprite.h"
 #include "geomPrinters.h"
@@ -92,6 +93,7 @@ TEST_P(ReadyKeys, ASteeringKeyEndsItAtOnceAndEscapeLeaves) {
     frames = 0;
     EXPECT_EQ(shell->getReady(), c.ends ? pressedAt : readyMoment::frames);
     EXPECT_EQ(shell->playInput->quit, c.leaves);
+    EXPECT_EQ(shell->playInput->pauseRequested, c.key == SDLK_p) << "P pauses the first step";
 }
 
 INSTANTIATE_TEST_SUITE_P(
