@@ -21,8 +21,12 @@ namespace {
 
 // How long a wait for an event sleeps between two looks at the queue.
 constexpr int eventPollMs = 15;
+// How long loading a picture the page still decodes sleeps between two looks.
+constexpr int picturePollMs = 5;
 // The layer's buffers are fed from browser timers, too coarse for the desktop's 64 frames.
-constexpr Uint16 smallestBufferFrames = 512;
+// Each buffer costs the page a timer and a node of its own: 1024 frames at 22,050 Hz is 46 ms,
+// and two of them queued ahead still play a new sound sooner than five of 512 did.
+constexpr Uint16 smallestBufferFrames = 1024;
 // The canvas pixel layout of the layer's surfaces: red, green, blue, alpha bytes.
 constexpr Uint32 redMask = 0x000000ff;
 constexpr Uint32 greenMask = 0x0000ff00;
@@ -49,6 +53,60 @@ private:
     SDL_Surface* surface;
 };
 
+// The states of web/quaro-media.js's pictureState.
+enum class decodedPicture { none = 0, decoding = 1, ready = 2 };
+
+decodedPicture pictureState(const char* fileName) {
+    return decodedPicture(
+        EM_ASM_INT({ return quaroMedia.pictureState(UTF8ToString($0)); }, fileName));
+}
+
+SDL_Surface* newPictureSurface(int width, int height) {
+    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 8 * bytesPerPixel,
+                                                redMask, greenMask, blueMask, alphaMask);
+    if (surface == nullptr)
+        kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
+    return surface;
+}
+
+// A picture the page decoded from the site's data: its pixels go straight to the surface.
+SDL_Surface* loadDecodedPicture(const char* fileName) {
+    while (pictureState(fileName) == decodedPicture::decoding)
+        emscripten_sleep(picturePollMs);
+    const int width = EM_ASM_INT({ return quaroMedia.picture(UTF8ToString($0)).width; }, fileName);
+    const int height =
+        EM_ASM_INT({ return quaroMedia.picture(UTF8ToString($0)).height; }, fileName);
+    SDL_Surface* surface = newPictureSurface(width, height);
+    EM_ASM({ quaroMedia.drawPicture(UTF8ToString($0), $1); }, fileName, surface);
+    return surface;
+}
+
+SDL_Surface* loadBmpPicture(const char* fileName) {
+    std::vector<uint8_t> file;
+    kuMediaCodecs::rgbPicture picture;
+    std::string error;
+    if (!kuMediaCodecs::readFile(fileName, file))
+        error = "cannot be read";
+    else
+        kuMediaCodecs::decodeBmp(file, picture, error);
+    if (!error.empty())
+        kuE::kuRaiseGeneric("FileLoad",
+                            (std::string("Couldn't load ") + fileName + ": " + error).c_str());
+    SDL_Surface* surface = newPictureSurface(picture.width, picture.height);
+    surfaceLock lock(surface);
+    Uint8* to = lock.pixels();
+    const uint8_t* from = picture.rgb.data();
+    for (size_t i = 0; i < size_t(picture.width) * size_t(picture.height); ++i) {
+        to[0] = from[0];
+        to[1] = from[1];
+        to[2] = from[2];
+        to[3] = opaque;
+        to += bytesPerPixel;
+        from += 3;
+    }
+    return surface;
+}
+
 } // namespace
 
 // The layer reads the pads only when the joystick subsystem is asked for at SDL_Init (its
@@ -65,34 +123,12 @@ void setWindowTitle(const char* title) {
     SDL_WM_SetCaption(title, title);
 }
 
+// The site's pictures are decoded by the page (web/quaro-media.js) and never become files;
+// any other picture is read from its BMP file.
 SDL_Surface* loadPicture(const char* fileName) {
-    std::vector<uint8_t> file;
-    kuMediaCodecs::rgbPicture picture;
-    std::string error;
-    if (!kuMediaCodecs::readFile(fileName, file))
-        error = "cannot be read";
-    else
-        kuMediaCodecs::decodeBmp(file, picture, error);
-    if (!error.empty())
-        kuE::kuRaiseGeneric("FileLoad",
-                            (std::string("Couldn't load ") + fileName + ": " + error).c_str());
-    SDL_Surface* surface =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, picture.width, picture.height, 8 * bytesPerPixel,
-                             redMask, greenMask, blueMask, alphaMask);
-    if (surface == nullptr)
-        kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
-    surfaceLock lock(surface);
-    Uint8* to = lock.pixels();
-    const uint8_t* from = picture.rgb.data();
-    for (size_t i = 0; i < size_t(picture.width) * size_t(picture.height); ++i) {
-        to[0] = from[0];
-        to[1] = from[1];
-        to[2] = from[2];
-        to[3] = opaque;
-        to += bytesPerPixel;
-        from += 3;
-    }
-    return surface;
+    if (pictureState(fileName) == decodedPicture::none)
+        return loadBmpPicture(fileName);
+    return loadDecodedPicture(fileName);
 }
 
 void setColourKey(SDL_Surface* surface, Uint8 red, Uint8 green, Uint8 blue) {
@@ -125,7 +161,10 @@ int openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained) {
     SDL_AudioSpec request = *desired;
     if (request.samples < smallestBufferFrames)
         request.samples = smallestBufferFrames;
-    return SDL_OpenAudio(&request, obtained);
+    if (SDL_OpenAudio(&request, obtained) < 0)
+        return -1;
+    EM_ASM({ quaroSound.opened(); });
+    return 0;
 }
 
 Uint8* loadWave(const char* fileName, SDL_AudioSpec* spec, Uint32* length) {

@@ -1,8 +1,12 @@
 // Runs inside the game's script before it starts: the site carries the pictures as lossless
 // WebP and the sounds as Ogg Vorbis, a quarter of their desktop size, and the browser decodes
-// them while the data loads. Each becomes a file the desktop game reads, under the desktop's
-// name: a BMP with the same pixels, a 16-bit PCM WAV at the same rate. The game's code
-// is the same on both; only what travels differs.
+// them while the data loads, to the pixels and samples of the desktop's files. The game's
+// code is the same on both; only what travels differs.
+//
+// Each sound becomes a file the desktop game reads, under the desktop's name: a 16-bit PCM WAV
+// at the same rate; the game starts once they are all there. The pictures are not waited for:
+// the game starts while they decode, and kuPlatform::loadPicture asks for each by its BMP's
+// name, waits for it if need be, and takes its pixels as they are, with no file in between.
 Module['noImageDecoding'] = true;
 Module['noAudioDecoding'] = true;
 Module['preloadPlugins'] = [].concat(Module['preloadPlugins'] || [], {
@@ -10,24 +14,41 @@ Module['preloadPlugins'] = [].concat(Module['preloadPlugins'] || [], {
     return /\.(webp|ogg)$/.test(name);
   },
   'handle': function (bytes, name, finish) {
-    var decoding = /\.webp$/.test(name) ? quaroMedia.pictureToBmp(bytes)
-                                        : quaroMedia.soundToWav(bytes);
-    decoding.then(function (decoded) {
-      var desktopName = name.replace(/\.webp$/, '.bmp').replace(/\.ogg$/, '.wav');
-      FS.writeFile(desktopName, decoded);
-      // The packer creates the compressed file too; it is kept empty, then removed.
-      finish(new Uint8Array(0));
-      FS.unlink(name);
-    }, function (error) {
+    var failed = function (error) {
       // The game cannot start without it: the page says why instead of waiting for ever.
       abort('Could not decode ' + name + ': ' + error);
-    });
+    };
+    // The packer creates the compressed file too; it is kept empty, then removed.
+    var done = function () {
+      finish(new Uint8Array(0));
+      FS.unlink(name);
+    };
+    if (/\.webp$/.test(name)) {
+      quaroMedia.decodePicture(bytes, name.replace(/\.webp$/, '.bmp')).catch(failed);
+      done();
+    } else {
+      quaroMedia.soundToWav(bytes).then(function (decoded) {
+        FS.writeFile(name.replace(/\.ogg$/, '.wav'), decoded);
+        done();
+      }, failed);
+    }
   },
 });
 
 var quaroMedia = {
+  // The pixels of each picture by its desktop name, as ImageData, once decoded; a picture
+  // still decoding is there as null.
+  pictures: {},
+
+  decodePicture: function (bytes, desktopName) {
+    quaroMedia.pictures[quaroMedia.key(desktopName)] = null;
+    return quaroMedia.picturePixels(bytes).then(function (pixels) {
+      quaroMedia.pictures[quaroMedia.key(desktopName)] = pixels;
+    });
+  },
+
   // Opaque pictures only: the browser's decoder hands their pixels back unchanged.
-  pictureToBmp: function (bytes) {
+  picturePixels: function (bytes) {
     var blob = new Blob([bytes], { type: 'image/webp' });
     return createImageBitmap(blob, { premultiplyAlpha: 'none', colorSpaceConversion: 'none' })
       .then(function (bitmap) {
@@ -36,36 +57,36 @@ var quaroMedia = {
         canvas.height = bitmap.height;
         var context = canvas.getContext('2d', { willReadFrequently: true });
         context.drawImage(bitmap, 0, 0);
-        var rgba = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
-        return quaroMedia.bmpOf(bitmap.width, bitmap.height, rgba);
+        bitmap.close();
+        return context.getImageData(0, 0, canvas.width, canvas.height);
       });
   },
 
-  // An uncompressed 32-bit BMP, rows from the top, as the game's BMP reader takes it: the two
-  // headers (54 bytes) and two bytes more, then each pixel as blue, green, red and an unused
-  // byte. The pixels are moved four bytes at a time, from an offset of four bytes' multiple: a
-  // picture of the game is 400,000 of them.
-  bmpOf: function (width, height, rgba) {
-    var headerBytes = 56;
-    var file = new Uint8Array(headerBytes + 4 * width * height);
-    var view = new DataView(file.buffer);
-    file[0] = 0x42; // "BM"
-    file[1] = 0x4d;
-    view.setUint32(2, file.length, true);
-    view.setUint32(10, headerBytes, true);
-    view.setUint32(14, 40, true);
-    view.setInt32(18, width, true);
-    view.setInt32(22, -height, true);
-    view.setUint16(26, 1, true);
-    view.setUint16(28, 32, true);
-    view.setUint32(34, 4 * width * height, true);
-    var from = new Uint32Array(rgba.buffer, rgba.byteOffset, width * height);
-    var to = new Uint32Array(file.buffer, headerBytes, width * height);
-    for (var i = 0; i < from.length; ++i) {
-      var pixel = from[i]; // red in the low byte: the page runs little-endian
-      to[i] = (pixel & 0xff00ff00) | ((pixel & 0xff) << 16) | ((pixel >>> 16) & 0xff);
+  // Whether the page decodes the picture of that file: 0 when it does not, 1 while it is
+  // decoding, 2 once its pixels are there.
+  pictureState: function (desktopName) {
+    var key = quaroMedia.key(desktopName);
+    if (!(key in quaroMedia.pictures)) {
+      return 0;
     }
-    return file;
+    return quaroMedia.pictures[key] ? 2 : 1;
+  },
+
+  // The decoded pixels of a picture in state 2, as ImageData (the page's tests read them too,
+  // as Module.decodedPicture).
+  picture: function (desktopName) {
+    return quaroMedia.pictures[quaroMedia.key(desktopName)];
+  },
+
+  // Copies a decoded picture into a surface of its size.
+  drawPicture: function (desktopName, surface) {
+    SDL.surfaces[surface].ctx.putImageData(quaroMedia.picture(desktopName), 0, 0);
+  },
+
+  // The absolute name of a file, as the packer names the site's files.
+  key: function (name) {
+    var path = name.charAt(0) === '/' ? name : FS.cwd() + '/' + name;
+    return path.replace(/\/(\.\/)+/g, '/').replace(/\/+/g, '/');
   },
 
   // Decodes at the rate the file names, so that nothing is resampled on the way, and cuts the
@@ -76,10 +97,18 @@ var quaroMedia = {
     if (!rate || !frames) {
       return Promise.reject(new Error('not an Ogg Vorbis file of the game'));
     }
-    var context = new OfflineAudioContext(1, 1, rate);
-    return context.decodeAudioData(bytes.slice().buffer).then(function (sound) {
+    return quaroMedia.decoderAt(rate).decodeAudioData(bytes.slice().buffer).then(function (sound) {
       return quaroMedia.wavOf(sound, rate, frames);
     });
+  },
+
+  // One context per rate decodes all the sounds of that rate, rather than one for each.
+  decoders: {},
+  decoderAt: function (rate) {
+    if (!quaroMedia.decoders[rate]) {
+      quaroMedia.decoders[rate] = new OfflineAudioContext(1, 1, rate);
+    }
+    return quaroMedia.decoders[rate];
   },
 
   // The sound's length, QUARO_FRAMES in the comment header.
@@ -145,13 +174,15 @@ var quaroMedia = {
     view.setUint16(34, 16, true);
     text(36, 'data');
     view.setUint32(40, dataBytes, true);
+    var pcm = new Int16Array(file.buffer, 44, channels * frames); // the page runs little-endian
     for (var c = 0; c < channels; ++c) {
       var samples = sound.getChannelData(c);
       for (var i = 0; i < Math.min(frames, sound.length); ++i) {
         var value = Math.round(samples[i] * 32768);
-        view.setInt16(44 + 2 * (i * channels + c), Math.max(-32768, Math.min(32767, value)), true);
+        pcm[i * channels + c] = Math.max(-32768, Math.min(32767, value));
       }
     }
     return file;
   },
 };
+Module['decodedPicture'] = quaroMedia.picture;

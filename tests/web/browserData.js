@@ -41,6 +41,19 @@ async function pageFile(page, file) {
   return Buffer.from(base64, 'base64');
 }
 
+// The pixels the page decoded for a picture of the game, as { width, height, rgba }.
+async function decodedPicture(page, file) {
+  const { width, height, base64 } = await web.pageValue(page, (name) => {
+    const pixels = Module.decodedPicture(name);
+    let text = '';
+    for (let i = 0; i < pixels.data.length; i += 0x8000) {
+      text += String.fromCharCode.apply(null, pixels.data.subarray(i, i + 0x8000));
+    }
+    return { width: pixels.width, height: pixels.height, base64: btoa(text) };
+  }, file);
+  return { width, height, rgba: Buffer.from(base64, 'base64') };
+}
+
 // The samples of a 16-bit PCM WAV whose format chunk comes first, as the generator writes it.
 function wavSamples(bytes) {
   const channels = bytes.readUInt16LE(22);
@@ -58,7 +71,7 @@ async function decodedMedia(page, url, pass) {
   await web.waitForPicture(page, title1, 'the first title');
   for (const name of filesUnder(path.join(assetDir, 'GFX'), '.bmp')) {
     const desktop = web.readBmp(path.join(assetDir, 'GFX', name));
-    const decoded = web.bmpPixels(await pageFile(page, `/GFX/${name}`));
+    const decoded = await decodedPicture(page, `/GFX/${name}`);
     if (decoded.width !== desktop.width || decoded.height !== desktop.height ||
         web.pixelsDiffering(decoded, desktop,
                             { x: 0, y: 0, width: desktop.width, height: desktop.height }) !== 0) {
