@@ -3,10 +3,10 @@
 // them while the data loads, to the pixels and samples of the desktop's files. The game's
 // code is the same on both; only what travels differs.
 //
-// Each sound becomes a file the desktop game reads, under the desktop's name: a 16-bit PCM WAV
-// at the same rate; the game starts once they are all there. The pictures are not waited for:
-// the game starts while they decode, and kuPlatform::loadPicture asks for each by its BMP's
-// name, waits for it if need be, and takes its pixels as they are, with no file in between.
+// None of them becomes a file, and the game does not wait for them to start: it starts as
+// soon as the data is there, while the browser decodes, and kuPlatform::loadPicture and
+// kuPlatform::loadWave ask for each by its desktop name, wait for it if need be, and take its
+// pixels or samples as they are.
 Module['noImageDecoding'] = true;
 Module['noAudioDecoding'] = true;
 Module['preloadPlugins'] = [].concat(Module['preloadPlugins'] || [], {
@@ -14,73 +14,70 @@ Module['preloadPlugins'] = [].concat(Module['preloadPlugins'] || [], {
     return /\.(webp|ogg)$/.test(name);
   },
   'handle': function (bytes, name, finish) {
-    var failed = function (error) {
-      // The game cannot start without it: the page says why instead of waiting for ever.
-      abort('Could not decode ' + name + ': ' + error);
-    };
+    var picture = /\.webp$/.test(name);
+    var desktopName = picture ? name.replace(/\.webp$/, '.bmp') : name.replace(/\.ogg$/, '.wav');
+    quaroMedia.decode(desktopName, picture ? quaroMedia.pictureBitmap(bytes)
+                                           : quaroMedia.soundSamples(bytes));
     // The packer creates the compressed file too; it is kept empty, then removed.
-    var done = function () {
-      finish(new Uint8Array(0));
-      FS.unlink(name);
-    };
-    if (/\.webp$/.test(name)) {
-      quaroMedia.decodePicture(bytes, name.replace(/\.webp$/, '.bmp')).catch(failed);
-      done();
-    } else {
-      quaroMedia.soundToWav(bytes).then(function (decoded) {
-        FS.writeFile(name.replace(/\.ogg$/, '.wav'), decoded);
-        done();
-      }, failed);
-    }
+    finish(new Uint8Array(0));
+    FS.unlink(name);
   },
 });
 
 var quaroMedia = {
-  // The pixels of each picture by its desktop name, as ImageData, once decoded; a picture
-  // still decoding is there as null.
-  pictures: {},
+  // What the page decoded, by desktop name: a picture as an ImageBitmap, a sound as
+  // { rate, channels, samples } (16-bit samples, the channels interleaved); null while it is
+  // still decoding.
+  decoded: {},
 
-  decodePicture: function (bytes, desktopName) {
-    quaroMedia.pictures[quaroMedia.key(desktopName)] = null;
-    return quaroMedia.picturePixels(bytes).then(function (pixels) {
-      quaroMedia.pictures[quaroMedia.key(desktopName)] = pixels;
+  decode: function (desktopName, decoding) {
+    var key = quaroMedia.key(desktopName);
+    quaroMedia.decoded[key] = null;
+    decoding.then(function (value) {
+      quaroMedia.decoded[key] = value;
+    }, function (error) {
+      // The game cannot go on without it: the page says why instead of waiting for ever.
+      abort('Could not decode ' + desktopName + ': ' + error);
     });
   },
 
-  // Opaque pictures only: the browser's decoder hands their pixels back unchanged.
-  picturePixels: function (bytes) {
-    var blob = new Blob([bytes], { type: 'image/webp' });
-    return createImageBitmap(blob, { premultiplyAlpha: 'none', colorSpaceConversion: 'none' })
-      .then(function (bitmap) {
-        var canvas = document.createElement('canvas');
-        canvas.width = bitmap.width;
-        canvas.height = bitmap.height;
-        var context = canvas.getContext('2d', { willReadFrequently: true });
-        context.drawImage(bitmap, 0, 0);
-        bitmap.close();
-        return context.getImageData(0, 0, canvas.width, canvas.height);
-      });
-  },
-
-  // Whether the page decodes the picture of that file: 0 when it does not, 1 while it is
-  // decoding, 2 once its pixels are there.
-  pictureState: function (desktopName) {
+  // Whether the page decodes the file: 0 when it does not, 1 while it is decoding, 2 once it
+  // is there.
+  state: function (desktopName) {
     var key = quaroMedia.key(desktopName);
-    if (!(key in quaroMedia.pictures)) {
+    if (!(key in quaroMedia.decoded)) {
       return 0;
     }
-    return quaroMedia.pictures[key] ? 2 : 1;
+    return quaroMedia.decoded[key] ? 2 : 1;
   },
 
-  // The decoded pixels of a picture in state 2, as ImageData (the page's tests read them too,
-  // as Module.decodedPicture).
-  picture: function (desktopName) {
-    return quaroMedia.pictures[quaroMedia.key(desktopName)];
+  // A decoded picture or sound in state 2.
+  get: function (desktopName) {
+    return quaroMedia.decoded[quaroMedia.key(desktopName)];
   },
 
-  // Copies a decoded picture into a surface of its size.
-  drawPicture: function (desktopName, surface) {
-    SDL.surfaces[surface].ctx.putImageData(quaroMedia.picture(desktopName), 0, 0);
+  // Opaque pictures only: the browser's decoder, off the page's thread, hands their pixels
+  // back unchanged, and drawing them at their size copies them as they are.
+  pictureBitmap: function (bytes) {
+    var blob = new Blob([bytes], { type: 'image/webp' });
+    return createImageBitmap(blob, { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
+  },
+
+  // Draws a decoded picture on a canvas of its size: a surface's of the layer, or one of the
+  // tests'.
+  drawPicture: function (desktopName, context) {
+    context.drawImage(quaroMedia.get(desktopName), 0, 0);
+  },
+
+  // The pixels of a decoded picture as ImageData, as a surface of the layer holds them.
+  picturePixels: function (desktopName) {
+    var bitmap = quaroMedia.get(desktopName);
+    var canvas = document.createElement('canvas');
+    canvas.width = bitmap.width;
+    canvas.height = bitmap.height;
+    var context = canvas.getContext('2d');
+    quaroMedia.drawPicture(desktopName, context);
+    return context.getImageData(0, 0, canvas.width, canvas.height);
   },
 
   // The absolute name of a file, as the packer names the site's files.
@@ -91,14 +88,14 @@ var quaroMedia = {
 
   // Decodes at the rate the file names, so that nothing is resampled on the way, and cuts the
   // silence the build put after the sound (web/encodeSound.cmake).
-  soundToWav: function (bytes) {
+  soundSamples: function (bytes) {
     var rate = quaroMedia.vorbisRate(bytes);
     var frames = quaroMedia.vorbisFrames(bytes);
     if (!rate || !frames) {
       return Promise.reject(new Error('not an Ogg Vorbis file of the game'));
     }
     return quaroMedia.decoderAt(rate).decodeAudioData(bytes.slice().buffer).then(function (sound) {
-      return quaroMedia.wavOf(sound, rate, frames);
+      return quaroMedia.pcmOf(sound, rate, frames);
     });
   },
 
@@ -152,37 +149,25 @@ var quaroMedia = {
 
   // The first `frames` frames as 16-bit PCM, the channels interleaved, each sample rounded and
   // clipped; silence where the decoder gave fewer.
-  wavOf: function (sound, rate, frames) {
+  pcmOf: function (sound, rate, frames) {
     var channels = sound.numberOfChannels;
-    var dataBytes = 2 * channels * frames;
-    var file = new Uint8Array(44 + dataBytes);
-    var view = new DataView(file.buffer);
-    var text = function (at, word) {
-      for (var i = 0; i < word.length; ++i) {
-        file[at + i] = word.charCodeAt(i);
-      }
-    };
-    text(0, 'RIFF');
-    view.setUint32(4, 36 + dataBytes, true);
-    text(8, 'WAVEfmt ');
-    view.setUint32(16, 16, true);
-    view.setUint16(20, 1, true);
-    view.setUint16(22, channels, true);
-    view.setUint32(24, rate, true);
-    view.setUint32(28, rate * 2 * channels, true);
-    view.setUint16(32, 2 * channels, true);
-    view.setUint16(34, 16, true);
-    text(36, 'data');
-    view.setUint32(40, dataBytes, true);
-    var pcm = new Int16Array(file.buffer, 44, channels * frames); // the page runs little-endian
+    var samples = new Int16Array(channels * frames);
+    var decodedFrames = Math.min(frames, sound.length);
     for (var c = 0; c < channels; ++c) {
-      var samples = sound.getChannelData(c);
-      for (var i = 0; i < Math.min(frames, sound.length); ++i) {
-        var value = Math.round(samples[i] * 32768);
-        pcm[i * channels + c] = Math.max(-32768, Math.min(32767, value));
+      var decoded = sound.getChannelData(c);
+      for (var i = 0; i < decodedFrames; ++i) {
+        var value = Math.round(decoded[i] * 32768);
+        samples[i * channels + c] = value < -32768 ? -32768 : value > 32767 ? 32767 : value;
       }
     }
-    return file;
+    return { rate: rate, channels: channels, samples: samples };
+  },
+
+  // Copies a decoded sound's samples to the game's memory (the page runs little-endian).
+  copySound: function (desktopName, to) {
+    HEAP16.set(quaroMedia.get(desktopName).samples, to >> 1);
   },
 };
-Module['decodedPicture'] = quaroMedia.picture;
+// What the page's tests compare with the desktop's files.
+Module['decoded'] = quaroMedia.get;
+Module['decodedPicture'] = quaroMedia.picturePixels;

@@ -220,8 +220,14 @@
       lastError = text;
       console.warn(text);
     },
-    setStatus: (text) => say(text),
-    onRuntimeInitialized: offerStart,
+    // The loader's last word comes on a timer, which a start from a key may come before.
+    setStatus: (text) => {
+      if (!started) {
+        say(text);
+      }
+    },
+    // The game starts loading its pictures first: showing the start screen lays out the page.
+    onRuntimeInitialized: () => setTimeout(offerStart),
     // Called by web/quaro-screen.js when the game first shows a frame.
     onFirstFrame: () => setTimeout(keepForOffline),
     // Called when the game itself exits (web/quaro-runtime.js tells a wait from an exit).

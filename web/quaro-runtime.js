@@ -67,6 +67,15 @@ Module['preRun'] = [].concat(Module['preRun'] || [], function dropFingerEvents()
 // more, the page wakes up for it far less often.
 Module['SDL_numSimultaneouslyQueuedBuffers'] = 2;
 var quaroSound = {
+  made: null,
+  // The one audio context of the page, made at the first call (null where there is none).
+  context: function () {
+    if (!quaroSound.made && typeof AudioContext !== 'undefined') {
+      quaroSound.made = new AudioContext({ latencyHint: 'playback' });
+    }
+    return quaroSound.made;
+  },
+
   // Called once SDL_OpenAudio has set up the layer's audio.
   opened: function () {
     var push = SDL.audio.pushAudio;
@@ -96,9 +105,12 @@ var quaroSound = {
 Module['preRun'] = [].concat(Module['preRun'] || [], function createAudioContext() {
   var open = SDL.openAudioContext;
   SDL.openAudioContext = function () {
-    if (!SDL.audioContext && typeof AudioContext !== 'undefined') {
-      SDL.audioContext = new AudioContext({ latencyHint: 'playback' });
+    if (!SDL.audioContext) {
+      SDL.audioContext = quaroSound.context();
     }
     open.call(SDL);
   };
 });
+// Making the context can keep the page busy for a while, and the game opens the sound before
+// its first screen: it is made while the data loads, once the loading has begun.
+setTimeout(quaroSound.context);

@@ -79,10 +79,20 @@ async function decodedMedia(page, url, pass) {
     }
   }
   pass('every picture the page decodes equals the desktop\'s BMP pixel for pixel');
+  const names = ['/GFX/Misc/Level_Map.bmp', 'GFX/Misc/Level_Map.bmp', './GFX/Misc/Level_Map.bmp',
+                 '/GFX/./Misc//Level_Map.bmp'];
+  if (!(await web.pageValue(page, (list) => list.every((name) => Module.decoded(name) &&
+      Module.decoded(name) === Module.decoded(list[0])), names))) {
+    throw new Error(`the page does not find one decoded picture under all of ${names.join(', ')}`);
+  }
+  pass('the game finds a decoded picture by any name of its file');
 
   for (const name of filesUnder(path.join(assetDir, 'SFX'), '.wav')) {
     const desktop = wavSamples(fs.readFileSync(path.join(assetDir, 'SFX', name)));
-    const decoded = wavSamples(await pageFile(page, `/SFX/${name}`));
+    const decoded = await web.pageValue(page, (file) => {
+      const sound = Module.decoded(file);
+      return { channels: sound.channels, rate: sound.rate, samples: Array.from(sound.samples) };
+    }, `/SFX/${name}`);
     if (decoded.rate !== desktop.rate || decoded.channels !== desktop.channels ||
         decoded.samples.length !== desktop.samples.length) {
       throw new Error(`SFX/${name} decodes to ${decoded.samples.length} samples at ` +
