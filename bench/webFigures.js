@@ -70,9 +70,10 @@ async function firstVisit(browser, url) {
   const context = await browser.createBrowserContext();
   const files = {};
   const workerFiles = {};
-  context.on('targetcreated', async (target) => {
+  context.on('targetcreated', (target) => {
     if (target.type() === 'service_worker') {
-      await countTransfer(await target.createCDPSession(), workerFiles);
+      // A worker that starts as the profile closes has nothing left to fetch for this visit.
+      target.createCDPSession().then((cdp) => countTransfer(cdp, workerFiles)).catch(() => {});
     }
   });
   const page = await context.newPage();
