@@ -1,5 +1,6 @@
 // What the browser build keeps and carries, in headless Chromium: the pictures it decodes equal
-// the desktop's BMPs pixel for pixel and its sounds the desktop's WAVs within the codec's error;
+// the desktop's BMPs pixel for pixel and its sounds the desktop's WAVs within the codec's error,
+// and the game starts before they are decoded, waiting for each it loads;
 // a second visit loads with the network off, and a new release replaces what the first kept;
 // the table and its runs, exported, come back in a
 // fresh profile through an import, and a damaged file is refused with nothing changed; a link
@@ -110,6 +111,32 @@ async function decodedMedia(page, url, pass) {
     }
   }
   pass('every sound the page decodes has the desktop\'s rate and length, within the codec\'s error');
+}
+
+// Holds back every decoded picture and sound until the page calls releaseDecoding().
+function holdDecoding() {
+  let release;
+  const released = new Promise((resolve) => { release = resolve; });
+  window.releaseDecoding = release;
+  const later = (decoding) => decoding.then((value) => released.then(() => value));
+  const decodeBitmap = window.createImageBitmap;
+  window.createImageBitmap = (...what) => later(decodeBitmap(...what));
+  const decodeAudio = BaseAudioContext.prototype.decodeAudioData;
+  BaseAudioContext.prototype.decodeAudioData = function (...what) {
+    return later(decodeAudio.apply(this, what));
+  };
+}
+
+async function decodedLate(page, url, pass) {
+  await page.evaluateOnNewDocument(holdDecoding);
+  await page.goto(url);
+  await web.waitFor('the game to start', () => web.pageValue(page, () => Module.calledRun));
+  if (web.pixelsDiffering(await web.canvasPixels(page), title1) === 0) {
+    throw new Error('the title was drawn before its picture was decoded');
+  }
+  await web.pageValue(page, () => window.releaseDecoding() || true);
+  await web.waitForPicture(page, title1, 'the first title once the pictures are decoded');
+  pass('the game starts while its pictures and sounds decode, and waits for those it needs');
 }
 
 async function offlineReload(page, url, pass) {
@@ -273,7 +300,7 @@ const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'quaro-downloads-'));
 process.on('exit', () => fs.rmSync(downloads, { recursive: true, force: true }));
 let exported = null;
 web.runSessions(siteDir, [
-  decodedMedia, offlineReload, newRelease,
+  decodedMedia, decodedLate, offlineReload, newRelease,
   async (page, url, pass, browser) => {
     exported = await exportSaves(page, url, pass, browser, downloads);
   },
