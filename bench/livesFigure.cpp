@@ -11,6 +11,7 @@
 #include "quaroPaths.h"
 #include "quaroRandom.h"
 #include "quaroStage.h"
+#include "vorlanCharSprite.h"
 
 #include <SDL.h>
 

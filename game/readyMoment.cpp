@@ -3,7 +3,6 @@
 #include "kuScreen.h"
 #include "mazeBanner.h"
 #include "quaroRound.h"
-#include "vorlanCharSprite.h"
 #include "vorlanInput.h"
 
 int readyMoment::hold(quaroRound& round, VorlanInputHandler& input,
@@ -14,12 +13,13 @@ int readyMoment::hold(quaroRound& round, VorlanInputHandler& input,
     round.showActors();
     cast.screen->update();
 
-    vorlanCharSprite* hero = round.hero();
-    input.sprite = hero;
+    input.sprite = round.hero();
+    // A key pressed now ends it, not one still held from the menu (s starts a round and steers).
+    input.resumeRequested = false;
     int waited = 0;
     for (; waited < frames; ++waited) {
         input.pollEvents();
-        if (hero->wantedDX != 0 || hero->wantedDY != 0 || input.quit)
+        if (input.resumeRequested || input.quit)
             break;
         waitFrame();
     }

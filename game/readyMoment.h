@@ -1,8 +1,8 @@
 // The moment before a round's first frame: the maze with everyone in place under the ready
-// banner for about two seconds, or until the player steers (a steering key or the gamepad), asks
-// to leave or closes the game. Nothing of the round runs meanwhile: it is not stepped, its random
-// streams are not read, and its clock and its recording start with its first frame as they would
-// without the moment.
+// banner for about two seconds, or until the player presses a steering key (or P, or Space, or
+// moves the gamepad), asks to leave or closes the game. Nothing of the round runs meanwhile: it is
+// not stepped, its random streams are not read, and its clock and its recording start with its
+// first frame as they would without the moment.
 #pragma once
 
 #include <functional>

@@ -1,7 +1,8 @@
 // The ready moment before a round: left alone it lasts its frames with the banner up and the
-// actors in place, and nothing of the round runs meanwhile; a steering key ends it at once,
-// other keys do not, Escape does; and a round played after it is the round played without it,
-// frame for frame and in its recording.
+// actors in place, and nothing of the round runs meanwhile; a steering key pressed ends it at
+// once, one held since the menu does not, other keys do not, Escape does, P does and pauses
+// the round's first step; and a round played after it is the round played without it, frame
+// for frame and in its recording.
 #include "readyMoment.h"
 #include "enemyCharSprite.h"
 #include "geomPrinters.h"
@@ -75,6 +76,7 @@ struct keyCase {
     SDLKey key;
     bool ends;
     bool leaves;
+    SDLKey heldBefore = SDLK_UNKNOWN; // held since the menu, as s that started the round
 };
 
 class ReadyKeys : public ReadyTest, public ::testing::WithParamInterface<keyCase> {};
@@ -83,6 +85,7 @@ TEST_P(ReadyKeys, ASteeringKeyEndsItAtOnceAndEscapeLeaves) {
     const keyCase c = GetParam();
     constexpr int pressedAt = 5;
     startRound();
+    holdKey(c.heldBefore);
     onFrame = [&](int frame) {
         if (frame == pressedAt)
             pressKey(c.key);
@@ -90,14 +93,16 @@ TEST_P(ReadyKeys, ASteeringKeyEndsItAtOnceAndEscapeLeaves) {
     frames = 0;
     EXPECT_EQ(shell->getReady(), c.ends ? pressedAt : readyMoment::frames);
     EXPECT_EQ(shell->playInput->quit, c.leaves);
+    EXPECT_EQ(shell->playInput->pauseRequested, c.key == SDLK_p) << "P pauses the first step";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ReadyKeys,
     ::testing::Values(keyCase{SDLK_UP, true, false}, keyCase{SDLK_LEFT, true, false},
                       keyCase{SDLK_d, true, false}, keyCase{SDLK_s, true, false},
-                      keyCase{SDLK_ESCAPE, true, true}, keyCase{SDLK_p, false, false},
-                      keyCase{SDLK_x, false, false}));
+                      keyCase{SDLK_ESCAPE, true, true}, keyCase{SDLK_p, true, false},
+                      keyCase{SDLK_SPACE, true, false}, keyCase{SDLK_x, false, false},
+                      keyCase{SDLK_x, false, false, SDLK_s}));
 
 // The same keys held from the same frames of the round, with or without the moment before it.
 class ReadyReplay : public ReadyTest {

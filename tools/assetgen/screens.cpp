@@ -229,7 +229,7 @@ Picture howToPlay(const TypeFace& face, const Art& art) {
     c.capsule(40, 262, widthPx - 40, 262, 2, palette::woodDark);
 
     // Every key, and the gamepad.
-    constexpr double keyX = 44, meaningX = 300, keySize = 17, keyLine = 21, firstKeyY = 286;
+    constexpr double keyX = 44, meaningX = 300, keySize = 17, keyLine = 20, firstKeyY = 284;
     struct Key {
         const char* keys;
         const char* meaning;
