@@ -1,10 +1,8 @@
 #include "quaroPaths.h"
 
+#include "kuSystem.h"
 #include "quaroConfig.h"
 #include "quaroHighScore.h"
-
-#include <pwd.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -78,9 +76,18 @@ fs::path userDataFolder(const pathsInput& input) {
     return fs::path(input.home) / ".local/share";
 }
 
+// The user's own configuration folder: $XDG_CONFIG_HOME when it is absolute, ~/.config
+// otherwise.
+fs::path userConfigFolder(const pathsInput& input) {
+    if (fs::path(input.xdgConfigHome).is_absolute())
+        return input.xdgConfigHome;
+    return fs::path(input.home) / ".config";
+}
+
 gamePaths pathsFor(const candidate& chosen, const pathsInput& input) {
     gamePaths paths;
     paths.source = chosen.source;
+    paths.padMappingFile = (userConfigFolder(input) / "quaro" / "gamecontrollerdb.txt").string();
     if (chosen.source == dataSource::currentFolder)
         return paths; // the relative defaults
     paths.dataFolder = chosen.folder;
@@ -127,24 +134,15 @@ pathsInput thisProcessPathsInput() {
     };
     input.dataDirVariable = variable("QUARO_DATA_DIR");
     input.xdgDataHome = variable("XDG_DATA_HOME");
-    input.home = variable("HOME");
-    if (input.home.empty()) {
-        const passwd* user = getpwuid(getuid());
-        if (user != nullptr && user->pw_dir != nullptr)
-            input.home = user->pw_dir;
-    }
-    std::error_code error;
-    const fs::path current = fs::current_path(error);
-    input.currentFolder = error ? "." : current.string();
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    if (!error)
-        input.executableFolder = executable.parent_path().string();
+    input.xdgConfigHome = variable("XDG_CONFIG_HOME");
+    input.home = kuSystem::homeFolder();
+    input.currentFolder = kuSystem::currentFolder();
+    input.executableFolder = kuSystem::executableFolder();
     input.installedBesideExecutable = quaroInstalledDataFromBin;
     input.installedFolder = quaroInstalledDataDir;
     input.holdsData = [](const std::string& folder) {
-        std::error_code ignored;
-        return fs::is_directory(fs::path(folder) / "GFX", ignored) &&
-               fs::is_directory(fs::path(folder) / "SFX", ignored);
+        return kuSystem::isFolder((fs::path(folder) / "GFX").string()) &&
+               kuSystem::isFolder((fs::path(folder) / "SFX").string());
     };
     return input;
 }

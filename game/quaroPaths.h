@@ -19,8 +19,9 @@ struct pathsInput {
     // <prefix>/share/quaro compiled in.
     std::string installedBesideExecutable;
     std::string installedFolder;
-    std::string xdgDataHome; // $XDG_DATA_HOME
-    std::string home;        // $HOME, or the user's home from the password database
+    std::string xdgDataHome;   // $XDG_DATA_HOME
+    std::string xdgConfigHome; // $XDG_CONFIG_HOME
+    std::string home;          // $HOME, or the user's home from the password database
     std::function<bool(const std::string& folder)> holdsData; // GFX/ and SFX/ are both there
 };
 
@@ -32,6 +33,9 @@ struct gamePaths {
     // The installed data is read-only: its table lives in the user's data folder instead.
     std::string tableFile = "Save/Highscore.hs";
     std::string tableFolder = "Save"; // the table's folder; what the game saves goes there
+    // The player's own gamepad mappings, read when the file is there: gamecontrollerdb.txt in
+    // the user's configuration folder ($XDG_CONFIG_HOME/quaro, by default ~/.config/quaro).
+    std::string padMappingFile;
 
     // The name to open for a file of the data, such as "GFX/Misc/Font.bmp".
     std::string dataFile(const std::string& relativeName) const;

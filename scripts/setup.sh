@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config            # the build
+  libsdl2-dev                          # SDL 2, which the desktop game is built on
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev fonts-dejavu-core      # the asset generator
   xvfb x11-utils xdotool imagemagick sox  # end-to-end tests: a real X server, keys, screenshots
@@ -13,7 +14,8 @@ packages=(
   dpkg-dev file                        # the Debian package: dpkg-shlibdeps, and file for CPack
   desktop-file-utils appstream lintian man-db  # checking the install and the package
 )
-# The classic SDL 1.2, unless sdl12-compat's development package is already installed.
+# The classic SDL 1.2 (for the classic build and the benchmarks' floor), unless sdl12-compat's
+# development package is already installed.
 installed() { dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | grep -q '^ii'; }
 if ! installed libsdl1.2-compat-dev; then
   packages+=(libsdl1.2-dev)

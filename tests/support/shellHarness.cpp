@@ -22,11 +22,11 @@ void ScriptedClock::delay(Uint32 milliseconds) {
     now += milliseconds;
 }
 
-EventFeeder::EventFeeder(Uint8 type)
+EventFeeder::EventFeeder(sdlEventType type)
     : pusher([this, type] {
           while (running) {
               SDL_Event pending;
-              if (SDL_PeepEvents(&pending, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) == 0) {
+              if (peekEvents(&pending, 1) == 0) {
                   SDL_Event event = {};
                   event.type = type;
                   event.key.type = type;
@@ -49,18 +49,15 @@ GameFolder::GameFolder() : cwd(dir.path()) {
 }
 
 void holdKey(SDLKey key) {
-    SDL_GetKeyState(nullptr)[key] = 1;
+    kuSetKeyHeld(key, true);
 }
 
 void releaseKey(SDLKey key) {
-    SDL_GetKeyState(nullptr)[key] = 0;
+    kuSetKeyHeld(key, false);
 }
 
 void releaseAllKeys() {
-    int count = 0;
-    Uint8* keys = SDL_GetKeyState(&count);
-    for (int i = 0; i < count; ++i)
-        keys[i] = 0;
+    kuReleaseAllKeys();
 }
 
 void pushKeyDown(SDLKey key) {
@@ -69,7 +66,7 @@ void pushKeyDown(SDLKey key) {
     event.key.type = SDL_KEYDOWN;
     event.key.state = SDL_PRESSED;
     event.key.keysym.sym = key;
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
+    ASSERT_TRUE(queueEvent(event));
 }
 
 void pressKey(SDLKey key) {
