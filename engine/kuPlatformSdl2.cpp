@@ -32,10 +32,16 @@ void callWithSilence(void* callback, Uint8* stream, int len) {
 
 } // namespace
 
+void setHints() {
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
+
 // SDL 2 has no text-mode drivers, but left to choose it goes on from a display that does not
 // answer to others, down to the console's (KMS/DRM), which takes the screen from the terminal
 // the game was started in. Unless told otherwise it takes X, or Wayland where there is no X.
 bool startSdl(Uint32 flags) {
+    setHints();
     if ((flags & SDL_INIT_VIDEO) == 0 || hasValue("SDL_VIDEODRIVER"))
         return SDL_Init(flags) == 0;
     const char* driver =
@@ -52,7 +58,7 @@ bool startSdl(Uint32 flags) {
 
 SDL_AudioSpec* loadWholeWave(SDL_RWops* stream, SDL_AudioSpec* spec, Uint8** samples,
                              Uint32* length) {
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
+    setHints();
     return SDL_LoadWAV_RW(stream, 1, spec, samples, length);
 }
 
@@ -76,6 +82,7 @@ bool lostFocus(const SDL_Event& event) {
 kuAudioDevice openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained) {
     if (SDL_WasInit(SDL_INIT_AUDIO) == 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return 0;
+    setHints();
     SDL_AudioSpec request = *desired;
     request.callback = callWithSilence;
     request.userdata = reinterpret_cast<void*>(desired->callback);

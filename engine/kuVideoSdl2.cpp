@@ -4,6 +4,8 @@
 // only the rectangles (on X11 through shared memory), as SDL 1.2 did.
 #include "kuVideo.h"
 
+#include "kuPlatformSdl.h"
+
 namespace {
 
 // Pictures are kept in the format window surfaces have on X11 and most other drivers.
@@ -24,7 +26,7 @@ kuVideoOutput::~kuVideoOutput() {
 }
 
 SDL_Surface* kuVideoOutput::open(const sz& size, const sz& smallest, bool fullScreen, bool exact) {
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    kuPlatform::setHints(); // the window's surface without OpenGL
     const int width = int(size.width);
     const int height = int(size.height);
     // A new window for every mode, as SDL 1.2 made a new video mode: switching a window that
