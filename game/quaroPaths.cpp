@@ -1,5 +1,6 @@
 #include "quaroPaths.h"
 
+#include "kuPlatform.h"
 #include "kuSystem.h"
 #include "quaroConfig.h"
 #include "quaroHighScore.h"
@@ -107,6 +108,12 @@ std::string gamePaths::dataFile(const std::string& relativeName) const {
     if (dataFolder.empty())
         return relativeName;
     return (fs::path(dataFolder) / relativeName).string();
+}
+
+std::string gamePaths::keptSettingsFile() const {
+    if (!kuPlatform::settingsKeptWithSaves())
+        return settingsFile;
+    return (fs::path(tableFolder) / fs::path(settingsFile).filename()).string();
 }
 
 pathsSearch findGamePaths(const pathsInput& input) {

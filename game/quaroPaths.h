@@ -38,6 +38,9 @@ struct gamePaths {
     std::string padMappingFile;
     // The player's settings: quaro.ini in the same folder.
     std::string settingsFile;
+    // Where the settings are kept: beside the saved games on a platform that keeps everything
+    // there (the browser), otherwise settingsFile.
+    std::string keptSettingsFile() const;
 
     // The list of rounds won with an assist, kept apart from the table in the same format,
     // with their runs: "Assisted/" in the table's folder.

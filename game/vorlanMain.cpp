@@ -22,7 +22,6 @@ constexpr int exitNormalEnd = 0;
 constexpr int exitAfterError = 1;
 constexpr int exitNoData = 1;
 constexpr int exitNoSdl = 2;
-const char* const settingsFileName = "quaro.ini"; // where the browser keeps its saves
 } // namespace
 
 int SDL_main(int argc, char** argv) {
@@ -51,23 +50,27 @@ int SDL_main(int argc, char** argv) {
     }
     // The saved games go out, or come in, before anything opens.
     const std::string& tableFolder = search.found->tableFolder;
+    const std::string settingsName =
+        options.settingsFile.empty() ? search.found->keptSettingsFile() : options.settingsFile;
     std::string refusal;
     if (!options.exportFile.empty()) {
-        if (!quaroSaveArchive::exportTo(tableFolder, options.exportFile, refusal)) {
+        if (!quaroSaveArchive::exportTo(tableFolder, settingsName, options.exportFile, refusal)) {
             std::fprintf(stderr, "quaro: could not export to %s: %s\n", options.exportFile.c_str(),
                          refusal.c_str());
             std::exit(exitAfterError);
         }
-        std::printf("The table and its runs are in %s\n", options.exportFile.c_str());
+        std::printf("The table, the assisted list, their runs and the settings are in %s\n",
+                    options.exportFile.c_str());
         std::exit(exitNormalEnd);
     }
     if (!options.importFile.empty()) {
-        if (!quaroSaveArchive::importFrom(tableFolder, options.importFile, refusal)) {
+        if (!quaroSaveArchive::importFrom(tableFolder, settingsName, options.importFile, refusal)) {
             std::fprintf(stderr, "quaro: %s was not imported: %s\n", options.importFile.c_str(),
                          refusal.c_str());
             std::exit(exitAfterError);
         }
-        std::printf("The table and its runs of %s are restored\n", options.importFile.c_str());
+        std::printf("The saved games and the settings of %s are restored\n",
+                    options.importFile.c_str());
     }
     // So does a run that cannot be played.
     std::optional<quaroRecording> replay;
@@ -83,11 +86,7 @@ int SDL_main(int argc, char** argv) {
     }
 
     // The player's settings: a damaged line is named and ignored, the rest applies.
-    const std::string keptSettings = kuPlatform::settingsKeptWithSaves()
-                                         ? tableFolder + "/" + settingsFileName
-                                         : search.found->settingsFile;
-    auto store = std::make_unique<settingsFile>(
-        options.settingsFile.empty() ? keptSettings : options.settingsFile);
+    auto store = std::make_unique<settingsFile>(settingsName);
     const settingsRead kept = store->load();
     if (!kept.problems.empty()) {
         std::string lines;
