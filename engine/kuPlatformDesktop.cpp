@@ -2,6 +2,7 @@
 
 #include "kuExceptions.h"
 #include "kuFiles.h"
+#include "kuPrintable.h"
 #include "kuSdlStart.h"
 
 #include <unistd.h>
@@ -37,7 +38,7 @@ SDL_RWops* openRegularFile(const char* fileName) {
 
 // "Couldn't load FILE: REASON", with SDL's error text as the reason.
 std::string loadFailure(const char* fileName) {
-    return std::string("Couldn't load ") + fileName + ": " + SDL_GetError();
+    return "Couldn't load " + kuPrintable(fileName) + ": " + SDL_GetError();
 }
 
 } // namespace
@@ -79,7 +80,9 @@ void setColourKey(SDL_Surface* surface, Uint8 red, Uint8 green, Uint8 blue) {
 }
 
 void setEventFilter(int (*filter)(const SDL_Event*)) {
-    SDL_SetEventFilter(filter);
+    // Setting a filter empties the queue: a key pressed while the game was busy would be lost.
+    if (SDL_GetEventFilter() != filter)
+        SDL_SetEventFilter(filter);
 }
 
 int waitEvent(SDL_Event* event) {

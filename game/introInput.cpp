@@ -15,6 +15,9 @@ void IntroInputHandler::handleEvent(SDL_Event* event) {
         proceed = true;
     else if (event->type == SDL_QUIT)
         quit = true;
+    // A click made while the game was busy is over by the time it is handled.
+    if (event->type == SDL_MOUSEBUTTONDOWN && event->button.button == SDL_BUTTON_LEFT)
+        clickAt({event->button.x, event->button.y});
     // Any event at all goes on while the left button alone is held, even a mouse motion.
     int x = 0;
     int y = 0;

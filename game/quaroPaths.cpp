@@ -1,5 +1,6 @@
 #include "quaroPaths.h"
 
+#include "kuPrintable.h"
 #include "quaroConfig.h"
 #include "quaroHighScore.h"
 
@@ -71,11 +72,14 @@ std::vector<candidate> candidatesOf(const pathsInput& input) {
     return distinct;
 }
 
-// The user's own data folder: $XDG_DATA_HOME when it is absolute, ~/.local/share otherwise.
+// The user's own data folder: $XDG_DATA_HOME when it is absolute, ~/.local/share otherwise,
+// with an absolute $HOME or else the account's home (a relative one would put the table under
+// whatever folder the game was started in).
 fs::path userDataFolder(const pathsInput& input) {
     if (fs::path(input.xdgDataHome).is_absolute())
         return input.xdgDataHome;
-    return fs::path(input.home) / ".local/share";
+    const bool homeUsable = fs::path(input.home).is_absolute() || input.accountHome.empty();
+    return fs::path(homeUsable ? input.home : input.accountHome) / ".local/share";
 }
 
 gamePaths pathsFor(const candidate& chosen, const pathsInput& input) {
@@ -108,11 +112,14 @@ pathsSearch findGamePaths(const pathsInput& input) {
             search.found = pathsFor(c, input);
             return search;
         }
+        if (c.source == dataSource::variable)
+            search.note = "quaro: ignoring QUARO_DATA_DIR (" + kuPrintable(c.folder) +
+                          "): it holds no GFX/ and SFX/ folders";
     }
     search.failure = "Couldn't find the game's pictures and sounds (GFX/ and SFX/); looked in";
     const char* separator = ": ";
     for (const candidate& c : candidates) {
-        search.failure += separator + c.folder + " (" + why(c.source) + ")";
+        search.failure += separator + kuPrintable(c.folder) + " (" + why(c.source) + ")";
         separator = ", ";
     }
     search.failure += ". Set QUARO_DATA_DIR to the folder that holds them.";
@@ -128,11 +135,9 @@ pathsInput thisProcessPathsInput() {
     input.dataDirVariable = variable("QUARO_DATA_DIR");
     input.xdgDataHome = variable("XDG_DATA_HOME");
     input.home = variable("HOME");
-    if (input.home.empty()) {
-        const passwd* user = getpwuid(getuid());
-        if (user != nullptr && user->pw_dir != nullptr)
-            input.home = user->pw_dir;
-    }
+    const passwd* user = getpwuid(getuid());
+    if (user != nullptr && user->pw_dir != nullptr)
+        input.accountHome = user->pw_dir;
     std::error_code error;
     const fs::path current = fs::current_path(error);
     input.currentFolder = error ? "." : current.string();
@@ -155,14 +160,15 @@ void printPaths(std::FILE* out, const pathsSearch& search) {
         return;
     }
     const gamePaths& paths = *search.found;
+    const std::string tableFile = kuPrintable(paths.tableFile);
     if (paths.source == dataSource::currentFolder) {
         std::fprintf(out, "Pictures and sounds: the current folder\nHigh scores: %s there\n",
-                     paths.tableFile.c_str());
+                     tableFile.c_str());
         return;
     }
-    std::fprintf(out, "Pictures and sounds: %s (%s)\n", paths.dataFolder.c_str(),
+    std::fprintf(out, "Pictures and sounds: %s (%s)\n", kuPrintable(paths.dataFolder).c_str(),
                  why(paths.source));
-    std::fprintf(out, "High scores: %s (%s)\n", paths.tableFile.c_str(),
+    std::fprintf(out, "High scores: %s (%s)\n", tableFile.c_str(),
                  paths.source == dataSource::installed ? "the installed data is read-only"
                                                        : "beside the data");
 }

@@ -20,7 +20,8 @@ struct pathsInput {
     std::string installedBesideExecutable;
     std::string installedFolder;
     std::string xdgDataHome; // $XDG_DATA_HOME
-    std::string home;        // $HOME, or the user's home from the password database
+    std::string home;        // $HOME
+    std::string accountHome; // the user's home from the password database
     std::function<bool(const std::string& folder)> holdsData; // GFX/ and SFX/ are both there
 };
 
@@ -40,10 +41,13 @@ struct gamePaths {
 struct pathsSearch {
     std::optional<gamePaths> found;
     std::string failure; // when nothing was found: one line naming every place looked in
+    std::string note;    // when data was found elsewhere than $QUARO_DATA_DIR names: why
 };
 
 // The first of $QUARO_DATA_DIR, the current folder, the executable's folder and the installed
-// data that holds GFX/ and SFX/, and the table that goes with it.
+// data that holds GFX/ and SFX/, and the table that goes with it. The user's data folder is
+// $XDG_DATA_HOME when it is absolute, else .local/share in $HOME when that is absolute, else
+// in the account's home: relative ones are ignored, as the XDG rules ignore relative XDG_*.
 pathsSearch findGamePaths(const pathsInput& input);
 
 // This process's environment, working folder and executable, the compiled-in installed data,

@@ -1,6 +1,8 @@
 #include "quaroReplays.h"
 
 #include "frameClock.h"
+#include "kuFiles.h"
+#include "kuPrintable.h"
 #include "kuScreen.h"
 #include "mazeLayout.h"
 #include "menuInput.h"
@@ -13,7 +15,6 @@
 #include "shellKeys.h"
 
 #include <cstdio>
-#include <filesystem>
 
 const char* const quaroReplays::demoFile = "RUN/Demo.run";
 
@@ -28,20 +29,6 @@ constexpr pt labelAt = {45, mazeLayout::clockY};
 // Where the table's screen says that a run does not match, in two lines on the sand.
 constexpr pt rejectionAt = {240, 362};
 constexpr int rejectionLineHeight = 28;
-
-// The font draws a-z, 0-9, the space and the codes 123 to 127; capitals are drawn small and
-// anything else a file may hold as a space.
-std::string drawable(std::string text) {
-    for (char& c : text) {
-        const unsigned char code = static_cast<unsigned char>(c);
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-        else if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                   (code >= 123 && code <= 127)))
-            c = ' ';
-    }
-    return text;
-}
 
 std::string clockText(int minutes, int seconds) {
     char text[16];
@@ -60,7 +47,8 @@ quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run) {
     quaroRound& round = *game.round;
     round.start(run.seed(), run.rules());
     // In the bottom wall, where no one walks: what is playing is a replay, and whose.
-    const std::string label = run.name().empty() ? "replay" : "replay of " + drawable(run.name());
+    const std::string label =
+        run.name().empty() ? "replay" : "replay of " + quaroCounter::drawable(run.name());
     game.font->drawText(label.c_str(), labelAt);
     watchInput.setHook(game.keys);
     watchInput.activate();
@@ -75,16 +63,14 @@ quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run) {
 
     watchResult result;
     result.framesPlayed = recorded.played();
-    result.roundEnded = round.over();
-    result.minutes = round.getCast().timeCounter->getMinutes();
-    result.seconds = round.getCast().timeCounter->getSeconds();
-    const bool whole = result.roundEnded && recorded.finished();
-    if (whole)
-        result.how = result.minutes == run.minutes() && result.seconds == run.seconds()
-                         ? ending::matched
-                         : ending::mismatched;
+    const runCheck check = checkRun(run, round, result.framesPlayed);
+    if (check.matches)
+        result.how = ending::matched;
+    else if (watchInput.stop && !round.over())
+        result.how = ending::stopped;
     else
-        result.how = watchInput.stop ? ending::stopped : ending::mismatched;
+        result.how = ending::mismatched;
+    result.mismatch = check.mismatch;
     return result;
 }
 
@@ -92,6 +78,7 @@ void quaroReplays::waitForMenuChoice(const char* picture) {
     MenuInputHandler& menu = *game.menu;
     frameClock& clock = *game.clock;
     Uint32 quietSince = idleMs != 0 ? clock.ticks() : 0;
+    rowRuns.reset();
     while (!menu.quit && !menu.startGame && !menu.showHighscore) {
         if (game.keys->closeRequested()) {
             menu.quit = true;
@@ -149,17 +136,16 @@ std::optional<quaroRecording> quaroReplays::idleRun(std::string& file, std::stri
     file = game.paths->dataFile(demoFile);
     label = "the demonstration run";
     // A data folder without one (an older copy of the game) simply has none to play.
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
+    if (!kuIsRegularFile(file))
         return std::nullopt;
     return loadOffered(file);
 }
 
-std::string quaroReplays::runOfRow(int row) const {
-    const quaroRunStore store(game.paths->tableFolder);
-    if (store.empty())
-        return "";
-    return store.runsOf(quaroHighScore(game.paths->tableFile))[size_t(row)];
+std::string quaroReplays::runOfRow(int row) {
+    if (!rowRuns)
+        rowRuns =
+            quaroRunStore(game.paths->tableFolder).runsOf(quaroHighScore(game.paths->tableFile));
+    return (*rowRuns)[size_t(row)];
 }
 
 // A file refused once (damaged, or not matching its time) is not read again in the session.
@@ -192,39 +178,30 @@ void quaroReplays::reject(const std::string& file, const std::string& label, boo
 }
 
 bool quaroReplays::keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds) {
-    const quaroRunStore store(game.paths->tableFolder);
-    if (liveTooLong) {
+    if (liveTooLong)
         std::printf("The run of this record is too long to keep\n");
-    } else {
-        live.claim(name, minutes, seconds);
-        store.keep(live);
-    }
-    // The run is written before the table: a kill in between leaves a run that no row
-    // claims, which the next save removes, never a row whose run is missing.
-    const bool saved = table.save();
-    store.prune(table);
-    return saved;
+    live.claim(name, minutes, seconds);
+    return quaroRunStore(game.paths->tableFolder).saveRecord(table, liveTooLong ? nullptr : &live);
 }
 
 void quaroReplays::playFile(const quaroRecording& run, const std::string& file) {
     const watchResult result = watch(run);
     fileFailed = result.how != ending::matched;
-    const std::string claimed = clockText(run.minutes(), run.seconds());
-    const std::string reached = clockText(result.minutes, result.seconds);
+    const std::string shownFile = kuPrintable(file);
     switch (result.how) {
     case ending::matched:
-        std::printf("The run of '%s' in %s ends at %s, the time it claims\n", run.name().c_str(),
-                    file.c_str(), claimed.c_str());
+        std::printf("The run in %s wins its round at %s in its %u frames, as it claims; it says "
+                    "it was played by '%s' (a name is the run's own claim)\n",
+                    shownFile.c_str(), clockText(run.minutes(), run.seconds()).c_str(),
+                    unsigned(run.frameCount()), kuPrintable(run.name()).c_str());
         break;
     case ending::mismatched:
-        std::fprintf(stderr,
-                     "quaro: the run in %s does not match its time: it claims %s, and played "
-                     "back the round %s at %s after %u of its %u frames\n",
-                     file.c_str(), claimed.c_str(), result.roundEnded ? "ended" : "had not ended",
-                     reached.c_str(), unsigned(result.framesPlayed), unsigned(run.frameCount()));
+        std::fprintf(stderr, "quaro: the run in %s does not match its claim: %s\n",
+                     shownFile.c_str(), result.mismatch.c_str());
         break;
     case ending::stopped:
-        std::fprintf(stderr, "quaro: the replay of %s was stopped before its end\n", file.c_str());
+        std::fprintf(stderr, "quaro: the replay of %s was stopped before its end\n",
+                     shownFile.c_str());
         break;
     }
 }

@@ -20,6 +20,7 @@
 #include "vorlanMaze.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 using namespace quaroAssets;
@@ -121,6 +122,8 @@ void vorlanGameShell::userExec(int, char**) {
         freeData();
         return;
     }
+    // What a save cut short by a kill left beside the table.
+    quaroHighScore::recoverLeftovers(paths.tableFile);
     quaroTheKidSound->play();
     // A request to close the game ends every screen at once, the credits included.
     titleScreen(titlePicture1);
@@ -373,6 +376,13 @@ constexpr uint32_t nameFieldWidth = 165;
 constexpr uint32_t nameFieldHeight = 25;
 constexpr int blinkFrames = 16; // the cursor changes every 16 frames
 
+// Where the record's screen says that the table could not be saved: lines centred below the
+// name field, between the kid and the cactus.
+constexpr int32_t failureCentreX = 380;
+constexpr int32_t failureTop = 405;
+constexpr int32_t failureLineHeight = 27;
+constexpr size_t failureLineLength = 29;
+
 constexpr int tableTop = 103;
 constexpr int tableRowHeight = 23;
 constexpr int tableNameX = 370;
@@ -415,11 +425,28 @@ int vorlanGameShell::checkHighscore() {
 
     // Also when the game was closed during the entry: the record keeps the name typed so far.
     table.enterRecord(enterInput->name, minutes, seconds);
-    replayer.keepRecord(table, enterInput->name, minutes, seconds);
+    if (!replayer.keepRecord(table, enterInput->name, minutes, seconds) && !closing())
+        showSaveFailure(table.saveError());
     if (closing())
         return choiceQuit;
     displayHighscore();
     return menuScreen(nullptr);
+}
+
+void vorlanGameShell::showSaveFailure(const std::string& why) {
+    const std::string lines[] = {"the table was not saved|", why, "press a key"};
+    for (size_t i = 0; i < std::size(lines); ++i) {
+        const std::string line = quaroCounter::drawable(lines[i].substr(0, failureLineLength));
+        const int32_t width = int32_t(line.size()) * quaroCounter::glyphWidth;
+        nameCounter->drawText(line.c_str(), {failureCentreX - width / 2,
+                                             failureTop + failureLineHeight * int32_t(i)});
+    }
+    screen->update();
+    introInput->activate();
+    while (!introInput->quit && !introInput->proceed) {
+        introInput->pollEvents();
+        waitFrame();
+    }
 }
 
 void vorlanGameShell::displayHighscore() {

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Installs from Debian's packages whatever building, playing and testing the game needs and
-# this machine lacks. Run it twice and the second run installs nothing. With --web it also
-# installs what the browser build and its test need (scripts/web.sh).
+# Installs from Debian's packages what this machine lacks: by default only what building and
+# playing the game needs (the compiler, CMake, SDL, cairo and the font of the pictures); with
+# --test also what the tests need (test libraries, an X server and its tools, the sanitizers'
+# and fuzzers' compiler, valgrind, the package checkers); with --web also the browser build
+# and its test. Run it twice and the second run installs nothing.
+# Usage: scripts/setup.sh [--test] [--web]
 set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config            # the build
-  libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev fonts-dejavu-core      # the asset generator
+)
+tests=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb x11-utils xdotool imagemagick sox  # end-to-end tests: a real X server, keys, screenshots
   clang libclang-rt-14-dev valgrind    # the fuzzer and memcheck runs
   dpkg-dev file                        # the Debian package: dpkg-shlibdeps, and file for CPack
@@ -18,13 +23,19 @@ installed() { dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | grep -q 
 if ! installed libsdl1.2-compat-dev; then
   packages+=(libsdl1.2-dev)
 fi
-# The browser build: Emscripten, and Chromium with npm for the browser test's driver. Node
-# comes with Emscripten; npm comes with some Node packages and is a package of its own in
-# Debian's.
-if [ "${1:-}" = --web ]; then
-  packages+=(emscripten chromium python3)
-  command -v npm > /dev/null || packages+=(npm)
-fi
+for option in "$@"; do
+  case "$option" in
+    --test) packages+=("${tests[@]}") ;;
+    # The browser build: Emscripten, and Chromium with npm for the browser test's driver.
+    # Node comes with Emscripten; npm comes with some Node packages and is a package of its
+    # own in Debian's.
+    --web)
+      packages+=(emscripten chromium python3)
+      command -v npm > /dev/null || packages+=(npm)
+      ;;
+    *) echo "Usage: $0 [--test] [--web]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -88,4 +89,91 @@ TEST(KuFilesTest, ReadingRefusesWhatIsNotARegularFileWithoutWaiting) {
     const kuFileRead capped = kuReadRegularFile(dir.file("long"), 10);
     EXPECT_EQ(capped.bytes.size(), 10u);
     EXPECT_TRUE(capped.longer);
+}
+
+// While one holder keeps the lock of a file, nobody else gets it, whichever name (the file, or
+// a link to it) they lock by; once it is let go, the next one gets it.
+TEST(KuFilesTest, ALockIsHeldByOneHolderWhateverNameLocksIt) {
+    TempDir dir;
+    const std::string table = dir.file("shared/table");
+    std::filesystem::create_directories(dir.path() / "mine");
+    std::filesystem::create_symlink("../shared/table", dir.path() / "mine/table");
+    const struct {
+        const char* what;
+        std::string first, second;
+    } cases[] = {
+        {"the same name", table, table},
+        {"the file and a link to it", table, dir.file("mine/table")},
+        {"a link and the file", dir.file("mine/table"), table},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        {
+            const kuFileLock held(c.first);
+            EXPECT_FALSE(held.heldElsewhere());
+            EXPECT_TRUE(kuFileLock(c.second, 0).heldElsewhere());
+        }
+        EXPECT_FALSE(kuFileLock(c.second, 0).heldElsewhere());
+    }
+    EXPECT_TRUE(std::filesystem::exists(table + ".lock"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "mine/table.lock"));
+}
+
+TEST(KuFilesTest, ALockWhereNoLockFileCanBeMadeHoldsNothingBack) {
+    TempDir dir;
+    std::ofstream(dir.file("notAFolder")) << "x";
+    EXPECT_FALSE(kuFileLock(dir.file("notAFolder/table"), 0).heldElsewhere());
+}
+
+// What a replace cut short leaves beside its file: temporary files, whole or not. They go; a
+// whole one takes the place of a missing file, the newest first.
+TEST(KuFilesTest, LeftoversOfACutReplaceAreRemovedOrTakeTheMissingFilesPlace) {
+    const auto whole = [](const bytes& content) { return content.size() == 4; };
+    const auto age = [](const std::string& file, int hours) {
+        std::filesystem::last_write_time(file, std::filesystem::file_time_type::clock::now() -
+                                                   std::chrono::hours(hours));
+    };
+    const struct {
+        const char* what;
+        bool fileThere;
+        std::vector<std::pair<const char*, const char*>> leftovers; // name, contents
+        bool recovered;
+        const char* fileHolds; // nullptr: still missing
+    } cases[] = {
+        {"a whole one for a missing file", false, {{"t.new-aB3dE9", "good"}}, true, "good"},
+        {"the newest whole one",
+         false,
+         {{"t.new-old111", "oldr"}, {"t.new-new222", "newr"}, {"t.new-cut333", "ne"}},
+         true,
+         "newr"},
+        {"a cut one for a missing file", false, {{"t.new-aB3dE9", "go"}}, false, nullptr},
+        {"the old fixed name", false, {{"t.new", "good"}}, true, "good"},
+        {"whole ones beside the file",
+         true,
+         {{"t.new-aB3dE9", "good"}, {"t.new", "good"}},
+         false,
+         "mine"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string file = dir.file("t");
+        if (c.fileThere)
+            std::ofstream(file) << "mine";
+        int hours = int(c.leftovers.size());
+        for (const auto& leftover : c.leftovers) {
+            std::ofstream(dir.file(leftover.first)) << leftover.second;
+            age(dir.file(leftover.first), hours--); // the last written is the newest
+        }
+        std::ofstream(dir.file("t.new-aB3dE9x")) << "good"; // not a temporary of t
+        std::ofstream(dir.file("other.new-aB3dE9")) << "good";
+        EXPECT_EQ(kuRecoverReplace(file, 16, whole), c.recovered);
+        if (c.fileHolds != nullptr) {
+            const std::string holds(c.fileHolds);
+            EXPECT_EQ(contents(file), bytes(holds.begin(), holds.end()));
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(file));
+        }
+        EXPECT_EQ(filesIn(dir.path()), (c.fileHolds != nullptr ? 3u : 2u)) << "only t and others";
+    }
 }

@@ -1,5 +1,5 @@
 // Saving the table while the process is killed: whatever the moment of the SIGKILL, the file
-// on disk is a whole table, the old one or the new one.
+// on disk is a whole table, the old one or the new one, and the next start leaves nothing else.
 #include "quaroHighScore.h"
 #include "tempDir.h"
 
@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -74,4 +75,48 @@ TEST(HighScoreKillTest, AKilledSaveLeavesTheOldOrTheNewTable) {
             ++killedMidway;
     }
     EXPECT_GT(killedMidway, 0) << "no kill landed in the middle of the saves";
+}
+
+// A kill during the first save leaves no table, or a whole one, and perhaps its temporary file;
+// the next start removes such a file, or takes it for the table when it is whole and the table
+// is missing. After that start there is always a whole table or none, and nothing beside it.
+TEST(HighScoreKillTest, TheNextStartCleansUpAfterAFirstSaveThatWasKilled) {
+    TempDir dir;
+    ScopedCwd cwd(dir.path());
+    std::mt19937 random(7);
+    int leftoversFound = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::filesystem::remove_all(quaroHighScore::folderName);
+        std::filesystem::create_directory(quaroHighScore::folderName);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                std::filesystem::remove(quaroHighScore::fileName); // always the first save
+                enterAndSave(i);
+            }
+        }
+        usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        std::vector<std::string> before;
+        for (const auto& entry : std::filesystem::directory_iterator(quaroHighScore::folderName))
+            before.push_back(entry.path().filename().string());
+        leftoversFound += int(std::count_if(before.begin(), before.end(), [](const std::string& n) {
+            return n.find(".new") != std::string::npos;
+        }));
+
+        quaroHighScore::recoverLeftovers(quaroHighScore::fileName);
+        std::vector<std::string> after;
+        for (const auto& entry : std::filesystem::directory_iterator(quaroHighScore::folderName))
+            after.push_back(entry.path().filename().string());
+        std::sort(after.begin(), after.end());
+        const std::vector<std::string> lockOnly = {"Highscore.hs.lock"};
+        const std::vector<std::string> tableAndLock = {"Highscore.hs", "Highscore.hs.lock"};
+        ASSERT_TRUE(after == lockOnly || after == tableAndLock) << "attempt " << attempt;
+        if (after == tableAndLock) {
+            ASSERT_EQ(fileBytes(quaroHighScore::fileName).size(), 260u) << "attempt " << attempt;
+        }
+    }
+    EXPECT_GT(leftoversFound, 0) << "no kill landed during a write";
 }

@@ -14,7 +14,7 @@ const char* const font = "GFX/Misc/Font.bmp";
 
 // A player's machine: the game installed under /opt/quaro, started from /play.
 pathsInput machineWith(std::set<std::string> dataFolders, std::string variable = "",
-                       std::string xdgDataHome = "") {
+                       std::string xdgDataHome = "", std::string home = "/home/ann") {
     pathsInput input;
     input.dataDirVariable = std::move(variable);
     input.currentFolder = "/play";
@@ -22,7 +22,8 @@ pathsInput machineWith(std::set<std::string> dataFolders, std::string variable =
     input.installedBesideExecutable = "../share/quaro";
     input.installedFolder = "/usr/share/quaro";
     input.xdgDataHome = std::move(xdgDataHome);
-    input.home = "/home/ann";
+    input.home = std::move(home);
+    input.accountHome = "/home/ann";
     input.holdsData = [dataFolders](const std::string& folder) {
         return dataFolders.count(folder) > 0;
     };
@@ -68,6 +69,15 @@ TEST(PathsSearch, EachRuleAndItsPrecedence) {
         {"a relative XDG_DATA_HOME is ignored", machineWith({"/usr/share/quaro"}, "", "xdg"),
          dataSource::installed, "/usr/share/quaro/GFX/Misc/Font.bmp", userTable + "/Highscore.hs",
          userTable},
+        {"a relative HOME gives way to the account's home",
+         machineWith({"/usr/share/quaro"}, "", "", "ann"), dataSource::installed,
+         "/usr/share/quaro/GFX/Misc/Font.bmp", userTable + "/Highscore.hs", userTable},
+        {"so does an unset HOME", machineWith({"/usr/share/quaro"}, "", "", ""),
+         dataSource::installed, "/usr/share/quaro/GFX/Misc/Font.bmp", userTable + "/Highscore.hs",
+         userTable},
+        {"an absolute HOME is the user's own", machineWith({"/usr/share/quaro"}, "", "", "/h"),
+         dataSource::installed, "/usr/share/quaro/GFX/Misc/Font.bmp",
+         "/h/.local/share/quaro/Save/Highscore.hs", "/h/.local/share/quaro/Save"},
     };
     for (const searchCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -78,6 +88,21 @@ TEST(PathsSearch, EachRuleAndItsPrecedence) {
         EXPECT_EQ(search.found->tableFile, c.tableFile);
         EXPECT_EQ(search.found->tableFolder, c.tableFolder);
     }
+}
+
+// A variable that names a folder without the data is passed over, and said to be, once.
+TEST(PathsSearch, AVariableWithoutDataIsNotedAndOnlyIt) {
+    const struct {
+        pathsInput input;
+        std::string note;
+    } cases[] = {
+        {machineWith({"/play"}, "/empty\x1b[2J"),
+         "quaro: ignoring QUARO_DATA_DIR (/empty\\x1b[2J): it holds no GFX/ and SFX/ folders"},
+        {machineWith({"/play", "/data"}, "/data"), ""},
+        {machineWith({"/play"}), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(findGamePaths(c.input).note, c.note);
 }
 
 TEST(PathsSearch, WithoutDataEveryPlaceLookedInIsNamedInOrder) {

@@ -22,6 +22,20 @@ void ScriptedClock::delay(Uint32 milliseconds) {
     now += milliseconds;
 }
 
+namespace {
+
+// The first key the test holds, or none.
+SDLKey heldKey() {
+    int count = 0;
+    const Uint8* keys = SDL_GetKeyState(&count);
+    for (int key = 0; key < count; ++key)
+        if (keys[key] != 0)
+            return SDLKey(key);
+    return SDLK_UNKNOWN;
+}
+
+} // namespace
+
 EventFeeder::EventFeeder(Uint8 type)
     : pusher([this, type] {
           while (running) {
@@ -30,7 +44,7 @@ EventFeeder::EventFeeder(Uint8 type)
                   SDL_Event event = {};
                   event.type = type;
                   event.key.type = type;
-                  event.key.keysym.sym = SDLK_UNKNOWN;
+                  event.key.keysym.sym = type == SDL_KEYDOWN ? heldKey() : SDLK_UNKNOWN;
                   SDL_PushEvent(&event);
               }
               std::this_thread::sleep_for(std::chrono::milliseconds(2));
