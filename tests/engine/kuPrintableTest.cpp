@@ -4,29 +4,15 @@
 
 TEST(KuPrintableTest, EscapesWhatCouldDriveATerminalAndKeepsTheRest) {
     const struct {
-        const char* what;
-        std::string text;
-        std::string printed;
+        std::string text, printed;
     } cases[] = {
-        {"plain text", "Save/Replays/0123-ab.run", "Save/Replays/0123-ab.run"},
-        {"clear screen and bell", "\x1b[2J\x07", "\\x1b[2J\\x07"},
-        {"line ends and tabs", "a\nb\rc\td", "a\\x0ab\\x0dc\\x09d"},
-        {"delete", "a\x7f", "a\\x7f"},
-        {"a zero byte", std::string("a\0b", 3), "a\\x00b"},
-        {"letters beyond ASCII", "J\xc3\xbcrgen \xe2\x82\xac \xf0\x9f\x8e\xae",
+        {"Save/Replays/0123-ab.run", "Save/Replays/0123-ab.run"},
+        {"\x1b[2J\x07 a\nb\x7f", "\\x1b[2J\\x07 a\\x0ab\\x7f"},
+        {"J\xc3\xbcrgen \xe2\x82\xac \xf0\x9f\x8e\xae",
          "J\xc3\xbcrgen \xe2\x82\xac \xf0\x9f\x8e\xae"},
-        {"an eight-bit CSI",
-         "\x9b"
-         "2J",
-         "\\x9b2J"},
-        {"CSI written in UTF-8",
-         "\xc2\x9b"
-         "2J",
-         "\\xc2\\x9b2J"},
-        {"a cut sequence", "\xe2\x82", "\\xe2\\x82"},
-        {"an overlong slash", "\xc0\xaf", "\\xc0\\xaf"},
-        {"a surrogate", "\xed\xa0\x80", "\\xed\\xa0\\x80"},
+        {"\x9b|\xc2\x9b|", "\\x9b|\\xc2\\x9b|"},        // CSI in eight bits and in UTF-8
+        {"\xe2\x82|\xc0\xaf", "\\xe2\\x82|\\xc0\\xaf"}, // a cut sequence, an overlong slash
     };
     for (const auto& c : cases)
-        EXPECT_EQ(kuPrintable(c.text), c.printed) << c.what;
+        EXPECT_EQ(kuPrintable(c.text), c.printed);
 }

@@ -115,8 +115,6 @@ TEST_F(HandlerTest, MenusAndTitlesJudgeKeysAndClicksByTheirEvents) {
         event.button.y = y;
         return event;
     };
-    SDL_Event quit = {};
-    quit.type = SDL_QUIT;
     const struct {
         const char* what;
         SDL_Event event;
@@ -125,15 +123,10 @@ TEST_F(HandlerTest, MenusAndTitlesJudgeKeysAndClicksByTheirEvents) {
         bool titleGoesOn;
     } cases[] = {
         {"s pressed, q held", key(SDL_KEYDOWN, SDLK_s), SDLK_q, 0, true},
-        {"h pressed", key(SDL_KEYDOWN, SDLK_h), SDLK_UNKNOWN, 1, true},
-        {"Escape pressed", key(SDL_KEYDOWN, SDLK_ESCAPE), SDLK_UNKNOWN, 2, true},
         {"x pressed, s held", key(SDL_KEYDOWN, SDLK_x), SDLK_s, -1, true},
         {"s released", key(SDL_KEYUP, SDLK_s), SDLK_UNKNOWN, -1, false},
-        {"a click on start, released", button(SDL_BUTTON_LEFT, 60, 330), SDLK_UNKNOWN, 0, true},
-        {"a click on quit", button(SDL_BUTTON_LEFT, 199, 484), SDLK_UNKNOWN, 2, true},
-        {"a click beside the buttons", button(SDL_BUTTON_LEFT, 200, 345), SDLK_UNKNOWN, -1, true},
+        {"a click on quit, released", button(SDL_BUTTON_LEFT, 199, 484), SDLK_UNKNOWN, 2, true},
         {"a right click on start", button(SDL_BUTTON_RIGHT, 60, 330), SDLK_UNKNOWN, -1, false},
-        {"a window close", quit, SDLK_UNKNOWN, 2, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
