@@ -51,8 +51,10 @@ private:
 
 } // namespace
 
+// The layer reads the pads only when the joystick subsystem is asked for at SDL_Init (its
+// SDL_InitSubSystem does nothing); a pad connected later is opened by web/quaro-runtime.js.
 bool startSdl(Uint32 flags) {
-    return SDL_Init(flags) == 0;
+    return SDL_Init(flags | SDL_INIT_JOYSTICK) == 0;
 }
 
 sz desktopSize() {

@@ -8,6 +8,20 @@ namespace {
 
 const std::string scaleOption = "--scale";
 const std::string replayOption = "--replay";
+const std::string exportOption = "--export";
+const std::string importOption = "--import";
+
+// The value of an option given as "--option=VALUE" or "--option VALUE"; empty when missing.
+std::string valueOf(const std::string& option, int argc, char** argv, int& i) {
+    const std::string argument = argv[i];
+    if (argument != option)
+        return argument.substr(option.size() + 1);
+    return i + 1 < argc ? argv[++i] : "";
+}
+
+bool names(const std::string& argument, const std::string& option) {
+    return argument == option || argument.rfind(option + "=", 0) == 0;
+}
 
 // A whole number from 1 to maxScale, or 0 for anything else.
 int scaleFrom(const std::string& text) {
@@ -41,13 +55,18 @@ gameOptions parseOptions(int argc, char** argv) {
                 options.error = "--scale takes a whole number from 1 to " +
                                 std::to_string(gameOptions::maxScale) +
                                 (value.empty() ? "" : ", not '" + value + "'");
-        } else if (argument == replayOption || argument.rfind(replayOption + "=", 0) == 0) {
-            if (argument != replayOption)
-                options.replayFile = argument.substr(replayOption.size() + 1);
-            else if (i + 1 < argc)
-                options.replayFile = argv[++i];
+        } else if (names(argument, replayOption)) {
+            options.replayFile = valueOf(replayOption, argc, argv, i);
             if (options.replayFile.empty())
-                options.error = "--replay takes the file of a run";
+                options.error = "--replay takes the file of a run, or a link to one";
+        } else if (names(argument, exportOption)) {
+            options.exportFile = valueOf(exportOption, argc, argv, i);
+            if (options.exportFile.empty())
+                options.error = "--export takes the file to write the saved games to";
+        } else if (names(argument, importOption)) {
+            options.importFile = valueOf(importOption, argc, argv, i);
+            if (options.importFile.empty())
+                options.error = "--import takes a file of saved games";
         } else {
             options.unknown.push_back(argument);
         }
@@ -73,7 +92,8 @@ bool scaleFitsDesktop(const gameOptions& options) {
 void printUsage(std::FILE* out) {
     std::fprintf(
         out,
-        "Usage: quaro [--window] [--scale N] [--mute] [--replay FILE] [--help] [--version]\n"
+        "Usage: quaro [--window] [--scale N] [--mute] [--replay FILE|LINK]\n"
+        "             [--export FILE] [--import FILE] [--help] [--version]\n"
         "A maze chase: steer Quaro through the maze, pick up every product, then walk\n"
         "through the open gate into the house.\n\n"
         "  --window       play in a window instead of the whole screen\n"
@@ -81,7 +101,12 @@ void printUsage(std::FILE* out) {
         "  --mute         start with the sound off\n"
         "  --replay FILE  play the recorded run in FILE and exit: 0 when its round is\n"
         "                 won at the time it claims, 1 otherwise; a key or a click\n"
-        "                 stops it. The name in a run is its own claim.\n"
+        "                 stops it. The name in a run is its own claim. A link whose\n"
+        "                 address ends in #run=CODE, as the browser game shares runs,\n"
+        "                 or the CODE alone, plays the run it carries\n"
+        "  --export FILE  write the high-score table and its runs to FILE and exit\n"
+        "  --import FILE  restore the table and its runs from such a FILE, then play;\n"
+        "                 a damaged FILE is refused and nothing is changed\n"
         "  --help         show this text and exit\n"
         "  --version      show the version and exit\n\n"
         "The 760 x 520 picture is enlarged by a whole factor N, every pixel an N x N\n"
@@ -113,10 +138,11 @@ void printUsage(std::FILE* out) {
         "ignored).\n\n"
         "Exit status: 0 after a normal end, 1 after an error the game reported\n"
         "(no data found, a damaged picture or sound, a --scale that does not fit, a\n"
-        "--replay run that cannot be read or is not its round won at its time), 2 when\n"
-        "SDL cannot start (with no display and SDL_VIDEODRIVER unset, the game never\n"
-        "falls back to a text-mode driver), 129, 130 or 143 when SIGHUP, SIGINT or\n"
-        "SIGTERM ended it at once.\n\n",
+        "--replay run that cannot be read or is not its round won at its time, a file\n"
+        "of saved games that cannot be written or is refused), 2 when SDL cannot start\n"
+        "(with no display and SDL_VIDEODRIVER unset, the game never falls back to a\n"
+        "text-mode driver), 129, 130 or 143 when SIGHUP, SIGINT or SIGTERM ended it\n"
+        "at once.\n\n",
         gameOptions::maxScale);
 }
 

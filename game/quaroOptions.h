@@ -15,7 +15,9 @@ struct gameOptions {
     bool help = false;
     bool version = false;
     int scale = 0;                    // 1 to maxScale; 0 lets the game choose
-    std::string replayFile;           // the run --replay plays, empty for none
+    std::string replayFile;           // the run --replay plays (a file or a link), empty for none
+    std::string exportFile;           // --export writes the saved games there and exits
+    std::string importFile;           // --import restores the saved games from there first
     std::string error;                // a malformed option: the game does not start
     std::vector<std::string> unknown; // warned about, then ignored
 };

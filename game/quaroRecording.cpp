@@ -250,7 +250,18 @@ std::optional<quaroRecording::header> parse(const uint8_t* bytes, size_t size, s
     return found;
 }
 
-// Reads the file and parses it as above; a run of rules this game does not play is refused.
+// Parses as above; a run of rules this game does not play is refused like a damaged one.
+std::optional<quaroRecording::header>
+parsePlayable(const uint8_t* bytes, size_t size, std::string& why, std::vector<uint8_t>* frames) {
+    std::optional<quaroRecording::header> found = parse(bytes, size, why, frames);
+    if (found && !quaroRules::refusal(found->rules).empty()) {
+        why = quaroRules::refusal(found->rules);
+        found.reset();
+    }
+    return found;
+}
+
+// Reads the file and parses it as a playable run; problem starts with the file's name.
 std::optional<quaroRecording::header> read(const std::string& file, std::string& problem,
                                            std::vector<uint8_t>* frames) {
     const kuFileRead read = kuReadRegularFile(file, quaroRecording::maxFileBytes);
@@ -259,11 +270,7 @@ std::optional<quaroRecording::header> read(const std::string& file, std::string&
         why = "an absurd length (over " + number(quaroRecording::maxFileBytes) + " bytes)";
     std::optional<quaroRecording::header> found;
     if (why.empty())
-        found = parse(read.bytes.data(), read.bytes.size(), why, frames);
-    if (found && !quaroRules::refusal(found->rules).empty()) {
-        why = quaroRules::refusal(found->rules);
-        found.reset();
-    }
+        found = parsePlayable(read.bytes.data(), read.bytes.size(), why, frames);
     if (!found)
         problem = kuPrintable(file) + ": " + why;
     return found;
@@ -291,6 +298,13 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
 std::optional<quaroRecording::header>
 quaroRecording::decodeHeader(const uint8_t* bytes, size_t size, std::string& problem) {
     return parse(bytes, size, problem, nullptr);
+}
+
+std::optional<quaroRecording> quaroRecording::playable(const uint8_t* bytes, size_t size,
+                                                       std::string& why) {
+    std::vector<uint8_t> frames;
+    const std::optional<header> found = parsePlayable(bytes, size, why, &frames);
+    return fromParts(found, frames);
 }
 
 std::optional<quaroRecording> quaroRecording::load(const std::string& file, std::string& problem) {

@@ -88,6 +88,10 @@ public:
     // made, the checksum and the runs' lengths included), without unpacking a frame.
     static std::optional<header> decodeHeader(const uint8_t* bytes, size_t size,
                                               std::string& problem);
+    // Decodes bytes whose round this game can play again: a run of rules it no longer plays (or
+    // not yet) is refused like a damaged one, with the reason in why.
+    static std::optional<quaroRecording> playable(const uint8_t* bytes, size_t size,
+                                                  std::string& why);
     // Reads and decodes a file whose round this game can play again: a run of rules it no
     // longer plays (or not yet) is refused like a damaged one. Problem starts with the file's
     // name, made safe to print.

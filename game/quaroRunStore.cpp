@@ -44,6 +44,15 @@ std::vector<std::string> quaroRunStore::runsOf(const quaroHighScore& table) cons
     return runsOf(table, kuListFolder(runFolder, maxEntriesListed));
 }
 
+std::vector<std::string> quaroRunStore::runFiles() const {
+    std::vector<std::string> files;
+    for (const kuFolderEntry& entry : kuListFolder(runFolder, maxEntriesListed))
+        if (entry.regular && endsWith(entry.name, fileExtension))
+            files.push_back(runFolder + "/" + entry.name);
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 std::vector<std::string> quaroRunStore::runsOf(const quaroHighScore& table,
                                                const std::vector<kuFolderEntry>& entries) const {
     std::vector<std::string> rowTimes;
@@ -106,7 +115,7 @@ std::string quaroRunStore::keep(const quaroRecording& run) const {
     return file;
 }
 
-void quaroRunStore::prune(const quaroHighScore& table) const {
+void quaroRunStore::prune(const quaroHighScore& table, int64_t keptSeconds) const {
     const std::vector<kuFolderEntry> entries = kuListFolder(runFolder, maxEntriesListed);
     std::vector<std::string> claimed = runsOf(table, entries);
     std::sort(claimed.begin(), claimed.end());
@@ -114,7 +123,7 @@ void quaroRunStore::prune(const quaroHighScore& table) const {
         const std::string file = runFolder + "/" + entry.name;
         const bool ours = endsWith(entry.name, fileExtension) ||
                           entry.name.find(fileExtension + temporaryExtension) != std::string::npos;
-        if (ours && !entry.folder && entry.ageSeconds >= unclaimedKeptSeconds &&
+        if (ours && !entry.folder && entry.ageSeconds >= keptSeconds &&
             !std::binary_search(claimed.begin(), claimed.end(), file))
             kuRemoveFile(file);
     }

@@ -37,10 +37,9 @@ public:
     // file; on failure says so on standard output and returns an empty name.
     std::string keep(const quaroRecording& run) const;
     // Removes the folder's runs that no row of the table claims (those of rows that dropped
-    // out, damaged ones, temporaries of a save cut short) once they are older than
-    // unclaimedKeptSeconds; other files stay. Call it holding the table's lock, with the table
-    // as it is on disk.
-    void prune(const quaroHighScore& table) const;
+    // out, damaged ones, temporaries of a save cut short) once they are older than keptSeconds;
+    // other files stay. Call it holding the table's lock, with the table as it is on disk.
+    void prune(const quaroHighScore& table, int64_t keptSeconds = unclaimedKeptSeconds) const;
     // The save of a record entered in the table: holding the table's lock (so that another
     // copy of the game saving its own record waits meanwhile) and as one save under way
     // (which a close waits for), keeps the run (none for null), then saves the table, whose
@@ -50,6 +49,9 @@ public:
     bool saveRecord(quaroHighScore& table, const quaroRecording* run) const;
 
     const std::string& folder() const { return runFolder; }
+    // The run files of the folder (at most maxEntriesListed entries are looked at), sorted
+    // by name.
+    std::vector<std::string> runFiles() const;
 
 private:
     std::vector<std::string> runsOf(const quaroHighScore& table,

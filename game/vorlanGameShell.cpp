@@ -13,6 +13,7 @@
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
 #include "quaroRound.h"
+#include "quaroRunLink.h"
 #include "roundInput.h"
 #include "shellKeys.h"
 #include "vorlanCharSprite.h"
@@ -118,7 +119,9 @@ void vorlanGameShell::setClock(frameClock* newClock) {
 void vorlanGameShell::userExec(int, char**) {
     loadData();
     if (replayRun) {
-        replayer.playFile(*replayRun, options.replayFile);
+        replayer.playFile(*replayRun, quaroRunLink::namesLink(options.replayFile)
+                                          ? "the link"
+                                          : options.replayFile);
         freeData();
         return;
     }

@@ -6,6 +6,8 @@
 #include "quaroOptions.h"
 #include "quaroPaths.h"
 #include "quaroRecording.h"
+#include "quaroRunLink.h"
+#include "quaroSaveArchive.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -47,11 +49,33 @@ int SDL_main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", search.failure.c_str());
         std::exit(exitNoData);
     }
+    // The saved games go out, or come in, before anything opens.
+    const std::string& tableFolder = search.found->tableFolder;
+    std::string refusal;
+    if (!options.exportFile.empty()) {
+        if (!quaroSaveArchive::exportTo(tableFolder, options.exportFile, refusal)) {
+            std::fprintf(stderr, "quaro: could not export to %s: %s\n", options.exportFile.c_str(),
+                         refusal.c_str());
+            std::exit(exitAfterError);
+        }
+        std::printf("The table and its runs are in %s\n", options.exportFile.c_str());
+        std::exit(exitNormalEnd);
+    }
+    if (!options.importFile.empty()) {
+        if (!quaroSaveArchive::importFrom(tableFolder, options.importFile, refusal)) {
+            std::fprintf(stderr, "quaro: %s was not imported: %s\n", options.importFile.c_str(),
+                         refusal.c_str());
+            std::exit(exitAfterError);
+        }
+        std::printf("The table and its runs of %s are restored\n", options.importFile.c_str());
+    }
     // So does a run that cannot be played.
     std::optional<quaroRecording> replay;
     if (!options.replayFile.empty()) {
         std::string problem;
-        replay = quaroRecording::load(options.replayFile, problem);
+        replay = quaroRunLink::namesLink(options.replayFile)
+                     ? quaroRunLink::load(options.replayFile, problem)
+                     : quaroRecording::load(options.replayFile, problem);
         if (!replay) {
             std::fprintf(stderr, "quaro: %s\n", problem.c_str());
             std::exit(exitAfterError);

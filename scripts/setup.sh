@@ -26,11 +26,11 @@ fi
 for option in "$@"; do
   case "$option" in
     --test) packages+=("${tests[@]}") ;;
-    # The browser build: Emscripten, and Chromium with npm for the browser test's driver.
-    # Node comes with Emscripten; npm comes with some Node packages and is a package of its
-    # own in Debian's.
+    # The browser build: Emscripten, and Chromium with npm for the browser test's driver (the
+    # pictures are packed for the page by ImageMagick, the sounds by sox). Node comes with
+    # Emscripten; npm comes with some Node packages and is a package of its own in Debian's.
     --web)
-      packages+=(emscripten chromium python3)
+      packages+=(emscripten chromium python3 imagemagick sox)
       command -v npm > /dev/null || packages+=(npm)
       ;;
     *) echo "Usage: $0 [--test] [--web]" >&2; exit 2 ;;

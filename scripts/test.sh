@@ -2,9 +2,9 @@
 # Installs what is missing, then builds and runs every test: a normal build with the
 # end-to-end tests (valgrind's memcheck among them), a build under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, the browser build played
-# in headless Chromium, and the loaders of the high-score table and of recorded runs and the
-# browser build's picture and sound decoders under libFuzzer, each for QUARO_FUZZ_SECONDS (20
-# by default, a minute in all). Build folders are reused.
+# in headless Chromium, and the loaders of the high-score table, of recorded runs and of
+# saved-game files and the browser build's picture and sound decoders under libFuzzer, each
+# for QUARO_FUZZ_SECONDS (20 by default, 80 seconds in all). Build folders are reused.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -39,7 +39,7 @@ run_tests build-tsan -L audio
 echo "== The browser build in headless Chromium"
 "$root/scripts/web.sh" --test
 
-echo "== Fuzzing the loaders of the table and of recorded runs, and the browser's decoders"
+echo "== Fuzzing the loaders of the table, of recorded runs and of saved games, and the browser's decoders"
 cmake -S "$root" -B "$root/build-fuzz" -DQUARO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 cmake --build "$root/build-fuzz" -j "$jobs"
@@ -58,6 +58,7 @@ fuzz() { # fuzzer, then the folder of its committed corpus
 }
 fuzz highScoreFuzzer "$root/tests/fuzz/corpus"
 fuzz recordingFuzzer "$root/tests/fuzz/recordingCorpus"
+fuzz saveArchiveFuzzer "$root/tests/fuzz/saveArchiveCorpus"
 fuzz mediaCodecsFuzzer "$root/tests/fuzz/media-corpus"
 
 echo "All tests passed."

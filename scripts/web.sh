@@ -13,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build "$root/build" --target assets demorun -j "$jobs"
+cmake --build "$root/build" --target assets icons demorun -j "$jobs"
 
 # Emscripten's optimiser loads its acorn module from where Debian keeps Node's modules.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Recorded runs on the real binary: a damaged run given to --replay is refused before any
-# window opens, and a menu left alone plays the demonstration run until a key.
+# window opens; the saved games go out to a file with --export, and a damaged such file is
+# refused by --import with nothing changed; a menu left alone plays the demonstration run
+# until a key.
 source "$(dirname "$0")/lib.sh"
 
 printf 'QRUN' > "$WORK/damaged.run"
@@ -13,8 +15,22 @@ status=0
 "$QUARO" --replay > "$WORK/out" 2> "$WORK/err" || status=$?
 [ "$status" = 1 ] && grep -q "takes the file of a run" "$WORK/err" || fail "--replay without a file"
 
-start_x
 make_game_folder
+mkdir -p "$WORK/game/Save/Replays"
+cp "$BUILD/RUN/Demo.run" "$WORK/game/Save/Replays/demo.run"
+(cd "$WORK/game" && DISPLAY= "$QUARO" --export "$WORK/saves.qsav" > /dev/null) ||
+  fail "--export failed"
+[ "$(head -c 4 "$WORK/saves.qsav")" = QSAV ] || fail "--export wrote no file of saved games"
+printf 'QSAV' > "$WORK/damaged.qsav"
+status=0
+(cd "$WORK/game" && DISPLAY= "$QUARO" --import "$WORK/damaged.qsav" > /dev/null 2> "$WORK/err") ||
+  status=$?
+[ "$status" = 1 ] && grep -q "damaged.qsav was not imported" "$WORK/err" ||
+  fail "status $status for a damaged file of saved games: $(cat "$WORK/err")"
+cmp -s "$WORK/game/Save/Replays/demo.run" "$BUILD/RUN/Demo.run" || fail "a refused import changed a run"
+rm -r "$WORK/game/Save"
+
+start_x
 start_game --window
 wait_for_window
 expect_screen "$BUILD/GFX/Misc/StartScreen_01.bmp" "the first title"

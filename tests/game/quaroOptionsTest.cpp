@@ -54,11 +54,25 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{{"--scale", "2x"}, 0, true}, ScaleCase{{"--scale=-1"}, 0, true},
                       ScaleCase{{"--scale"}, 0, true}));
 
-TEST(GameOptionsTest, ReplayTakesAFileAfterItOrAfterAnEqualsSign) {
-    EXPECT_EQ(parse({"--replay", "a.run"}).replayFile, "a.run");
-    EXPECT_EQ(parse({"--replay=a.run", "--window"}).replayFile, "a.run");
-    EXPECT_EQ(parse({}).replayFile, "");
-    for (const std::vector<std::string>& missing :
-         {std::vector<std::string>{"--replay"}, std::vector<std::string>{"--replay="}})
-        EXPECT_EQ(parse(missing).error, "--replay takes the file of a run");
+TEST(GameOptionsTest, FileOptionsTakeAFileAfterThemOrAfterAnEqualsSign) {
+    const struct {
+        std::string option;
+        std::string gameOptions::*file;
+        const char* missing;
+    } cases[] = {
+        {"--replay", &gameOptions::replayFile,
+         "--replay takes the file of a run, or a link to one"},
+        {"--export", &gameOptions::exportFile,
+         "--export takes the file to write the saved games to"},
+        {"--import", &gameOptions::importFile, "--import takes a file of saved games"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(parse({c.option, "a.run"}).*c.file, "a.run");
+        EXPECT_EQ(parse({c.option + "=https://x.org/#run=QQ", "--window"}).*c.file,
+                  "https://x.org/#run=QQ");
+        EXPECT_EQ(parse({}).*c.file, "");
+        for (const std::vector<std::string>& missing :
+             {std::vector<std::string>{c.option}, std::vector<std::string>{c.option + "="}})
+            EXPECT_EQ(parse(missing).error, c.missing);
+    }
 }

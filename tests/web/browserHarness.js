@@ -105,18 +105,25 @@ async function canvasPixels(page) {
 
 // The generator's pictures: uncompressed 24-bit BMPs, bottom row first.
 function readBmp(file) {
-  const bytes = fs.readFileSync(file);
+  return bmpPixels(fs.readFileSync(file), file);
+}
+
+// The pixels of an uncompressed BMP of 24 bits (the generator's) or 32 bits (the page's), its
+// rows stored from the bottom or from the top.
+function bmpPixels(bytes, name = 'the picture') {
   const width = bytes.readInt32LE(18);
-  const height = bytes.readInt32LE(22);
-  if (bytes.readUInt16LE(28) !== 24 || height <= 0) {
-    throw new Error(`${file} is not a bottom-up 24-bit BMP`);
+  const storedHeight = bytes.readInt32LE(22);
+  const height = Math.abs(storedHeight);
+  const bytesPerPixel = bytes.readUInt16LE(28) / 8;
+  if ((bytesPerPixel !== 3 && bytesPerPixel !== 4) || bytes.readUInt32LE(30) !== 0) {
+    throw new Error(`${name} is not an uncompressed 24- or 32-bit BMP`);
   }
-  const stride = Math.ceil((width * 3) / 4) * 4;
+  const stride = Math.ceil((width * bytesPerPixel) / 4) * 4;
   const rgba = Buffer.alloc(width * height * 4);
   for (let y = 0; y < height; ++y) {
-    const row = bytes.readUInt32LE(10) + (height - 1 - y) * stride;
+    const row = bytes.readUInt32LE(10) + (storedHeight > 0 ? height - 1 - y : y) * stride;
     for (let x = 0; x < width; ++x) {
-      const from = row + 3 * x;
+      const from = row + bytesPerPixel * x;
       const to = 4 * (y * width + x);
       rgba[to] = bytes[from + 2];
       rgba[to + 1] = bytes[from + 1];
@@ -158,17 +165,99 @@ async function holdKey(page, key, ms = 150) {
   await page.keyboard.up(key);
 }
 
-// A left click at a point of the game's picture, wherever and however large the page shows it.
-async function clickGame(page, x, y) {
+// The page point that shows a point of the game's picture, wherever and however large.
+async function pagePoint(page, x, y) {
   const box = await pageValue(page, () => {
     const rect = document.getElementById('canvas').getBoundingClientRect();
     return { left: rect.left, top: rect.top, width: rect.width };
   });
   const scale = box.width / gameWidth;
-  await page.mouse.click(box.left + (x + 0.5) * scale, box.top + (y + 0.5) * scale);
+  return { x: box.left + (x + 0.5) * scale, y: box.top + (y + 0.5) * scale };
+}
+
+// A left click at a point of the game's picture.
+async function clickGame(page, x, y) {
+  const point = await pagePoint(page, x, y);
+  await page.mouse.click(point.x, point.y);
+}
+
+// A tap of one finger at a point of the game's picture.
+async function tapGame(page, x, y) {
+  const point = await pagePoint(page, x, y);
+  await page.touchscreen.tap(point.x, point.y);
+}
+
+// The red, green and blue of a point of a picture.
+function pixelAt(shown, point) {
+  const i = 4 * (point.y * shown.width + point.x);
+  return [shown.rgba[i], shown.rgba[i + 1], shown.rgba[i + 2]];
+}
+
+// Presses a key on the start screen, which starts the game (and its sound).
+async function startGame(page) {
+  await waitFor('the start screen', () => pageValue(page, () => {
+    const start = document.getElementById('start');
+    return start !== null && !start.hidden;
+  }));
+  await holdKey(page, 'Space');
+  await waitFor('the start screen to go', () => pageValue(
+    page, () => document.getElementById('start').hidden));
+}
+
+function statusText(page) {
+  return pageValue(page, () => document.getElementById('status').textContent);
+}
+
+// Fails when the page says that the game has ended.
+async function requireNotEnded(page, when) {
+  const text = await statusText(page);
+  if (/ended/.test(text)) {
+    throw new Error(`the page says "${text}" ${when}`);
+  }
+}
+
+// Runs the sessions one after the other, each in a fresh profile of one headless Chromium, on
+// the site served locally: session(page, url, pass, browser) calls pass(name) for every check
+// that passed and throws at the first that fails. Prints TAP lines, then exits with the status.
+async function runSessions(siteDir, sessions, wholeRunMs = 240000) {
+  let server = null;
+  let browser = null;
+  let passed = 0;
+  const pass = (name) => console.log(`ok ${++passed} - ${name}`);
+  const stopAll = () => {
+    stop(browser && browser.process());
+    stop(server && server.process);
+  };
+  const watchdog = setTimeout(() => {
+    console.log('# the session took too long');
+    stopAll();
+    process.exit(1);
+  }, wholeRunMs);
+  let failure = null;
+  try {
+    server = await serveSite(siteDir);
+    browser = await launchBrowser();
+    for (const session of sessions) {
+      const context = await browser.createBrowserContext();
+      const page = await context.newPage();
+      page.on('pageerror', (error) => console.log(`# page error: ${error.message}`));
+      await session(page, server.url, pass, browser);
+      await context.close();
+    }
+    await browser.close();
+  } catch (error) {
+    failure = error;
+    console.log(`not ok ${passed + 1} - ${error.message}`);
+  } finally {
+    clearTimeout(watchdog);
+    stopAll();
+  }
+  console.log(`${passed} passed, ${failure ? 1 : 0} failed`);
+  process.exit(failure ? 1 : 0);
 }
 
 module.exports = {
+  startGame, statusText, requireNotEnded, runSessions,
   gameWidth, gameHeight, serveSite, launchBrowser, stop, waitFor, pageValue, canvasPixels, readBmp,
-  pixelsDiffering, waitForPicture, holdKey, clickGame,
+  bmpPixels,  pixelsDiffering, waitForPicture, holdKey, clickGame, tapGame, pixelAt,
 };

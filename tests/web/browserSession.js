@@ -1,7 +1,8 @@
-// The browser build as a player meets it, in headless Chromium: the title drawn exactly, a key
-// and a click through the titles with the sound starting at the first key, a round whose hero
-// walks on held arrow keys, Escape, the table on 'h', the menu's buttons clicked through the
-// page's scaling, the table kept in the browser's storage across a reload, and the end.
+// The browser build as a player meets it, in headless Chromium: the title drawn exactly behind
+// the start screen, whose key starts the sound, a key and a click through the titles, a round
+// whose hero walks on held arrow keys, Escape, the table on 'h', the menu's buttons clicked
+// through the page's scaling, the table kept in the browser's storage across a reload, and the
+// end, which the page announces then and only then.
 // Usage: node browserSession.js SITE_DIR ASSET_DIR   (NODE_PATH must find puppeteer-core)
 'use strict';
 
@@ -20,7 +21,6 @@ const credits = picture('Credits');
 // A window large enough for twice the game's size, so that clicks go through the scaling.
 const viewport = { width: 1700, height: 1250 };
 const expectedScale = 2;
-const wholeRunMs = 240000;
 // Long enough for the game to have acted on a key: it looks for events every 15 ms.
 const repeatSettleMs = 500;
 
@@ -107,14 +107,10 @@ function keyColoured(shown) {
   return count;
 }
 
-const checks = [];
-function pass(name) {
-  checks.push(name);
-  console.log(`ok ${checks.length} - ${name}`);
-}
 
 async function reachMenu(page) {
   await web.waitForPicture(page, title1, 'the first title');
+  await web.startGame(page);
   await web.holdKey(page, 'Space');
   await web.waitForPicture(page, title2, 'the second title');
   await web.clickGame(page, 400, 300);
@@ -131,7 +127,7 @@ async function showTable(page) {
   });
 }
 
-async function session(page, url) {
+async function session(page, url, pass) {
   await page.evaluateOnNewDocument(listenToAudio);
   await page.setViewport(viewport);
   await page.goto(url);
@@ -147,6 +143,13 @@ async function session(page, url) {
   if (await web.pageValue(page, () => quaroAudio.contexts.some((c) => c.state === 'running'))) {
     throw new Error('the sound runs before any key or click');
   }
+  await web.startGame(page);
+  await web.waitFor('audible sound in a running audio context', () => web.pageValue(
+    page, () => quaroAudio.audible > 0 && quaroAudio.contexts.some((c) => c.state === 'running')));
+  if (web.pixelsDiffering(await web.canvasPixels(page), title1) !== 0) {
+    throw new Error('the key that started the game went on past the first title');
+  }
+  pass('the start screen waits for a key, which starts the sound and nothing else');
 
   await page.keyboard.down('Space');
   await web.waitForPicture(page, title2, 'the second title after a key');
@@ -157,9 +160,6 @@ async function session(page, url) {
     throw new Error('a held key went on past the second title');
   }
   pass('a key goes on to the second title, and holding it goes no further');
-  await web.waitFor('audible sound in a running audio context', () => web.pageValue(
-    page, () => quaroAudio.audible > 0 && quaroAudio.contexts.some((c) => c.state === 'running')));
-  pass('the sound waits for the first key, then plays through the browser');
 
   await web.clickGame(page, 400, 300);
   await web.waitForPicture(page, menu, 'the menu after a click');
@@ -185,6 +185,7 @@ async function session(page, url) {
   });
   await page.keyboard.up('ArrowLeft');
   pass('held arrow keys walk the hero away from where he stood');
+  await web.requireNotEnded(page, 'while a round runs');
 
   await web.holdKey(page, 'Escape');
   await web.waitForPicture(page, menu, 'the menu after Escape');
@@ -232,36 +233,4 @@ async function session(page, url) {
   pass('q shows the credits, then the page says that the game has ended');
 }
 
-async function main() {
-  let server = null;
-  let browser = null;
-  const watchdog = setTimeout(() => {
-    console.log('# the session took too long');
-    stopAll();
-    process.exit(1);
-  }, wholeRunMs);
-  const stopAll = () => {
-    stop(browser && browser.process());
-    stop(server && server.process);
-  };
-  const stop = web.stop;
-  let failure = null;
-  try {
-    server = await web.serveSite(siteDir);
-    browser = await web.launchBrowser();
-    const page = await browser.newPage();
-    page.on('pageerror', (error) => console.log(`# page error: ${error.message}`));
-    await session(page, server.url);
-    await browser.close();
-  } catch (error) {
-    failure = error;
-    console.log(`not ok ${checks.length + 1} - ${error.message}`);
-  } finally {
-    clearTimeout(watchdog);
-    stopAll();
-  }
-  console.log(`${checks.length} passed, ${failure ? 1 : 0} failed`);
-  process.exit(failure ? 1 : 0);
-}
-
-main();
+web.runSessions(siteDir, [session]);

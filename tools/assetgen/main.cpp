@@ -77,10 +77,10 @@ void writeAssets(const fs::path& root) {
     writeSounds(root / "SFX");
 }
 
-// The sizes the desktops ask for most, as the icon theme lays them out, and the SVG for the
-// rest.
+// The sizes the desktops ask for most and the two a web app's manifest names, as the icon
+// theme lays them out, and the SVG for the rest.
 void writeIcons(const std::string& name, const fs::path& theme) {
-    for (int size : {48, 128, 256}) {
+    for (int size : {48, 128, 192, 256, 512}) {
         const fs::path folder =
             theme / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
         fs::create_directories(folder);

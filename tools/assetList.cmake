@@ -1,0 +1,43 @@
+# Every picture and sound the generator makes, relative to its output folder: the desktop
+# build installs them, and the browser build converts each into the form the page loads.
+set(QUARO_PICTURES
+  GFX/Misc/Level_Map.bmp
+  GFX/Misc/Products.bmp
+  GFX/Misc/Mugs.bmp
+  GFX/Misc/Arrow.bmp
+  GFX/Misc/Gate.bmp
+  GFX/Misc/Font.bmp
+  GFX/Misc/StartScreen_01.bmp
+  GFX/Misc/StartScreen_02.bmp
+  GFX/Misc/StartScreen_03.bmp
+  GFX/Misc/GameOver.bmp
+  GFX/Misc/Congrat1.bmp
+  GFX/Misc/Congrat2.bmp
+  GFX/Misc/HighScore.bmp
+  GFX/Misc/Credits.bmp
+  GFX/Quaro/Quaro_Walk.bmp
+  GFX/Quaro/Quaro_Drinking.bmp
+  GFX/Quaro/Quaro_KnockOut.bmp
+  GFX/Quaro/Quaro_SuperWalk.bmp
+  GFX/Quaro/Quaro_SuperDrinking.bmp
+  GFX/Indian/Indian_Walk.bmp
+  GFX/Indian/Indian_KnockOut.bmp
+)
+set(QUARO_SOUNDS
+  SFX/Drinking.wav
+  SFX/KnockOut.wav
+  SFX/ArrowTurn.wav
+  SFX/QuaroArrow.wav
+  SFX/QuaroWalk.wav
+  SFX/BirdSinging.wav
+  SFX/Gate.wav
+  SFX/IndianYell_01.wav
+  SFX/IndianYell_02.wav
+  SFX/IndianTalk.wav
+  SFX/Jubii.wav
+  SFX/PickUp.wav
+  SFX/YieeHaa.wav
+  SFX/GameOver.wav
+  SFX/QuaroTheKid.wav
+  SFX/Congrat.wav
+)
