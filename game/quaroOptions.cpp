@@ -40,6 +40,8 @@ gameOptions parseOptions(int argc, char** argv) {
             options.windowed = true;
         } else if (argument == "--mute") {
             options.muted = true;
+        } else if (argument == "--reduced-flashing") {
+            options.reducedFlashing = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
         } else if (argument == "--version") {
@@ -92,13 +94,17 @@ bool scaleFitsDesktop(const gameOptions& options) {
 void printUsage(std::FILE* out) {
     std::fprintf(
         out,
-        "Usage: quaro [--window] [--scale N] [--mute] [--replay FILE|LINK]\n"
-        "             [--export FILE] [--import FILE] [--help] [--version]\n"
+        "Usage: quaro [--window] [--scale N] [--mute] [--reduced-flashing]\n"
+        "             [--replay FILE|LINK] [--export FILE] [--import FILE]\n"
+        "             [--help] [--version]\n"
         "A maze chase: steer Quaro through the maze, pick up every product, then walk\n"
         "through the open gate into the house.\n\n"
         "  --window       play in a window instead of the whole screen\n"
         "  --scale N      enlarge by N, 1 to %d; in full screen N must fit the desktop\n"
         "  --mute         start with the sound off\n"
+        "  --reduced-flashing\n"
+        "                 show steady marks instead of blinking ones (the name entry's\n"
+        "                 cursor, the glow of the super form's last seconds)\n"
         "  --replay FILE  play the recorded run in FILE and exit: 0 when its round is\n"
         "                 won at the time it claims, 1 otherwise; a key or a click\n"
         "                 stops it. The name in a run is its own claim. A link whose\n"

@@ -11,7 +11,8 @@ struct gameOptions {
     static constexpr int maxScale = 6;
 
     bool windowed = false;
-    bool muted = false; // the sound starts off
+    bool muted = false;           // the sound starts off
+    bool reducedFlashing = false; // every blink becomes a steady mark
     bool help = false;
     bool version = false;
     int scale = 0;                    // 1 to maxScale; 0 lets the game choose

@@ -4,10 +4,10 @@
 #include "kuFiles.h"
 #include "kuPrintable.h"
 #include "kuScreen.h"
-#include "mazeLayout.h"
 #include "menuInput.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
+#include "quaroLettering.h"
 #include "quaroPaths.h"
 #include "quaroRound.h"
 #include "quaroRunStore.h"
@@ -17,18 +17,42 @@
 #include <cstdio>
 
 const char* const quaroReplays::demoFile = "RUN/Demo.run";
+const char* const quaroReplays::demoLabel = "demonstration: press any key";
 
 namespace {
 
 // How often a menu that may go idle looks for events: as often as SDL's own wait does.
 constexpr Uint32 menuPollMs = 10;
 
-// Where a replay is named, in the maze's bottom wall left of the clock.
-constexpr pt labelAt = {45, mazeLayout::clockY};
+// Where a replay is named: on a dark plate in the middle of the maze's top wall, where no one
+// walks and nothing of the round is drawn.
+constexpr int32_t labelCentreX = 380;
+constexpr int32_t labelTop = 8;
+constexpr int32_t plateMargin = 12;
+constexpr int32_t plateBorder = 2;
+struct colour {
+    int red, green, blue;
+};
+constexpr colour plateFrame = {232, 200, 120};
+constexpr colour plateInside = {36, 24, 14};
 
 // Where the table's screen says that a run does not match, in two lines on the sand.
 constexpr pt rejectionAt = {240, 362};
 constexpr int rejectionLineHeight = 28;
+
+void showLabel(kuScreen& screen, quaroLettering& font, const std::string& label) {
+    const std::string text = font.drawable(label);
+    const int32_t width = font.width(text) + 2 * plateMargin;
+    kuRectangle plate;
+    rectManip::init(plate, labelCentreX - width / 2, labelTop - 4, uint32_t(width),
+                    quaroLettering::height + 8);
+    screen.beginUpdate();
+    screen.fillRect(plate, plateFrame.red, plateFrame.green, plateFrame.blue);
+    screen.fillRect(rectManip::expandRect(plate, -plateBorder, -plateBorder), plateInside.red,
+                    plateInside.green, plateInside.blue);
+    font.drawCentred(text, labelCentreX, labelTop);
+    screen.endUpdate();
+}
 
 std::string clockText(int minutes, int seconds) {
     char text[16];
@@ -43,13 +67,14 @@ void quaroReplays::roundRecorded(const recordingTap& tap) {
     liveTooLong = tap.overflowed();
 }
 
-quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run) {
+quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run, const std::string& label) {
     quaroRound& round = *game.round;
     round.start(run.seed(), run.rules());
-    // In the bottom wall, where no one walks: what is playing is a replay, and whose.
-    const std::string label =
-        run.name().empty() ? "replay" : "replay of " + quaroCounter::drawable(run.name());
-    game.font->drawText(label.c_str(), labelAt);
+    // What is playing: a replay, and whose, or the demonstration.
+    showLabel(*game.screen, *game.font,
+              !label.empty()       ? label
+              : run.name().empty() ? "replay"
+                                   : "replay of " + run.name());
     watchInput.setHook(game.keys);
     watchInput.activate();
     recordedInput recorded(run);
@@ -118,7 +143,7 @@ void quaroReplays::playIdleDemo(const char* picture) {
     const std::optional<quaroRecording> run = idleRun(file, label);
     if (!run)
         return;
-    const watchResult result = watch(*run);
+    const watchResult result = watch(*run, demoLabel);
     backToMenu(picture);
     if (result.how == ending::mismatched)
         reject(file, label, picture == nullptr);
@@ -172,8 +197,8 @@ void quaroReplays::reject(const std::string& file, const std::string& label, boo
     std::printf("%s %s\n", label.c_str(), ending.c_str());
     if (!onTable)
         return;
-    game.font->drawText(label.c_str(), rejectionAt);
-    game.font->drawText(ending.c_str(), {rejectionAt.x, rejectionAt.y + rejectionLineHeight});
+    game.font->drawText(label, rejectionAt);
+    game.font->drawText(ending, {rejectionAt.x, rejectionAt.y + rejectionLineHeight});
     game.screen->update();
 }
 

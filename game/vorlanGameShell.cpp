@@ -12,8 +12,11 @@
 #include "quaroAssets.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
+#include "quaroLettering.h"
 #include "quaroRound.h"
 #include "quaroRunLink.h"
+#include "readyMoment.h"
+#include "roundCues.h"
 #include "roundInput.h"
 #include "shellKeys.h"
 #include "vorlanCharSprite.h"
@@ -21,7 +24,6 @@
 #include "vorlanMaze.h"
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 using namespace quaroAssets;
@@ -50,6 +52,9 @@ const imageField imageFields[] = {
     {&vorlanGameShell::arrowImage, arrow},
     {&vorlanGameShell::gateImage, gate},
     {&vorlanGameShell::fontImage, font},
+    {&vorlanGameShell::indianFrightenedImage, indianFrightened},
+    {&vorlanGameShell::marksImage, marks},
+    {&vorlanGameShell::bannersImage, banners},
 };
 Sound* vorlanGameShell::*const soundFields[soundCount] = {
     &vorlanGameShell::drinkingSound,    &vorlanGameShell::knockOutSound,
@@ -60,6 +65,7 @@ Sound* vorlanGameShell::*const soundFields[soundCount] = {
     &vorlanGameShell::jubiiSound,       &vorlanGameShell::pickUpSound,
     &vorlanGameShell::yieeHaaSound,     &vorlanGameShell::gameOverSound,
     &vorlanGameShell::quaroTheKidSound, &vorlanGameShell::congratSound,
+    &vorlanGameShell::superEndingSound,
 };
 
 // Pictures are freed in this order, which is not the order they were loaded in.
@@ -70,7 +76,8 @@ kuImage* vorlanGameShell::*const imagesToFree[] = {
     &vorlanGameShell::superDrinkingImage,  &vorlanGameShell::indianWalkImage,
     &vorlanGameShell::indianKnockOutImage, &vorlanGameShell::productsImage,
     &vorlanGameShell::levelMapImage,       &vorlanGameShell::gateImage,
-    &vorlanGameShell::fontImage,
+    &vorlanGameShell::fontImage,           &vorlanGameShell::indianFrightenedImage,
+    &vorlanGameShell::marksImage,          &vorlanGameShell::bannersImage,
 };
 
 template <class T> void release(T*& object) {
@@ -94,12 +101,13 @@ vorlanGameShell::vorlanGameShell()
       gateSound(nullptr), indianYell1Sound(nullptr), indianYell2Sound(nullptr),
       indianTalkSound(nullptr), jubiiSound(nullptr), pickUpSound(nullptr), yieeHaaSound(nullptr),
       gameOverSound(nullptr), quaroTheKidSound(nullptr), congratSound(nullptr),
-      levelMapImage(nullptr), walkImage(nullptr), drinkingImage(nullptr), knockOutImage(nullptr),
-      superWalkImage(nullptr), superDrinkingImage(nullptr), indianWalkImage(nullptr),
-      indianKnockOutImage(nullptr), productsImage(nullptr), mugsImage(nullptr), arrowImage(nullptr),
-      gateImage(nullptr), fontImage(nullptr), maze(nullptr), timeCounter(nullptr),
-      tableCounter(nullptr), nameCounter(nullptr), normalYou(nullptr), superYou(nullptr), enemies{},
-      nextFrameTime(0), clock(&defaultClock) {}
+      superEndingSound(nullptr), levelMapImage(nullptr), walkImage(nullptr), drinkingImage(nullptr),
+      knockOutImage(nullptr), superWalkImage(nullptr), superDrinkingImage(nullptr),
+      indianWalkImage(nullptr), indianKnockOutImage(nullptr), productsImage(nullptr),
+      mugsImage(nullptr), arrowImage(nullptr), gateImage(nullptr), fontImage(nullptr),
+      indianFrightenedImage(nullptr), marksImage(nullptr), bannersImage(nullptr), maze(nullptr),
+      timeCounter(nullptr), tableCounter(nullptr), nameCounter(nullptr), normalYou(nullptr),
+      superYou(nullptr), enemies{}, nextFrameTime(0), clock(&defaultClock) {}
 
 vorlanGameShell::~vorlanGameShell() {
     freeData();
@@ -147,6 +155,7 @@ int vorlanGameShell::playMenus(int choice) {
     while (choice != choiceQuit && !closing()) {
         if (choice == choiceStart) {
             initGame();
+            getReady();
             const int result = run();
             if (closing())
                 break; // a round closed with the game is left as Escape leaves it
@@ -155,6 +164,8 @@ int vorlanGameShell::playMenus(int choice) {
                 choice = menuScreen(menuPicture);
                 break;
             case roundLost:
+                lastLost = {timeCounter->getMinutes(), timeCounter->getSeconds(),
+                            theRound->hero()->itemCount};
                 gameOverSound->play();
                 choice = menuScreen(gameOverPicture);
                 break;
@@ -226,8 +237,12 @@ void vorlanGameShell::buildActors() {
     for (int which = 0; which < soundCount; ++which)
         sounds[size_t(which)] = this->*soundFields[which];
     theRound = std::make_unique<quaroRound>();
-    const roundCast cast = buildCast(screen, pictures, sounds, theRound->random());
+    roundCast cast = buildCast(screen, pictures, sounds, theRound->random());
+    cast.audio = audio;
+    cast.cues->setReducedFlashing(options.reducedFlashing);
     theRound->setCast(cast);
+    wall.reset(cast.wall);
+    cues.reset(cast.cues);
     maze = cast.maze;
     timeCounter = cast.timeCounter;
     normalYou = cast.normalYou;
@@ -236,13 +251,15 @@ void vorlanGameShell::buildActors() {
 
     tableCounter = newCounter(screen, fontImage);
     nameCounter = newCounter(screen, fontImage);
+    lettering = std::make_unique<quaroLettering>();
+    lettering->open(fontImage);
     enterInput->font = nameCounter;
     enterInput->screen = screen;
 
     replaysContext context;
     context.round = theRound.get();
     context.screen = screen;
-    context.font = tableCounter;
+    context.font = lettering.get();
     context.menu = menuInput;
     context.keys = keys.get();
     context.clock = clock;
@@ -250,7 +267,7 @@ void vorlanGameShell::buildActors() {
     context.waitFrame = [this] { waitFrame(); };
     context.showMenu = [this](const char* picture) {
         if (picture != nullptr)
-            displayImageFile(picture);
+            showMenuPicture(picture);
         else
             displayHighscore();
     };
@@ -260,6 +277,8 @@ void vorlanGameShell::buildActors() {
 void vorlanGameShell::freeData() {
     replayer.setContext({});
     theRound.reset();
+    wall.reset();
+    cues.reset();
     for (enemyCharSprite*& enemy : enemies)
         release(enemy);
     release(normalYou);
@@ -270,6 +289,7 @@ void vorlanGameShell::freeData() {
     release(timeCounter);
     release(tableCounter);
     release(nameCounter);
+    lettering.reset();
     // The device stops and drops what is still playing before any sound data goes.
     release(audio);
     for (Sound* vorlanGameShell::*field : soundFields)
@@ -301,6 +321,10 @@ void vorlanGameShell::initGame() {
     playInput->activate();
 }
 
+int vorlanGameShell::getReady() {
+    return readyMoment(bannersImage).hold(*theRound, *playInput, [this] { waitFrame(); });
+}
+
 // The pause comes between two frames: nothing of the round moves meanwhile, and its clock
 // counts frames, so the time spent paused never counts.
 int vorlanGameShell::run() {
@@ -310,7 +334,7 @@ int vorlanGameShell::run() {
         const frameInput input = theRound->step(recorder);
         waitFrame();
         if (input.pause && !theRound->over())
-            pauseBox(screen, tableCounter).hold(*audio, *playInput, [this] { waitFrame(); });
+            pauseBox(screen, lettering.get()).hold(*audio, *playInput, [this] { waitFrame(); });
     }
     replayer.roundRecorded(recorder);
     return theRound->result();
@@ -350,9 +374,17 @@ int vorlanGameShell::titleScreen(const char* fileName) {
     return introInput->quit ? 0 : 1;
 }
 
+void vorlanGameShell::showMenuPicture(const char* fileName) {
+    if (fileName == nullptr)
+        return;
+    drawPictureFile(fileName);
+    if (fileName == gameOverPicture)
+        screenNotes::writeLostRound(*lettering, lastLost);
+    screen->update();
+}
+
 int vorlanGameShell::menuScreen(const char* fileName) {
-    if (fileName != nullptr)
-        displayImageFile(fileName);
+    showMenuPicture(fileName);
     menuInput->activate();
     replayer.waitForMenuChoice(fileName);
     if (menuInput->quit)
@@ -378,13 +410,6 @@ constexpr pt nameOrigin = {300, 360};
 constexpr uint32_t nameFieldWidth = 165;
 constexpr uint32_t nameFieldHeight = 25;
 constexpr int blinkFrames = 16; // the cursor changes every 16 frames
-
-// Where the record's screen says that the table could not be saved: lines centred below the
-// name field, between the kid and the cactus.
-constexpr int32_t failureCentreX = 380;
-constexpr int32_t failureTop = 405;
-constexpr int32_t failureLineHeight = 27;
-constexpr size_t failureLineLength = 29;
 
 constexpr int tableTop = 103;
 constexpr int tableRowHeight = 23;
@@ -414,7 +439,7 @@ int vorlanGameShell::checkHighscore() {
     keys->setTyping(true);
     enterInput->show();
     for (int blink = 0; !enterInput->done;) {
-        if (++blink >= blinkFrames) {
+        if (!options.reducedFlashing && ++blink >= blinkFrames) {
             blink = 0;
             enterInput->cursorVisible = !enterInput->cursorVisible;
             enterInput->show();
@@ -437,13 +462,7 @@ int vorlanGameShell::checkHighscore() {
 }
 
 void vorlanGameShell::showSaveFailure(const std::string& why) {
-    const std::string lines[] = {"the table was not saved|", why, "press a key"};
-    for (size_t i = 0; i < std::size(lines); ++i) {
-        const std::string line = quaroCounter::drawable(lines[i].substr(0, failureLineLength));
-        const int32_t width = int32_t(line.size()) * quaroCounter::glyphWidth;
-        nameCounter->drawText(line.c_str(), {failureCentreX - width / 2,
-                                             failureTop + failureLineHeight * int32_t(i)});
-    }
+    screenNotes::writeSaveFailure(*lettering, why);
     screen->update();
     introInput->activate();
     while (!introInput->quit && !introInput->proceed) {
@@ -463,6 +482,7 @@ void vorlanGameShell::displayHighscore() {
         tableCounter->pos.x = tableNameX;
         tableCounter->drawText(table.getSlotName(i), tableCounter->pos);
     }
+    screenNotes::writeTableKeys(*lettering);
     table.save();
     screen->update();
 }

@@ -12,6 +12,7 @@
 #include "quaroPaths.h"
 #include "quaroRecording.h"
 #include "quaroReplays.h"
+#include "screenNotes.h"
 
 #include <cstdint>
 #include <memory>
@@ -28,10 +29,13 @@ class enemyCharSprite;
 class kuImage;
 class kuScreen;
 class quaroCounter;
+class quaroLettering;
 class quaroRound;
+class roundCues;
 class shellKeys;
 class vorlanCharSprite;
 class vorlanMaze;
+class wallReadings;
 
 class vorlanGameShell : public kuCheckedExec {
 public:
@@ -69,6 +73,9 @@ public:
 
     // Starts a round seeded with the clock's ticks, recorded from its first frame.
     void initGame();
+    // The ready moment before the first frame of the round initGame started; returns the
+    // frames it waited.
+    int getReady();
     // Plays the round frame by frame from the player's input, pausing between frames when the
     // player asks; returns roundLeft, roundLost or roundWon.
     int run();
@@ -117,6 +124,7 @@ public:
     Sound* gameOverSound;
     Sound* quaroTheKidSound;
     Sound* congratSound;
+    Sound* superEndingSound; // beyond the original sixteen, as the pictures below
 
     kuImage* levelMapImage;
     kuImage* walkImage;
@@ -131,6 +139,9 @@ public:
     kuImage* arrowImage;
     kuImage* gateImage;
     kuImage* fontImage;
+    kuImage* indianFrightenedImage;
+    kuImage* marksImage;
+    kuImage* bannersImage;
 
     vorlanMaze* maze;
     quaroCounter* timeCounter;
@@ -144,6 +155,8 @@ public:
 private:
     // Draws the whole picture at the top-left corner, not yet shown; the caller owns it.
     std::unique_ptr<kuImage> drawPictureFile(const char* fileName);
+    // A menu's picture with what the game writes on it, shown; none for null.
+    void showMenuPicture(const char* fileName);
     void startDevices();
     // Every handler lets the shared keys see its events first; the handlers that read the
     // mouse map it through the screen.
@@ -166,5 +179,10 @@ private:
     std::unique_ptr<shellKeys> keys;
     std::unique_ptr<kuGamepad> gamepad;
     std::unique_ptr<quaroRound> theRound;
+    // The parts of the round's cast beyond the original design, which the fields above do not hold.
+    std::unique_ptr<wallReadings> wall;
+    std::unique_ptr<roundCues> cues;
+    std::unique_ptr<quaroLettering> lettering; // the messages over the pictures
+    lostRound lastLost;                        // what the game-over screen says
     quaroReplays replayer;
 };

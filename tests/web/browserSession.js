@@ -140,6 +140,12 @@ async function session(page, url, pass) {
     throw new Error(`the canvas is ${width} pixels wide in a ${viewport.width} window`);
   }
   pass('the page shows the canvas at the largest whole factor that fits');
+  const { alpha, desynchronized } = await web.pageValue(
+    page, () => document.getElementById('canvas').getContext('2d').getContextAttributes());
+  if (alpha || !desynchronized) {
+    throw new Error('the game draws on a canvas the browser composites with the whole page');
+  }
+  pass('the canvas is opaque and desynchronized');
   if (await web.pageValue(page, () => quaroAudio.contexts.some((c) => c.state === 'running'))) {
     throw new Error('the sound runs before any key or click');
   }
@@ -150,6 +156,12 @@ async function session(page, url, pass) {
     throw new Error('the key that started the game went on past the first title');
   }
   pass('the start screen waits for a key, which starts the sound and nothing else');
+  const { buffers, audible } = await web.pageValue(
+    page, () => ({ buffers: quaroAudio.buffers, audible: quaroAudio.audible }));
+  if (buffers !== audible) {
+    throw new Error(`${buffers - audible} of ${buffers} buffers the page played were silent`);
+  }
+  pass('only buffers that hold sound are played');
 
   await page.keyboard.down('Space');
   await web.waitForPicture(page, title2, 'the second title after a key');
