@@ -82,7 +82,7 @@ TEST_F(ShellTest, MenuChoosesByTheKeysPressedWhileTheGameWasBusy) {
     } cases[] = {
         {{SDLK_s}, "GFX/Misc/StartScreen_03.bmp", vorlanGameShell::choiceStart},
         {{SDLK_x, SDLK_h}, nullptr, vorlanGameShell::choiceHighscore},
-        {{SDLK_ESCAPE}, "GFX/Misc/GameOver.bmp", vorlanGameShell::choiceQuit},
+        {{SDLK_ESCAPE}, "GFX/Misc/StartScreen_03.bmp", vorlanGameShell::choiceQuit},
         {{SDLK_h, SDLK_s}, nullptr, vorlanGameShell::choiceHighscore},
     };
     for (const auto& c : cases) {
