@@ -1,11 +1,12 @@
-// The menus' handler: s, h and q (or Escape) choose by the key pressed, a gamepad's button 0
-// starts and button 1 shows the table, a left click chooses by the button under the mouse, a
-// window close quits, and a digit key names a row of the table. Keys and clicks count by their
-// events, so those made while the game was busy count too. Every menu picture shows its
-// three buttons inside the same click areas, in canvas coordinates: the mouse is mapped from
-// the output through the screen, and a click on the border chooses nothing.
+// The menus' handler: s, h and q (or Escape) choose by the key pressed, a gamepad's buttons
+// start, show the table or leave as kuGamepad.h tells, a left click chooses by the button under
+// the mouse, a window close quits, and a digit key names a row of the table. Keys and clicks
+// count by their events, so those made while the game was busy count too. Every menu picture
+// shows its three buttons inside the same click areas, in canvas coordinates: the mouse is mapped
+// from the output through the screen, and a click on the border chooses nothing.
 #pragma once
 
+#include "kuGamepad.h"
 #include "kuGeomUtil.h"
 #include "kuInput.h"
 
@@ -30,4 +31,7 @@ public:
     bool showHighscore;
     int rowKey;       // -1, or the row of the last digit pressed: 0 for key 1, ..., 9 for key 0
     kuScreen* screen; // not owned; maps the mouse to the canvas, which it is while null
+
+private:
+    kuPadReader pad;
 };

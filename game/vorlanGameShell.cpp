@@ -5,7 +5,6 @@
 #include "introInput.h"
 #include "kuAudio.h"
 #include "kuImages.h"
-#include "kuPlatform.h"
 #include "kuScreen.h"
 #include "menuInput.h"
 #include "pauseBox.h"
@@ -197,12 +196,12 @@ void vorlanGameShell::startDevices() {
     enterInput = new EnterInputHandler;
     audio->start();
     audio->setMuted(options.muted);
-    gamepad = std::make_unique<kuGamepad>();
+    gamepad = std::make_unique<kuGamepad>(paths.padMappingFile);
     screen->setSize(screenSize);
     screen->setFullScreen(!options.windowed);
     screen->setScale(options.scale);
+    screen->setTitle(windowTitle);
     screen->open();
-    kuPlatform::setWindowTitle(windowTitle);
     connectInput();
 }
 

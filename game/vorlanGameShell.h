@@ -174,7 +174,7 @@ private:
     gameOptions options;
     gamePaths paths;
     std::optional<quaroRecording> replayRun;
-    sdlClock defaultClock;
+    systemClock defaultClock;
     frameClock* clock;
     std::unique_ptr<shellKeys> keys;
     std::unique_ptr<kuGamepad> gamepad;

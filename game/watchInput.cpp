@@ -11,11 +11,12 @@ void WatchInputHandler::handleEvent(SDL_Event* event) {
     switch (event->type) {
     case SDL_KEYDOWN:
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_JOYBUTTONDOWN:
     case SDL_QUIT:
         stop = true;
         break;
     default:
+        if (pad.read(*event) == kuPadReader::meaning::pressed)
+            stop = true;
         break;
     }
 }

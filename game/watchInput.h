@@ -3,6 +3,7 @@
 // flag is cleared by activate at the start of every run watched.
 #pragma once
 
+#include "kuGamepad.h"
 #include "kuInput.h"
 
 class WatchInputHandler : public kuInputHandler {
@@ -13,4 +14,7 @@ public:
     void handleEvent(SDL_Event* event) override;
 
     bool stop; // the watcher asked to stop
+
+private:
+    kuPadReader pad;
 };
