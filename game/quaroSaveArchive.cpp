@@ -1,6 +1,8 @@
 #include "quaroSaveArchive.h"
 
+#include "kuCloseSignals.h"
 #include "kuFiles.h"
+#include "kuPrintable.h"
 #include "quaroHighScore.h"
 #include "quaroRecording.h"
 #include "quaroRunStore.h"
@@ -71,7 +73,7 @@ std::string fileProblem(const savedFile& file) {
                    ? ""
                    : "the table is not " + std::to_string(tableBytes) + " bytes long";
     if (!safeRunName(file.name))
-        return "it holds a file the game does not keep ('" + file.name + "')";
+        return "it holds a file the game does not keep ('" + kuPrintable(file.name) + "')";
     std::string problem;
     if (!quaroRecording::decode(file.bytes.data(), file.bytes.size(), problem))
         return file.name + " is damaged: " + problem;
@@ -158,9 +160,10 @@ std::vector<savedFile> collect(const std::string& tableFolder) {
         savedFile file{name, std::move(read.bytes)};
         if (!read.error.empty() || read.longer || read.missing)
             std::printf("%s is left out of the saved games: it cannot be read whole\n",
-                        path.c_str());
+                        kuPrintable(path).c_str());
         else if (const std::string problem = fileProblem(file); !problem.empty())
-            std::printf("%s is left out of the saved games: %s\n", path.c_str(), problem.c_str());
+            std::printf("%s is left out of the saved games: %s\n", kuPrintable(path).c_str(),
+                        problem.c_str());
         else
             files.push_back(std::move(file));
     };
@@ -174,6 +177,14 @@ std::vector<savedFile> collect(const std::string& tableFolder) {
 
 bool restore(const std::string& tableFolder, const std::vector<savedFile>& files,
              std::string& problem) {
+    // A copy of the game saving a record meanwhile waits, and a close waits for the restore.
+    const std::string tableFile = (fs::path(tableFolder) / tableName()).string();
+    const kuFileLock lock(tableFile);
+    if (lock.heldElsewhere()) {
+        problem = "another copy of the game kept the table locked";
+        return false;
+    }
+    const kuSaveUnderWay restoring;
     // The runs first: a table whose rows claim runs not yet written would show them missing.
     std::vector<const savedFile*> order;
     for (const savedFile& file : files)
@@ -190,8 +201,9 @@ bool restore(const std::string& tableFolder, const std::vector<savedFile>& files
             return false;
         }
     }
-    const quaroHighScore table((fs::path(tableFolder) / tableName()).string());
-    quaroRunStore(tableFolder).prune(table);
+    // The restored table replaces the one there: every run it does not claim goes, however new.
+    const quaroHighScore table(tableFile);
+    quaroRunStore(tableFolder).prune(table, 0);
     return true;
 }
 

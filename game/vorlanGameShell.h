@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 class Audio;
 class EnterInputHandler;
@@ -164,6 +165,8 @@ private:
     // "FileLoad" error naming the first file that is wrong.
     void loadAssets();
     void buildActors();
+    // Says on the record's screen that the table could not be saved, and why, until a key.
+    void showSaveFailure(const std::string& why);
     // True once the game was asked to close (a window close, SIGTERM, SIGINT): every screen
     // from then on ends at once.
     bool closing() const;
