@@ -2,14 +2,20 @@
 
 #include "kuPlatform.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -18,7 +24,13 @@ const char* const kuTemporarySuffix = ".new-";
 namespace {
 
 constexpr mode_t folderMode = 0700;
+constexpr mode_t fileMode = 0600;
 constexpr int maxLinks = 16; // links followed to the real file, as the system limits them
+constexpr size_t temporaryTailLength = 6; // the characters mkstemp puts after the suffix
+// Games before unique temporary names wrote "<file>.new".
+const std::string oldTemporarySuffix = ".new";
+const char* const lockSuffix = ".lock";
+constexpr auto lockRetry = std::chrono::milliseconds(10);
 
 std::string errorText() {
     return std::strerror(errno);
@@ -59,6 +71,14 @@ std::string numbered(const std::string& name, int number) {
     return number == 0 ? name : name + "." + std::to_string(number);
 }
 
+bool isTemporaryOf(const std::string& name, const std::string& target) {
+    if (name == target + oldTemporarySuffix)
+        return true;
+    const std::string prefix = target + kuTemporarySuffix;
+    return name.size() == prefix.size() + temporaryTailLength &&
+           name.compare(0, prefix.size(), prefix) == 0;
+}
+
 } // namespace
 
 int kuOpenRegularFile(const std::string& file) {
@@ -86,10 +106,16 @@ kuFileRead kuReadRegularFile(const std::string& file, size_t maxBytes) {
         result.error = errno == EINVAL ? "not a regular file" : errorText();
         return result;
     }
-    // One byte more than the cap tells a longer file.
-    result.bytes.resize(maxBytes + 1);
+    // One byte more than the cap tells a longer file. The buffer starts at the file's size, so
+    // that a small file never costs the cap; it grows if the file does meanwhile.
+    struct stat info;
+    const size_t expected = fstat(fd, &info) == 0 ? size_t(info.st_size) : 0;
+    const size_t wanted = maxBytes + 1;
+    result.bytes.resize(std::min(expected, maxBytes) + 1);
     size_t got = 0;
-    while (got < result.bytes.size()) {
+    while (got < wanted) {
+        if (got == result.bytes.size())
+            result.bytes.resize(std::min(2 * got, wanted));
         const ssize_t n = read(fd, result.bytes.data() + got, result.bytes.size() - got);
         if (n < 0 && errno == EINTR)
             continue;
@@ -166,4 +192,106 @@ std::string kuFollowLinks(const std::string& file) {
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
     return path.string();
+}
+
+bool kuRecoverReplace(const std::string& file, size_t maxBytes,
+                      const std::function<bool(const std::vector<uint8_t>&)>& whole) {
+    const fs::path target = kuFollowLinks(file);
+    const fs::path folder = target.parent_path();
+    const std::string folderName = folder.empty() ? "." : folder.string();
+    const std::string targetName = target.filename().string();
+    std::vector<kuFolderEntry> leftovers;
+    for (const kuFolderEntry& entry : kuListFolder(folderName, size_t(-1)))
+        if (entry.regular && isTemporaryOf(entry.name, targetName))
+            leftovers.push_back(entry);
+    // The newest first: the last write that got as far as a whole file.
+    std::sort(
+        leftovers.begin(), leftovers.end(),
+        [](const kuFolderEntry& a, const kuFolderEntry& b) { return a.ageSeconds < b.ageSeconds; });
+    struct stat existing;
+    bool replaced = false;
+    bool missing = lstat(target.c_str(), &existing) != 0 && errno == ENOENT;
+    for (const kuFolderEntry& leftover : leftovers) {
+        const std::string path = (folder / leftover.name).string();
+        if (missing) {
+            const kuFileRead read = kuReadRegularFile(path, maxBytes);
+            if (read.error.empty() && !read.longer && whole(read.bytes) &&
+                std::rename(path.c_str(), target.c_str()) == 0) {
+                missing = false;
+                replaced = true;
+                syncFolder(folder);
+                continue;
+            }
+        }
+        std::remove(path.c_str());
+    }
+    if (!leftovers.empty())
+        kuPlatform::savedFilesChanged();
+    return replaced;
+}
+
+kuFileLock::kuFileLock(const std::string& file, unsigned waitMs) {
+    const fs::path target = kuFollowLinks(file);
+    createFolders(target.parent_path());
+    const std::string lockFile = target.string() + lockSuffix;
+    fd = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, fileMode);
+    // Another player's lock beside a shared table may be readable only; a lock needs no more.
+    if (fd < 0)
+        fd = open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            return; // no locks here: nothing to wait for
+        if (std::chrono::steady_clock::now() >= deadline) {
+            busy = true;
+            return;
+        }
+        std::this_thread::sleep_for(lockRetry);
+    }
+}
+
+kuFileLock::~kuFileLock() {
+    if (fd >= 0)
+        close(fd); // releases the lock
+}
+
+std::vector<kuFolderEntry> kuListFolder(const std::string& folder, size_t maxEntries) {
+    std::vector<kuFolderEntry> entries;
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr)
+        return entries;
+    const int folderFd = dirfd(listing);
+    const time_t now = std::time(nullptr);
+    while (entries.size() < maxEntries) {
+        const dirent* found = readdir(listing);
+        if (found == nullptr)
+            break;
+        const std::string name = found->d_name;
+        if (name == "." || name == "..")
+            continue;
+        kuFolderEntry entry;
+        entry.name = name;
+        struct stat info;
+        if (fstatat(folderFd, found->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+            entry.regular = S_ISREG(info.st_mode);
+            entry.folder = S_ISDIR(info.st_mode);
+            entry.ageSeconds = int64_t(now) - int64_t(info.st_mtime);
+        }
+        entries.push_back(entry);
+    }
+    closedir(listing);
+    return entries;
+}
+
+bool kuRemoveFile(const std::string& file) {
+    return unlink(file.c_str()) == 0;
+}
+
+bool kuIsRegularFile(const std::string& file) {
+    struct stat info;
+    return stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }

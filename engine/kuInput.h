@@ -33,6 +33,9 @@ bool kuIsKeyRepeat(const SDL_Event& event);
 // Where the mouse is, in the output's pixels, while its left button alone is held; none while
 // another button is held too, or none is.
 std::optional<pt> kuLeftButtonAloneAt();
+// Where the left button was pressed, in the output's pixels, for the event of that press; none
+// for every other event. Unlike the button's state, it still tells a click once it is over.
+std::optional<pt> kuLeftClickAt(const SDL_Event& event);
 
 // The library's own record of the keys held, written as a key press or release would write it,
 // so that a script (a test, a benchmark) can hold keys without a keyboard. Desktop only.

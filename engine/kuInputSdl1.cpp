@@ -34,3 +34,9 @@ std::optional<pt> kuLeftButtonAloneAt() {
         return std::nullopt;
     return pt{x, y};
 }
+
+std::optional<pt> kuLeftClickAt(const SDL_Event& event) {
+    if (event.type != SDL_MOUSEBUTTONDOWN || event.button.button != SDL_BUTTON_LEFT)
+        return std::nullopt;
+    return pt{event.button.x, event.button.y};
+}

@@ -21,12 +21,10 @@ bool kuIsKeyRepeat(const SDL_Event& event) {
     return event.type == SDL_KEYDOWN && event.key.repeat != 0;
 }
 
-std::optional<pt> kuLeftButtonAloneAt() {
-    int x = 0;
-    int y = 0;
-    if (SDL_GetMouseState(&x, &y) != SDL_BUTTON(SDL_BUTTON_LEFT))
-        return std::nullopt;
-    SDL_Window* window = SDL_GetMouseFocus();
+namespace {
+
+// The point (x, y) of the window, in the window's pixels.
+pt inPixels(SDL_Window* window, int x, int y) {
     if (window == nullptr)
         return pt{x, y};
     int points = 0;
@@ -38,4 +36,20 @@ std::optional<pt> kuLeftButtonAloneAt() {
     if (points <= 0 || pointsHigh <= 0)
         return pt{x, y};
     return pt{x * pixels / points, y * pixelsHigh / pointsHigh};
+}
+
+} // namespace
+
+std::optional<pt> kuLeftButtonAloneAt() {
+    int x = 0;
+    int y = 0;
+    if (SDL_GetMouseState(&x, &y) != SDL_BUTTON(SDL_BUTTON_LEFT))
+        return std::nullopt;
+    return inPixels(SDL_GetMouseFocus(), x, y);
+}
+
+std::optional<pt> kuLeftClickAt(const SDL_Event& event) {
+    if (event.type != SDL_MOUSEBUTTONDOWN || event.button.button != SDL_BUTTON_LEFT)
+        return std::nullopt;
+    return inPixels(SDL_GetWindowFromID(event.button.windowID), event.button.x, event.button.y);
 }

@@ -3,6 +3,7 @@
 #include "kuExceptions.h"
 #include "kuFiles.h"
 #include "kuPlatformSdl.h"
+#include "kuPrintable.h"
 #include "kuVideo.h"
 
 #include <unistd.h>
@@ -38,7 +39,7 @@ SDL_RWops* openRegularFile(const char* fileName) {
 
 // "Couldn't load FILE: REASON", with SDL's error text as the reason.
 std::string loadFailure(const char* fileName) {
-    return std::string("Couldn't load ") + fileName + ": " + SDL_GetError();
+    return "Couldn't load " + kuPrintable(fileName) + ": " + SDL_GetError();
 }
 
 } // namespace

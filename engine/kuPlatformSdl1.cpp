@@ -23,7 +23,9 @@ SDL_AudioSpec* loadWholeWave(SDL_RWops* stream, SDL_AudioSpec* spec, Uint8** sam
 }
 
 void setEventFilter(int (*filter)(const SDL_Event*)) {
-    SDL_SetEventFilter(filter);
+    // Setting a filter empties the queue: a key pressed while the game was busy would be lost.
+    if (SDL_GetEventFilter() != filter)
+        SDL_SetEventFilter(filter);
 }
 
 kuHeldKeys heldKeys() {

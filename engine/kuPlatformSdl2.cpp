@@ -63,6 +63,12 @@ SDL_AudioSpec* loadWholeWave(SDL_RWops* stream, SDL_AudioSpec* spec, Uint8** sam
 }
 
 void setEventFilter(int (*filter)(const SDL_Event*)) {
+    // Setting a filter empties the queue: a key pressed while the game was busy would be lost.
+    SDL_EventFilter current = nullptr;
+    void* currentFilter = nullptr;
+    if (SDL_GetEventFilter(&current, &currentFilter) == SDL_TRUE && current == callFilter &&
+        currentFilter == reinterpret_cast<void*>(filter))
+        return;
     SDL_SetEventFilter(callFilter, reinterpret_cast<void*>(filter));
 }
 
@@ -72,6 +78,9 @@ kuHeldKeys heldKeys() {
 
 bool lostFocus(const SDL_Event& event) {
     if (event.type != SDL_WINDOWEVENT)
+        return false;
+    // Events queued for a window since closed (the output opened again) tell nothing now.
+    if (event.window.windowID != 0 && SDL_GetWindowFromID(event.window.windowID) == nullptr)
         return false;
     const Uint8 what = event.window.event;
     return what == SDL_WINDOWEVENT_FOCUS_LOST || what == SDL_WINDOWEVENT_MINIMIZED ||

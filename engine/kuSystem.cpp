@@ -19,13 +19,14 @@ void sleep(Uint32 milliseconds) {
 }
 
 std::string homeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0')
+    const char* variable = std::getenv("HOME");
+    const std::string home = variable != nullptr ? variable : "";
+    if (fs::path(home).is_absolute())
         return home;
     const passwd* user = getpwuid(getuid());
-    if (user != nullptr && user->pw_dir != nullptr)
+    if (user != nullptr && user->pw_dir != nullptr && *user->pw_dir != '\0')
         return user->pw_dir;
-    return "";
+    return home;
 }
 
 std::string executableFolder() {

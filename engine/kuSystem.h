@@ -14,8 +14,10 @@ Uint32 ticks();
 // Sleeps at least the milliseconds (in the browser, handing the page its turn meanwhile).
 void sleep(Uint32 milliseconds);
 
-// $HOME, or the user's home from the password database when it is unset; empty when neither
-// says.
+// $HOME when it is absolute, else the user's home from the password database: a relative HOME
+// is ignored, as the XDG rules ignore relative XDG_* folders, since it would put the game's
+// files under whatever folder it was started in. A relative HOME is kept only when the
+// database has no home either; empty when neither says.
 std::string homeFolder();
 // The folder of the running program; empty when it cannot be told.
 std::string executableFolder();

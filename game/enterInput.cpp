@@ -50,6 +50,9 @@ void EnterInputHandler::activate() {
 }
 
 void EnterInputHandler::handleEvent(SDL_Event* event) {
+    // Keys queued behind the end of the entry are not part of the name.
+    if (done)
+        return;
     cursorVisible = true;
     if (event->type == SDL_QUIT)
         done = true;

@@ -15,6 +15,9 @@ void IntroInputHandler::handleEvent(SDL_Event* event) {
         proceed = true;
     else if (event->type == SDL_QUIT)
         quit = true;
+    // A click made while the game was busy is over by the time it is handled.
+    if (const std::optional<pt> click = kuLeftClickAt(*event))
+        clickAt(*click);
     // Any event at all goes on while the left button alone is held, even a mouse motion.
     if (const std::optional<pt> mouse = kuLeftButtonAloneAt())
         clickAt(*mouse);

@@ -1,6 +1,5 @@
 #include "menuInput.h"
 
-#include "kuPlatform.h"
 #include "kuScreen.h"
 
 namespace {
@@ -39,17 +38,27 @@ void MenuInputHandler::activate() {
 }
 
 void MenuInputHandler::handleEvent(SDL_Event* event) {
+    // The first choice stands: keys queued behind it change nothing.
+    if (quit || startGame || showHighscore || openSettings)
+        return;
+    // The event's own key and button, not what is held when it is handled: a key pressed
+    // while the game was busy is released by then.
     if (event->type == SDL_KEYDOWN) {
-        rowKey = rowOfKey(event->key.keysym.sym);
-        const kuHeldKeys keys = kuPlatform::heldKeys();
-        if (keys[SDLK_s])
+        const SDLKey key = event->key.keysym.sym;
+        rowKey = rowOfKey(key);
+        if (key == SDLK_s)
             startGame = true;
-        else if (keys[SDLK_h])
+        else if (key == SDLK_h)
             showHighscore = true;
-        else if (keys[SDLK_o])
+        else if (key == SDLK_o)
             openSettings = true;
-        else if (keys[SDLK_q] || keys[SDLK_ESCAPE])
+        else if (key == SDLK_q || key == SDLK_ESCAPE)
             quit = true;
+        return;
+    }
+    if (event->type == SDL_MOUSEBUTTONDOWN) {
+        if (const std::optional<pt> click = kuLeftClickAt(*event))
+            clickAt(*click);
         return;
     }
     if (event->type == SDL_QUIT)

@@ -1,8 +1,9 @@
-// The menus' handler: s, h, o and q (or Escape) choose by the keys held, a gamepad's buttons
-// start, show the table or leave as kuGamepad.h tells, a left click chooses by the button under the
-// mouse, a window close quits, and a digit key names a row of the table. Every menu picture shows
-// its four buttons inside the same click areas, in canvas coordinates: the mouse is mapped from
-// the output through the screen, and a click on the border chooses nothing.
+// The menus' handler: s, h, o and q (or Escape) choose by the key pressed, a gamepad's buttons
+// start, show the table or leave as kuGamepad.h tells, a left click chooses by the button under
+// the mouse, a window close quits, and a digit key names a row of the table. Keys and clicks
+// count by their events, so those made while the game was busy count too. Every menu picture
+// shows its four buttons inside the same click areas, in canvas coordinates: the mouse is mapped
+// from the output through the screen, and a click on the border chooses nothing.
 #pragma once
 
 #include "kuGamepad.h"
@@ -16,8 +17,8 @@ public:
     MenuInputHandler();
 
     void activate() override;
-    // A key press is judged by the whole keyboard state, never by the mouse; every other
-    // event by the mouse while the left button alone is held.
+    // A key press is judged by its key, never by the mouse; a left button press by where it
+    // was pressed; every other event by the mouse while the left button alone is held.
     void handleEvent(SDL_Event* event) override;
     // Chooses the button shown at the output point (a mouse position), if any.
     void clickAt(const pt& outputPoint);

@@ -6,6 +6,7 @@
 #include "kuExceptions.h"
 #include "kuImages.h"
 #include "kuPlatform.h"
+#include "kuPrintable.h"
 #include "mazeLayout.h"
 #include "quaroPaths.h"
 #include "readingsLayout.h"
@@ -103,7 +104,7 @@ void requireSize(const kuImage& image, const std::string& fileName, const sz& ex
         return;
     char message[kuE::textSize];
     std::snprintf(message, sizeof message, "%s is %u x %u pixels, expected %u x %u",
-                  fileName.c_str(), unsigned(found.width), unsigned(found.height),
+                  kuPrintable(fileName).c_str(), unsigned(found.width), unsigned(found.height),
                   unsigned(expected.width), unsigned(expected.height));
     kuE::kuRaiseGeneric("FileLoad", message);
 }
@@ -112,7 +113,8 @@ Sound* loadSound(const gamePaths& paths, const char* fileName) {
     const std::string path = paths.dataFile(fileName);
     const std::string problem = soundFileProblem(path.c_str());
     if (!problem.empty())
-        kuE::kuRaiseGeneric("FileLoad", ("Couldn't load " + path + ": " + problem).c_str());
+        kuE::kuRaiseGeneric("FileLoad",
+                            ("Couldn't load " + kuPrintable(path) + ": " + problem).c_str());
     std::unique_ptr<Sound> sound(new Sound);
     sound->loadWAV(path.c_str());
     sound->CheckConvert();

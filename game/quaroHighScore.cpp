@@ -1,6 +1,8 @@
 #include "quaroHighScore.h"
 
+#include "kuCloseSignals.h"
 #include "kuFiles.h"
+#include "kuPrintable.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -58,21 +60,58 @@ char drawable(char c) {
 
 } // namespace
 
-quaroHighScore::quaroHighScore(std::string file)
-    : file(std::move(file)), missing(false), changed(false) {
+quaroHighScore::quaroHighScore(std::string file) : tableFile(std::move(file)), missing(false) {
     load();
+    if (!damage.empty())
+        std::printf("The high-score file %s is damaged (%s): it shows what could be read, and "
+                    "is kept as %s%s when a new record is saved\n",
+                    kuPrintable(tableFile).c_str(), damage.c_str(),
+                    kuPrintable(kuFollowLinks(tableFile)).c_str(), damagedSuffix);
 }
 
 bool quaroHighScore::save() {
-    if (!missing && !changed)
+    if (!missing && entered.empty())
         return true;
-    if (!write()) {
-        std::printf("Error saving %s\n", file.c_str());
+    const kuFileLock lock(tableFile);
+    return saveLocked(lock);
+}
+
+bool quaroHighScore::saveLocked(const kuFileLock& lock) {
+    if (!missing && entered.empty())
+        return true;
+    failure.clear();
+    if (lock.heldElsewhere()) {
+        failure = "another game kept it locked";
+    } else {
+        // Another copy of the game may have saved since this table was read: the records enter
+        // the file as it is now, and stay to be saved again if this save fails.
+        const std::vector<record> records = std::move(entered);
+        entered.clear();
+        missing = false;
+        damage.clear();
+        load();
+        for (const record& r : records)
+            enterRecord(r.name.c_str(), r.minutes, r.seconds);
+        const kuSaveUnderWay saving;
+        if ((missing || !entered.empty()) && !write(failure) && failure.empty())
+            failure = "it could not be written";
+    }
+    if (!failure.empty()) {
+        std::printf("Error saving %s\n", kuPrintable(tableFile).c_str());
         return false;
     }
-    missing = changed = false;
+    missing = false;
     damage.clear();
+    entered.clear();
     return true;
+}
+
+void quaroHighScore::recoverLeftovers(const std::string& file) {
+    const kuFileLock lock(file);
+    if (lock.heldElsewhere())
+        return; // another copy of the game is saving: what lies there is its own
+    kuRecoverReplace(file, fileBytes,
+                     [](const std::vector<uint8_t>& bytes) { return bytes.size() == fileBytes; });
 }
 
 void quaroHighScore::setDefaults() {
@@ -86,7 +125,7 @@ void quaroHighScore::setDefaults() {
 
 void quaroHighScore::load() {
     setDefaults();
-    const kuFileRead read = kuReadRegularFile(file, fileBytes);
+    const kuFileRead read = kuReadRegularFile(tableFile, fileBytes);
     if (read.missing) {
         missing = true;
         return;
@@ -96,10 +135,6 @@ void quaroHighScore::load() {
     if (damage.empty() && got < size_t(fileBytes))
         damage = "only " + std::to_string(got) + " of " + std::to_string(fileBytes) + " bytes";
     decode(read.bytes.data(), int(got / recordBytes));
-    if (!damage.empty())
-        std::printf("The high-score file %s is damaged (%s): it shows what could be read, and "
-                    "is kept as %s%s when a new record is saved\n",
-                    file.c_str(), damage.c_str(), kuFollowLinks(file).c_str(), damagedSuffix);
 }
 
 // Reads the first records; the rest keep the defaults. Times beyond 59:59 count as 59:59.
@@ -124,7 +159,7 @@ void quaroHighScore::decode(const unsigned char* bytes, int records) {
     }
 }
 
-bool quaroHighScore::write() const {
+bool quaroHighScore::write(std::string& error) const {
     std::vector<uint8_t> bytes(fileBytes);
     for (int r = 0; r < rowCount; ++r) {
         unsigned char* record = bytes.data() + recordBytes * r;
@@ -138,10 +173,11 @@ bool quaroHighScore::write() const {
     // A file that could not be read whole is kept, never replaced by what could be read of it,
     // and lends the new one nothing, not even its permission bits.
     const bool damaged = !damage.empty();
-    if (damaged && !kuKeepAside(file, damagedSuffix, damagedKept))
+    if (damaged && !kuKeepAside(tableFile, damagedSuffix, damagedKept)) {
+        error = "its damaged file could not be kept";
         return false;
-    std::string error;
-    return kuReplaceFile(file, bytes, error, !damaged);
+    }
+    return kuReplaceFile(tableFile, bytes, error, !damaged);
 }
 
 int quaroHighScore::isRecord(int minutes, int seconds) const {
@@ -165,7 +201,7 @@ void quaroHighScore::enterRecord(const char* name, int minutes, int seconds) {
     }
     if (place + 1 == rowCount)
         return; // no record: nothing to enter
-    changed = true;
+    entered.push_back({name, minutes, seconds});
     row& entry = slots[place + 1];
     std::memset(entry.name, 0, sizeof entry.name);
     std::strncpy(entry.name, name, nameLength);

@@ -5,10 +5,15 @@
 // enterRecord, so the table stays in order. The object reads the file when it is made; save
 // writes it, but only when the file was missing or a record entered; a file it could not read
 // whole is kept beside it as "<file>.damaged" (the three last such) when it is replaced.
+// Copies of the game sharing the file never lose each other's records: a save takes the
+// file's lock ("<file>.lock") and enters its records into the file as it is at that moment.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+class kuFileLock;
 
 class quaroHighScore {
 public:
@@ -33,13 +38,24 @@ public:
     // is no record changes nothing.
     void enterRecord(const char* name, int minutes, int seconds);
 
-    // Writes the table when the file was missing or a record entered, through the engine's
-    // file module (links followed, permission bits kept). True when the file on disk is this
-    // table; otherwise the old file stays and "Error saving <file>" is printed.
+    // Holding the file's lock, reads the file again, enters the records entered here since the
+    // last save into it, and writes it when one entered or when it was missing, through the
+    // engine's file module (links followed, permission bits kept). The table then holds what
+    // the file holds. True when it does; otherwise the old file stays, "Error saving <file>"
+    // is printed and saveError says why. A look that found the file writes nothing.
     bool save();
+    // The same, for a caller that holds the file's lock around more than the save.
+    bool saveLocked(const kuFileLock& lock);
+    // Why the last save failed, in a few words ("no space left on device").
+    const std::string& saveError() const { return failure; }
 
     // Why the file could not be read whole; empty when it could, or when it was missing.
     const std::string& getDamage() const { return damage; }
+    const std::string& file() const { return tableFile; }
+
+    // At start-up, holding the file's lock: removes what saves cut short left beside the file,
+    // and when the file is missing puts the newest whole table among it in its place.
+    static void recoverLeftovers(const std::string& file);
 
     // Where the table lives unless the caller names another file.
     static const char* const fileName;
@@ -52,14 +68,21 @@ private:
         int32_t seconds;
     };
 
+    struct record {
+        std::string name;
+        int minutes;
+        int seconds;
+    };
+
     void setDefaults();
     void load();
     void decode(const unsigned char* bytes, int records);
-    bool write() const;
+    bool write(std::string& error) const;
 
-    std::string file;
+    std::string tableFile;
     bool missing;
     std::string damage;
-    bool changed;
+    std::vector<record> entered; // since the last save, in the order they entered
+    std::string failure;
     row slots[rowCount];
 };

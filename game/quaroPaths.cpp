@@ -1,6 +1,7 @@
 #include "quaroPaths.h"
 
 #include "kuPlatform.h"
+#include "kuPrintable.h"
 #include "kuSystem.h"
 #include "quaroConfig.h"
 #include "quaroHighScore.h"
@@ -124,11 +125,14 @@ pathsSearch findGamePaths(const pathsInput& input) {
             search.found = pathsFor(c, input);
             return search;
         }
+        if (c.source == dataSource::variable)
+            search.note = "quaro: ignoring QUARO_DATA_DIR (" + kuPrintable(c.folder) +
+                          "): it holds no GFX/ and SFX/ folders";
     }
     search.failure = "Couldn't find the game's pictures and sounds (GFX/ and SFX/); looked in";
     const char* separator = ": ";
     for (const candidate& c : candidates) {
-        search.failure += separator + c.folder + " (" + why(c.source) + ")";
+        search.failure += separator + kuPrintable(c.folder) + " (" + why(c.source) + ")";
         separator = ", ";
     }
     search.failure += ". Set QUARO_DATA_DIR to the folder that holds them.";
@@ -162,14 +166,15 @@ void printPaths(std::FILE* out, const pathsSearch& search) {
         return;
     }
     const gamePaths& paths = *search.found;
+    const std::string tableFile = kuPrintable(paths.tableFile);
     if (paths.source == dataSource::currentFolder) {
         std::fprintf(out, "Pictures and sounds: the current folder\nHigh scores: %s there\n",
-                     paths.tableFile.c_str());
+                     tableFile.c_str());
         return;
     }
-    std::fprintf(out, "Pictures and sounds: %s (%s)\n", paths.dataFolder.c_str(),
+    std::fprintf(out, "Pictures and sounds: %s (%s)\n", kuPrintable(paths.dataFolder).c_str(),
                  why(paths.source));
-    std::fprintf(out, "High scores: %s (%s)\n", paths.tableFile.c_str(),
+    std::fprintf(out, "High scores: %s (%s)\n", tableFile.c_str(),
                  paths.source == dataSource::installed ? "the installed data is read-only"
                                                        : "beside the data");
 }

@@ -54,6 +54,7 @@ struct gamePaths {
 struct pathsSearch {
     std::optional<gamePaths> found;
     std::string failure; // when nothing was found: one line naming every place looked in
+    std::string note;    // when data was found elsewhere than $QUARO_DATA_DIR names: why
 };
 
 // The first of $QUARO_DATA_DIR, the current folder, the executable's folder and the installed

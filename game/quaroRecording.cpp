@@ -1,6 +1,7 @@
 #include "quaroRecording.h"
 
 #include "kuFiles.h"
+#include "kuPrintable.h"
 #include "quaroRules.h"
 
 #include <algorithm>
@@ -154,10 +155,14 @@ std::vector<uint8_t> quaroRecording::encode() const {
     return out;
 }
 
+namespace {
+
 // The header is checked field by field before anything is trusted: the lengths it gives then
-// fix the file's exact size, and only a whole file of that size is checksummed and unpacked.
-std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_t size,
-                                                     std::string& problem) {
+// fix the file's exact size, and only a whole file of that size is checksummed and its runs
+// checked. With `frames`, the runs are unpacked into it as well.
+std::optional<quaroRecording::header> parse(const uint8_t* bytes, size_t size, std::string& problem,
+                                            std::vector<uint8_t>* frames) {
+    using header = quaroRecording::header;
     if (size < smallestFile) {
         problem = "too short to be a recording (" + number(size) + " bytes)";
         return std::nullopt;
@@ -167,49 +172,50 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
         return std::nullopt;
     }
     const uint32_t fileVersion = little(bytes + versionAt, 2);
-    if (fileVersion < firstVersion || fileVersion > version) {
+    if (fileVersion < firstVersion || fileVersion > quaroRecording::version) {
         problem = "a recording of version " + number(fileVersion) + "; this game reads versions " +
-                  number(firstVersion) + " to " + number(version);
+                  number(firstVersion) + " to " + number(quaroRecording::version);
         return std::nullopt;
     }
     // Version 1 has no rules field: everything after it comes two bytes earlier; version 3
     // has the assists after it: everything comes two bytes later.
     const bool first = fileVersion == firstVersion;
-    const size_t assistsBytes = fileVersion == version ? assistBytes : 0;
-    const uint8_t* header =
+    const size_t assistsBytes = fileVersion == quaroRecording::version ? assistBytes : 0;
+    const uint8_t* fields =
         first ? bytes + versionAt + 2 : bytes + versionAt + 2 + rulesBytes + assistsBytes;
     const size_t nameAt = first ? firstHeaderBytes : headerBytes + assistsBytes;
-    const uint16_t rules =
-        first ? rulesOfFirstVersion : uint16_t(little(bytes + versionAt + 2, rulesBytes));
     if (size < nameAt + runCountBytes + runBytes + crcBytes) {
         problem = "too short to be a recording (" + number(size) + " bytes)";
         return std::nullopt;
     }
-    quaroRecording recording(little(header, 4), rules);
+    header found;
+    found.rules = first ? rulesOfFirstVersion : uint16_t(little(bytes + versionAt + 2, rulesBytes));
     if (assistsBytes != 0) {
         const uint8_t* assists = bytes + versionAt + 2 + rulesBytes;
-        recording.assists = {assists[0], assists[1]};
-        if (assists[0] < slowestSpeed || assists[0] > designedSpeed || assists[1] < 1 ||
-            assists[1] > mostLives || !recording.assisted()) {
+        found.assists = {assists[0], assists[1]};
+        if (assists[0] < slowestSpeed || assists[0] > quaroRecording::designedSpeed ||
+            assists[1] < 1 || assists[1] > mostLives ||
+            (assists[0] == quaroRecording::designedSpeed && assists[1] == 1)) {
             problem = "absurd assists (speed " + number(assists[0]) + "%, " + number(assists[1]) +
                       " lives)";
             return std::nullopt;
         }
     }
-    const uint32_t frameTotal = little(header + 4, 4);
-    const int minutes = header[8];
-    const int seconds = header[9];
-    const size_t nameLength = header[10];
-    if (frameTotal == 0 || frameTotal > maxFrames) {
-        problem = "an absurd frame count (" + number(frameTotal) + ")";
+    found.seed = little(fields, 4);
+    found.frameCount = little(fields + 4, 4);
+    found.minutes = fields[8];
+    found.seconds = fields[9];
+    const size_t nameLength = fields[10];
+    if (found.frameCount == 0 || found.frameCount > quaroRecording::maxFrames) {
+        problem = "an absurd frame count (" + number(found.frameCount) + ")";
         return std::nullopt;
     }
-    if (minutes > lastMinute || seconds > lastSecond) {
-        problem =
-            "an absurd time (" + number(minutes) + " minutes " + number(seconds) + " seconds)";
+    if (found.minutes > lastMinute || found.seconds > lastSecond) {
+        problem = "an absurd time (" + number(found.minutes) + " minutes " + number(found.seconds) +
+                  " seconds)";
         return std::nullopt;
     }
-    if (nameLength > maxNameLength) {
+    if (nameLength > quaroRecording::maxNameLength) {
         problem = "an absurd name length (" + number(nameLength) + ")";
         return std::nullopt;
     }
@@ -219,9 +225,9 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
         return std::nullopt;
     }
     const uint32_t runs = little(bytes + runCountAt, runCountBytes);
-    if (runs == 0 || runs > frameTotal) {
-        problem =
-            "an absurd run count (" + number(runs) + " for " + number(frameTotal) + " frames)";
+    if (runs == 0 || runs > found.frameCount) {
+        problem = "an absurd run count (" + number(runs) + " for " + number(found.frameCount) +
+                  " frames)";
         return std::nullopt;
     }
     const size_t runsAt = runCountAt + runCountBytes;
@@ -243,48 +249,97 @@ std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_
         problem = "a name with a zero byte";
         return std::nullopt;
     }
-    recording.claim(std::string(name, nameLength), minutes, seconds);
+    found.name.assign(name, nameLength);
 
-    recording.frames.reserve(frameTotal);
+    if (frames != nullptr)
+        frames->reserve(found.frameCount);
+    uint32_t unpacked = 0;
     for (uint32_t r = 0; r < runs; ++r) {
         const uint8_t* run = bytes + runsAt + runBytes * r;
         const uint32_t length = little(run + 1, 2);
-        if (!packedIsValid(run[0]) || length == 0 ||
-            recording.frames.size() + length > frameTotal) {
+        if (!packedIsValid(run[0]) || length == 0 || unpacked + length > found.frameCount) {
             problem = "a damaged run (" + number(r + 1) + " of " + number(runs) + ")";
             return std::nullopt;
         }
-        recording.frames.insert(recording.frames.end(), length, run[0]);
+        if (frames != nullptr)
+            frames->insert(frames->end(), length, run[0]);
+        unpacked += length;
     }
-    if (recording.frames.size() != frameTotal) {
-        problem = "runs of " + number(recording.frames.size()) + " frames for a count of " +
-                  number(frameTotal);
+    if (unpacked != found.frameCount) {
+        problem =
+            "runs of " + number(unpacked) + " frames for a count of " + number(found.frameCount);
         return std::nullopt;
     }
+    return found;
+}
+
+// Parses as above; a run of rules this game does not play is refused like a damaged one.
+std::optional<quaroRecording::header>
+parsePlayable(const uint8_t* bytes, size_t size, std::string& why, std::vector<uint8_t>* frames) {
+    std::optional<quaroRecording::header> found = parse(bytes, size, why, frames);
+    if (found && !quaroRules::refusal(found->rules).empty()) {
+        why = quaroRules::refusal(found->rules);
+        found.reset();
+    }
+    return found;
+}
+
+// Reads the file and parses it as a playable run; problem starts with the file's name.
+std::optional<quaroRecording::header> read(const std::string& file, std::string& problem,
+                                           std::vector<uint8_t>* frames) {
+    const kuFileRead read = kuReadRegularFile(file, quaroRecording::maxFileBytes);
+    std::string why = read.error;
+    if (why.empty() && read.longer)
+        why = "an absurd length (over " + number(quaroRecording::maxFileBytes) + " bytes)";
+    std::optional<quaroRecording::header> found;
+    if (why.empty())
+        found = parsePlayable(read.bytes.data(), read.bytes.size(), why, frames);
+    if (!found)
+        problem = kuPrintable(file) + ": " + why;
+    return found;
+}
+
+} // namespace
+
+std::optional<quaroRecording> quaroRecording::fromParts(const std::optional<header>& found,
+                                                        std::vector<uint8_t>& frames) {
+    if (!found)
+        return std::nullopt;
+    quaroRecording recording(found->seed, found->rules);
+    recording.claim(found->name, found->minutes, found->seconds);
+    recording.useAssists(found->assists);
+    recording.frames = std::move(frames);
     return recording;
+}
+
+std::optional<quaroRecording> quaroRecording::decode(const uint8_t* bytes, size_t size,
+                                                     std::string& problem) {
+    std::vector<uint8_t> frames;
+    const std::optional<header> found = parse(bytes, size, problem, &frames);
+    return fromParts(found, frames);
+}
+
+std::optional<quaroRecording::header>
+quaroRecording::decodeHeader(const uint8_t* bytes, size_t size, std::string& problem) {
+    return parse(bytes, size, problem, nullptr);
 }
 
 std::optional<quaroRecording> quaroRecording::playable(const uint8_t* bytes, size_t size,
                                                        std::string& why) {
-    std::optional<quaroRecording> recording = decode(bytes, size, why);
-    if (recording && !quaroRules::refusal(recording->rules()).empty()) {
-        why = quaroRules::refusal(recording->rules());
-        recording.reset();
-    }
-    return recording;
+    std::vector<uint8_t> frames;
+    const std::optional<header> found = parsePlayable(bytes, size, why, &frames);
+    return fromParts(found, frames);
 }
 
 std::optional<quaroRecording> quaroRecording::load(const std::string& file, std::string& problem) {
-    const kuFileRead read = kuReadRegularFile(file, maxFileBytes);
-    std::string why = read.error;
-    if (why.empty() && read.longer)
-        why = "an absurd length (over " + number(maxFileBytes) + " bytes)";
-    std::optional<quaroRecording> recording;
-    if (why.empty())
-        recording = playable(read.bytes.data(), read.bytes.size(), why);
-    if (!recording)
-        problem = file + ": " + why;
-    return recording;
+    std::vector<uint8_t> frames;
+    const std::optional<header> found = read(file, problem, &frames);
+    return fromParts(found, frames);
+}
+
+std::optional<quaroRecording::header> quaroRecording::loadHeader(const std::string& file,
+                                                                 std::string& problem) {
+    return read(file, problem, nullptr);
 }
 
 bool quaroRecording::save(const std::string& file) const {

@@ -10,7 +10,7 @@
 //   4        2     version, 2
 //   6        2     the rules the round was played by (quaroRules)
 //   8        4     seed
-//   12       4     frame count F, 1 to maxFrames
+//   12       4     frame count F, 1 to maxFrames (194400: two hours of the round's clock)
 //   16       1     claimed minutes, 0 to 59
 //   17       1     claimed seconds, 0 to 59
 //   18       1     name length N, 0 to 10
@@ -47,7 +47,11 @@ struct frameInput {
 
 class quaroRecording {
 public:
-    static constexpr uint32_t maxFrames = 1u << 20; // over 19 hours of play
+    // A round's clock counts a second every 27 frames and stops at 59:59; the 10 seconds each
+    // knock-out gives back add up to far less than another hour. So no round whose time could
+    // enter the table lasts more than two hours of its clock, and no run may claim more.
+    static constexpr uint32_t framesPerClockSecond = 27;
+    static constexpr uint32_t maxFrames = 2 * 3600 * framesPerClockSecond;
     static constexpr size_t maxNameLength = 10;
     static constexpr uint16_t version = 3; // the newest; version 2 when played as designed
     static constexpr int designedSpeed = 100;
@@ -80,23 +84,45 @@ public:
     int minutes() const { return claimedMinutes; }
     int seconds() const { return claimedSeconds; }
 
+    // What a file says of its run, without the frames: enough to match a run to a row.
+    struct header {
+        uint32_t seed = 0;
+        uint16_t rules = 0;
+        uint32_t frameCount = 0;
+        std::string name;
+        int minutes = 0;
+        int seconds = 0;
+        assistSet assists;
+    };
+
     // The file's bytes; empty for a recording without frames, which no file can hold.
     std::vector<uint8_t> encode() const;
     // The recording in the bytes (of either version), or nothing with problem saying what is
     // wrong with them.
     static std::optional<quaroRecording> decode(const uint8_t* bytes, size_t size,
                                                 std::string& problem);
+    // The header of the bytes, given exactly when decode gives a recording (every check is
+    // made, the checksum and the runs' lengths included), without unpacking a frame.
+    static std::optional<header> decodeHeader(const uint8_t* bytes, size_t size,
+                                              std::string& problem);
     // Decodes bytes whose round this game can play again: a run of rules it no longer plays (or
     // not yet) is refused like a damaged one, with the reason in why.
     static std::optional<quaroRecording> playable(const uint8_t* bytes, size_t size,
                                                   std::string& why);
     // Reads and decodes a file whose round this game can play again: a run of rules it no
-    // longer plays (or not yet) is refused like a damaged one. Problem starts with the file.
+    // longer plays (or not yet) is refused like a damaged one. Problem starts with the file's
+    // name, made safe to print.
     static std::optional<quaroRecording> load(const std::string& file, std::string& problem);
+    // The header of such a file, given exactly when load gives a recording.
+    static std::optional<header> loadHeader(const std::string& file, std::string& problem);
     // Replaces the file through the engine's file module: it is always a whole recording.
     bool save(const std::string& file) const;
 
 private:
+    // The recording of a parsed header and its unpacked frames, or nothing without a header.
+    static std::optional<quaroRecording> fromParts(const std::optional<header>& found,
+                                                   std::vector<uint8_t>& frames);
+
     uint32_t startSeed = 0;
     uint16_t playedRules = 0;
     assistSet assists;

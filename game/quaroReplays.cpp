@@ -1,6 +1,8 @@
 #include "quaroReplays.h"
 
 #include "frameClock.h"
+#include "kuFiles.h"
+#include "kuPrintable.h"
 #include "kuScreen.h"
 #include "menuInput.h"
 #include "quaroCounter.h"
@@ -13,7 +15,6 @@
 #include "shellKeys.h"
 
 #include <cstdio>
-#include <filesystem>
 
 const char* const quaroReplays::demoFile = "RUN/Demo.run";
 const char* const quaroReplays::demoLabel = "demonstration: press any key";
@@ -87,16 +88,14 @@ quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run, const s
 
     watchResult result;
     result.framesPlayed = recorded.played();
-    result.roundEnded = round.over();
-    result.minutes = round.getCast().timeCounter->getMinutes();
-    result.seconds = round.getCast().timeCounter->getSeconds();
-    const bool whole = result.roundEnded && recorded.finished();
-    if (whole)
-        result.how = result.minutes == run.minutes() && result.seconds == run.seconds()
-                         ? ending::matched
-                         : ending::mismatched;
+    const runCheck check = checkRun(run, round, result.framesPlayed);
+    if (check.matches)
+        result.how = ending::matched;
+    else if (watchInput.stop && !round.over())
+        result.how = ending::stopped;
     else
-        result.how = watchInput.stop ? ending::stopped : ending::mismatched;
+        result.how = ending::mismatched;
+    result.mismatch = check.mismatch;
     return result;
 }
 
@@ -104,6 +103,7 @@ void quaroReplays::waitForMenuChoice(const char* picture) {
     MenuInputHandler& menu = *game.menu;
     frameClock& clock = *game.clock;
     Uint32 quietSince = idleMs != 0 ? clock.ticks() : 0;
+    rowRuns.reset();
     while (!menu.quit && !menu.startGame && !menu.showHighscore && !menu.openSettings) {
         if (game.keys->closeRequested()) {
             menu.quit = true;
@@ -161,17 +161,16 @@ std::optional<quaroRecording> quaroReplays::idleRun(std::string& file, std::stri
     file = game.paths->dataFile(demoFile);
     label = "the demonstration run";
     // A data folder without one (an older copy of the game) simply has none to play.
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
+    if (!kuIsRegularFile(file))
         return std::nullopt;
     return loadOffered(file);
 }
 
-std::string quaroReplays::runOfRow(int row) const {
-    const quaroRunStore store(game.paths->tableFolder);
-    if (store.empty())
-        return "";
-    return store.runsOf(quaroHighScore(game.paths->tableFile))[size_t(row)];
+std::string quaroReplays::runOfRow(int row) {
+    if (!rowRuns)
+        rowRuns =
+            quaroRunStore(game.paths->tableFolder).runsOf(quaroHighScore(game.paths->tableFile));
+    return (*rowRuns)[size_t(row)];
 }
 
 // A file refused once (damaged, or not matching its time) is not read again in the session.
@@ -205,39 +204,31 @@ void quaroReplays::reject(const std::string& file, const std::string& label, boo
 
 bool quaroReplays::keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds,
                               const std::string& tableFolder) {
-    const quaroRunStore store(tableFolder.empty() ? game.paths->tableFolder : tableFolder);
-    if (liveTooLong) {
+    if (liveTooLong)
         std::printf("The run of this record is too long to keep\n");
-    } else {
-        live.claim(name, minutes, seconds);
-        store.keep(live);
-    }
-    // The run is written before the table: a kill in between leaves a run that no row
-    // claims, which the next save removes, never a row whose run is missing.
-    const bool saved = table.save();
-    store.prune(table);
-    return saved;
+    live.claim(name, minutes, seconds);
+    const quaroRunStore store(tableFolder.empty() ? game.paths->tableFolder : tableFolder);
+    return store.saveRecord(table, liveTooLong ? nullptr : &live);
 }
 
 void quaroReplays::playFile(const quaroRecording& run, const std::string& file) {
     const watchResult result = watch(run);
     fileFailed = result.how != ending::matched;
-    const std::string claimed = clockText(run.minutes(), run.seconds());
-    const std::string reached = clockText(result.minutes, result.seconds);
+    const std::string shownFile = kuPrintable(file);
     switch (result.how) {
     case ending::matched:
-        std::printf("The run of '%s' in %s ends at %s, the time it claims\n", run.name().c_str(),
-                    file.c_str(), claimed.c_str());
+        std::printf("The run in %s wins its round at %s in its %u frames, as it claims; it says "
+                    "it was played by '%s' (a name is the run's own claim)\n",
+                    shownFile.c_str(), clockText(run.minutes(), run.seconds()).c_str(),
+                    unsigned(run.frameCount()), kuPrintable(run.name()).c_str());
         break;
     case ending::mismatched:
-        std::fprintf(stderr,
-                     "quaro: the run in %s does not match its time: it claims %s, and played "
-                     "back the round %s at %s after %u of its %u frames\n",
-                     file.c_str(), claimed.c_str(), result.roundEnded ? "ended" : "had not ended",
-                     reached.c_str(), unsigned(result.framesPlayed), unsigned(run.frameCount()));
+        std::fprintf(stderr, "quaro: the run in %s does not match its claim: %s\n",
+                     shownFile.c_str(), result.mismatch.c_str());
         break;
     case ending::stopped:
-        std::fprintf(stderr, "quaro: the replay of %s was stopped before its end\n", file.c_str());
+        std::fprintf(stderr, "quaro: the replay of %s was stopped before its end\n",
+                     shownFile.c_str());
         break;
     }
 }

@@ -1,8 +1,8 @@
 // Recordings in the game: the run of every live round is taken from the recording tap of its
 // input; the run of a new record is kept beside the table; a run plays back in the window (a
 // row of the table, the file of --replay, the demonstration on a menu left alone) and is
-// checked against the time it claims. A round played back is never recorded or saved, and a
-// run found not to match its time is not offered again in the session.
+// checked against what it claims (checkRun). A round played back is never recorded or saved,
+// and a run found not to match is not offered again in the session.
 #pragma once
 
 #include "quaroRecording.h"
@@ -13,6 +13,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 class MenuInputHandler;
 class frameClock;
@@ -49,9 +50,7 @@ public:
     struct watchResult {
         ending how = ending::stopped;
         uint32_t framesPlayed = 0;
-        bool roundEnded = false; // the round ended by itself
-        int minutes = 0;         // the round's clock when the watch ended
-        int seconds = 0;
+        std::string mismatch; // why the run does not match, when it does not
     };
 
     // Set the context before any other call but setIdleMs; clear it before what it names goes.
@@ -66,15 +65,16 @@ public:
     // The menu's wait, until a choice is made on the menu's handler or the game is asked to
     // close (which chooses quit). On the table's menu (picture null) the keys 1 to 9 and 0 play
     // the runs of rows 1 to 10; on every menu, after idleMs without an event the best run of
-    // the table plays (or the demonstration run), and the menu is drawn again as it was.
+    // the table plays (or the demonstration run), and the menu is drawn again as it was. The
+    // runs' folder is read at most once per wait.
     void waitForMenuChoice(const char* picture);
     // 0: the menus wait without end and never read the clock.
     void setIdleMs(uint32_t milliseconds) { idleMs = milliseconds; }
 
-    // After a record entered the table: keeps the last round's run with the record's name and
-    // time, then saves the table, then removes the runs no row claims. False when the table
-    // could not be saved. The runs lie in "Replays/" of the table's folder (the game's table's
-    // unless another is named).
+    // After a record entered the table: saves it with the last round's run, claimed with the
+    // record's name and time (quaroRunStore::saveRecord). False, with the table's saveError
+    // saying why, when the table could not be saved. The runs lie in "Replays/" of the table's
+    // folder (the game's table's unless another is named).
     bool keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds,
                     const std::string& tableFolder = "");
 
@@ -82,9 +82,9 @@ public:
     // label in the top wall ("replay of" its player's name when none is given).
     watchResult watch(const quaroRecording& run, const std::string& label = "");
     // --replay: plays the run of the file and says on standard output or error whether it
-    // ended with the time it claims.
+    // is what it claims.
     void playFile(const quaroRecording& run, const std::string& file);
-    // Whether the run of --replay was stopped or did not match its time.
+    // Whether the run of --replay was stopped or did not match.
     bool fileRunFailed() const { return fileFailed; }
 
 private:
@@ -92,13 +92,13 @@ private:
     void playIdleDemo(const char* picture);
     // The run the idle menu plays: the best row's, else the demonstration run.
     std::optional<quaroRecording> idleRun(std::string& file, std::string& label);
-    // The file of the row's run, or empty.
-    std::string runOfRow(int row) const;
+    // The file of the row's run, or empty; the folder is read on the first call of a wait.
+    std::string runOfRow(int row);
     std::optional<quaroRecording> loadOffered(const std::string& file);
     // Draws the menu's picture again (the table for none) and waits on the menu afresh.
     void backToMenu(const char* picture);
-    // Says on standard output, and on the table when it shows, that a run does not match its
-    // time; that file is not offered again in the session.
+    // Says on standard output, and on the table when it shows, that a run does not match;
+    // that file is not offered again in the session.
     void reject(const std::string& file, const std::string& label, bool onTable);
 
     replaysContext game;
@@ -109,4 +109,5 @@ private:
     uint32_t idleMs = idleDemoMs;
     std::set<std::string> rejected;
     bool fileFailed = false;
+    std::optional<std::vector<std::string>> rowRuns; // of the current wait, once read
 };

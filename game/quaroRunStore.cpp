@@ -1,14 +1,14 @@
 #include "quaroRunStore.h"
 
+#include "kuCloseSignals.h"
+#include "kuFiles.h"
+#include "kuPrintable.h"
 #include "quaroHighScore.h"
 #include "quaroRecording.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
-
-namespace fs = std::filesystem;
 
 const char* const quaroRunStore::folderName = "Replays";
 const char* const quaroRunStore::fileExtension = ".run";
@@ -23,54 +23,75 @@ bool endsWith(const std::string& text, const std::string& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-bool claims(const quaroRecording& run, const quaroHighScore& table, int row) {
-    return run.name() == table.getSlotName(row) && run.minutes() == table.getSlotMinutes(row) &&
-           run.seconds() == table.getSlotSeconds(row);
+bool claims(const quaroRecording::header& run, const quaroHighScore& table, int row) {
+    return run.name == table.getSlotName(row) && run.minutes == table.getSlotMinutes(row) &&
+           run.seconds == table.getSlotSeconds(row);
+}
+
+// "MMSS-": how the game begins the name of a run of that time.
+std::string timePrefix(int minutes, int seconds) {
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "%02d%02d-", minutes, seconds);
+    return prefix;
 }
 
 } // namespace
 
 quaroRunStore::quaroRunStore(const std::string& tableFolder)
-    : runFolder((fs::path(tableFolder) / folderName).string()) {}
+    : runFolder(tableFolder + "/" + folderName) {}
+
+std::vector<std::string> quaroRunStore::runsOf(const quaroHighScore& table) const {
+    return runsOf(table, kuListFolder(runFolder, maxEntriesListed));
+}
 
 std::vector<std::string> quaroRunStore::runFiles() const {
     std::vector<std::string> files;
-    std::error_code error;
-    for (fs::directory_iterator entry(runFolder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().string();
-        if (endsWith(name, fileExtension) && entry->is_regular_file(error))
-            files.push_back(name);
-    }
+    for (const kuFolderEntry& entry : kuListFolder(runFolder, maxEntriesListed))
+        if (entry.regular && endsWith(entry.name, fileExtension))
+            files.push_back(runFolder + "/" + entry.name);
     std::sort(files.begin(), files.end());
     return files;
 }
 
-bool quaroRunStore::empty() const {
-    return runFiles().empty();
-}
+std::vector<std::string> quaroRunStore::runsOf(const quaroHighScore& table,
+                                               const std::vector<kuFolderEntry>& entries) const {
+    std::vector<std::string> rowTimes;
+    for (int row = 0; row < quaroHighScore::rowCount; ++row)
+        rowTimes.push_back(timePrefix(table.getSlotMinutes(row), table.getSlotSeconds(row)));
+    const auto namedForARow = [&rowTimes](const std::string& name) {
+        return std::any_of(rowTimes.begin(), rowTimes.end(),
+                           [&name](const std::string& time) { return name.rfind(time, 0) == 0; });
+    };
+    // The files named for a row first, each group by name, so the matching is the same each
+    // time; then at most maxRunsLookedAt of them.
+    std::vector<std::pair<bool, std::string>> files;
+    for (const kuFolderEntry& entry : entries)
+        if (entry.regular && endsWith(entry.name, fileExtension))
+            files.push_back({!namedForARow(entry.name), entry.name});
+    std::sort(files.begin(), files.end());
+    files.resize(std::min(files.size(), maxRunsLookedAt));
 
-std::vector<std::string> quaroRunStore::runsOf(const quaroHighScore& table) const {
-    struct loaded {
+    struct candidate {
         std::string file;
-        quaroRecording run;
+        quaroRecording::header run;
         bool given;
     };
-    std::vector<loaded> runs;
-    for (const std::string& file : runFiles()) {
+    std::vector<candidate> runs;
+    for (const auto& named : files) {
+        const std::string file = runFolder + "/" + named.second;
         std::string problem;
-        if (std::optional<quaroRecording> run = quaroRecording::load(file, problem))
+        if (std::optional<quaroRecording::header> run = quaroRecording::loadHeader(file, problem))
             runs.push_back({file, std::move(*run), false});
         else
             std::printf("Ignoring the run %s\n", problem.c_str());
     }
     std::vector<std::string> rowRuns(quaroHighScore::rowCount);
     for (int row = 0; row < quaroHighScore::rowCount; ++row) {
-        for (loaded& candidate : runs) {
-            if (candidate.given || !claims(candidate.run, table, row))
+        for (candidate& c : runs) {
+            if (c.given || !claims(c.run, table, row))
                 continue;
-            candidate.given = true;
-            rowRuns[size_t(row)] = candidate.file;
+            c.given = true;
+            rowRuns[size_t(row)] = c.file;
             break;
         }
     }
@@ -82,33 +103,39 @@ std::string quaroRunStore::keep(const quaroRecording& run) const {
     constexpr size_t checksumBytes = 4;
     // The checksum of the contents names the file: a new run never overwrites another row's.
     char name[32];
-    std::snprintf(name, sizeof name, "%02d%02d-%08x", run.minutes(), run.seconds(),
+    std::snprintf(name, sizeof name, "%s%08x", timePrefix(run.minutes(), run.seconds()).c_str(),
                   bytes.size() < checksumBytes
                       ? 0u
                       : unsigned(crc32Of(bytes.data(), bytes.size() - checksumBytes)));
-    const std::string file = (fs::path(runFolder) / (name + std::string(fileExtension))).string();
+    const std::string file = runFolder + "/" + name + fileExtension;
     if (bytes.empty() || !run.save(file)) {
-        std::printf("Error saving the run %s\n", file.c_str());
+        std::printf("Error saving the run %s\n", kuPrintable(file).c_str());
         return "";
     }
     return file;
 }
 
-void quaroRunStore::prune(const quaroHighScore& table) const {
-    std::vector<std::string> claimed = runsOf(table);
+void quaroRunStore::prune(const quaroHighScore& table, int64_t keptSeconds) const {
+    const std::vector<kuFolderEntry> entries = kuListFolder(runFolder, maxEntriesListed);
+    std::vector<std::string> claimed = runsOf(table, entries);
     std::sort(claimed.begin(), claimed.end());
-    std::vector<fs::path> unclaimed;
-    std::error_code error;
-    for (fs::directory_iterator entry(runFolder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().string();
-        const bool ours = endsWith(name, fileExtension) ||
-                          name.find(fileExtension + temporaryExtension) != std::string::npos;
-        std::error_code kindUnknown;
-        if (ours && !entry->is_directory(kindUnknown) &&
-            !std::binary_search(claimed.begin(), claimed.end(), name))
-            unclaimed.push_back(entry->path());
+    for (const kuFolderEntry& entry : entries) {
+        const std::string file = runFolder + "/" + entry.name;
+        const bool ours = endsWith(entry.name, fileExtension) ||
+                          entry.name.find(fileExtension + temporaryExtension) != std::string::npos;
+        if (ours && !entry.folder && entry.ageSeconds >= keptSeconds &&
+            !std::binary_search(claimed.begin(), claimed.end(), file))
+            kuRemoveFile(file);
     }
-    for (const fs::path& file : unclaimed)
-        fs::remove(file, error);
+}
+
+bool quaroRunStore::saveRecord(quaroHighScore& table, const quaroRecording* run) const {
+    const kuFileLock lock(table.file());
+    const kuSaveUnderWay saving;
+    if (run != nullptr && !lock.heldElsewhere())
+        keep(*run);
+    const bool saved = table.saveLocked(lock);
+    if (saved)
+        prune(table);
+    return saved;
 }

@@ -1,6 +1,8 @@
 #include "quaroSaveArchive.h"
 
+#include "kuCloseSignals.h"
 #include "kuFiles.h"
+#include "kuPrintable.h"
 #include "quaroHighScore.h"
 #include "quaroRecording.h"
 #include "quaroRunStore.h"
@@ -98,7 +100,7 @@ std::string fileProblem(const savedFile& file, uint32_t format) {
                    ? ""
                    : "the table is not " + std::to_string(tableBytes) + " bytes long";
     if (!safeRunName(name))
-        return "it holds a file the game does not keep ('" + file.name + "')";
+        return "it holds a file the game does not keep ('" + kuPrintable(file.name) + "')";
     std::string problem;
     if (!quaroRecording::decode(file.bytes.data(), file.bytes.size(), problem))
         return file.name + " is damaged: " + problem;
@@ -188,9 +190,10 @@ std::vector<savedFile> collect(const std::string& tableFolder, const std::string
             return;
         if (!read.error.empty() || read.longer)
             std::printf("%s is left out of the saved games: it cannot be read whole\n",
-                        path.c_str());
+                        kuPrintable(path).c_str());
         else if (const std::string problem = fileProblem(file, version); !problem.empty())
-            std::printf("%s is left out of the saved games: %s\n", path.c_str(), problem.c_str());
+            std::printf("%s is left out of the saved games: %s\n", kuPrintable(path).c_str(),
+                        problem.c_str());
         else
             files.push_back(std::move(file));
     };
@@ -207,14 +210,14 @@ std::vector<savedFile> collect(const std::string& tableFolder, const std::string
         return files;
     if (!read.error.empty() || read.longer) {
         std::printf("%s is left out of the saved games: it cannot be read whole\n",
-                    settingsPath.c_str());
+                    kuPrintable(settingsPath).c_str());
         return files;
     }
     savedFile settings{settingsEntry, read.bytes};
     const settingsRead kept = parseSettings(std::string(read.bytes.begin(), read.bytes.end()));
     if (!kept.problems.empty()) {
         std::printf("%s goes into the saved games as the game applies it: %s\n",
-                    settingsPath.c_str(), kept.problems.front().c_str());
+                    kuPrintable(settingsPath).c_str(), kept.problems.front().c_str());
         const std::string text = formatSettings(kept.settings);
         settings.bytes.assign(text.begin(), text.end());
     }
@@ -224,6 +227,14 @@ std::vector<savedFile> collect(const std::string& tableFolder, const std::string
 
 bool restore(const std::string& tableFolder, const std::string& settingsPath,
              const std::vector<savedFile>& files, std::string& problem) {
+    // A copy of the game saving a record meanwhile waits, and a close waits for the restore.
+    const std::string tableFile = (fs::path(tableFolder) / tableName()).string();
+    const kuFileLock lock(tableFile);
+    if (lock.heldElsewhere()) {
+        problem = "another copy of the game kept the table locked";
+        return false;
+    }
+    const kuSaveUnderWay restoring;
     // The runs first: a table whose rows claim runs not yet written would show them missing.
     const auto isTable = [](const savedFile& file) {
         return file.name == tableName() || file.name == assistedPrefix + tableName();
@@ -241,14 +252,15 @@ bool restore(const std::string& tableFolder, const std::string& settingsPath,
                                      : (fs::path(tableFolder) / file->name).string();
         std::string error;
         if (!path.empty() && !kuReplaceFile(path, file->bytes, error)) {
-            problem = "could not write " + path + ": " + error;
+            problem = "could not write " + kuPrintable(path) + ": " + error;
             return false;
         }
     }
+    // The restored tables replace those there: every run they do not claim goes, however new.
     for (const std::string& prefix : {std::string(), assistedPrefix}) {
         const fs::path folder = fs::path(tableFolder) / prefix;
         const quaroHighScore table((folder / tableName()).string());
-        quaroRunStore(folder.string()).prune(table);
+        quaroRunStore(folder.string()).prune(table, 0);
     }
     return true;
 }

@@ -4,6 +4,8 @@
 
 #include "quaroRound.h"
 
+#include <string>
+
 class VorlanInputHandler;
 
 // The player: each frame the round's handler reads the pending events and steers the hero in
@@ -55,3 +57,14 @@ private:
 // Plays the run on the round from the run's seed, rules and lives, frame after frame without
 // waiting, until the round is over or the run has no frame left; returns the frames played.
 uint32_t playThrough(quaroRound& round, const quaroRecording& run);
+
+// How a run played back compares with what it claims: it matches only when its round is won
+// on its last frame, with the clock at the time it claims. Watching a row's run, the idle
+// demonstration and --replay all judge a run here. The name a run gives is its own claim,
+// which nothing can check.
+struct runCheck {
+    bool matches = false;
+    std::string mismatch; // why not, to be said: "the round was left at 00:00, not won"
+};
+// The round after `framesPlayed` frames of the run, played from the run's seed and rules.
+runCheck checkRun(const quaroRecording& run, const quaroRound& round, uint32_t framesPlayed);

@@ -176,6 +176,8 @@ void vorlanGameShell::userExec(int, char**) {
         freeData();
         return;
     }
+    // What a save cut short by a kill left beside the table.
+    quaroHighScore::recoverLeftovers(paths.tableFile);
     quaroTheKidSound->play();
     // A request to close the game ends every screen at once, the credits included.
     titleScreen(titlePicture1);
@@ -506,12 +508,24 @@ int vorlanGameShell::checkHighscore() {
 
     // Also when the game was closed during the entry: the record keeps the name typed so far.
     table.enterRecord(enterInput->name, minutes, seconds);
-    replayer.keepRecord(table, enterInput->name, minutes, seconds,
-                        assisted ? paths.assistedFolder() : "");
+    if (!replayer.keepRecord(table, enterInput->name, minutes, seconds,
+                             assisted ? paths.assistedFolder() : "") &&
+        !closing())
+        showSaveFailure(table.saveError());
     if (closing())
         return choiceQuit;
     displayHighscore(assisted);
     return menuScreen(nullptr);
+}
+
+void vorlanGameShell::showSaveFailure(const std::string& why) {
+    screenNotes::writeSaveFailure(*lettering, why);
+    screen->update();
+    introInput->activate();
+    while (!introInput->quit && !introInput->proceed) {
+        introInput->pollEvents();
+        waitFrame();
+    }
 }
 
 void vorlanGameShell::displayHighscore(bool assisted) {

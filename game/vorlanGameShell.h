@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 class Audio;
 class EnterInputHandler;
@@ -179,6 +180,8 @@ private:
     // Applies the settings and writes them to their file.
     void changeSettings(const quaroSettings& chosen);
     bool reducedFlashing() const { return options.reducedFlashing || settings.reducedFlashing; }
+    // Says on the record's screen that the table could not be saved, and why, until a key.
+    void showSaveFailure(const std::string& why);
     // True once the game was asked to close (a window close, SIGTERM, SIGINT): every screen
     // from then on ends at once.
     bool closing() const;

@@ -1,6 +1,8 @@
 // The program's entry: the command line and the data search first, then SDL, then the game
 // inside its protected frame, then shutdown.
+#include "kuCloseSignals.h"
 #include "kuPlatform.h"
+#include "kuPrintable.h"
 #include "kuScreen.h"
 #include "quaroOptions.h"
 #include "quaroPaths.h"
@@ -42,8 +44,10 @@ int SDL_main(int argc, char** argv) {
     }
     for (const std::string& argument : options.unknown)
         std::fprintf(stderr, "quaro: ignoring unknown argument '%s' (try --help)\n",
-                     argument.c_str());
+                     kuPrintable(argument).c_str());
     // Before SDL starts, so that a game without its data opens no window.
+    if (search.found && !search.note.empty())
+        std::fprintf(stderr, "%s\n", search.note.c_str());
     if (!search.found) {
         std::fprintf(stderr, "%s\n", search.failure.c_str());
         std::exit(exitNoData);
@@ -105,13 +109,18 @@ int SDL_main(int argc, char** argv) {
     // A kept scale the desktop cannot hold now gives way to the largest that fits.
     if (options.scale == 0 && !scaleRefusal(played, kuScreen::reportedDesktopSize()).empty())
         played.scale = 0;
-    vorlanGameShell* shell = new vorlanGameShell;
-    shell->configure(played, *search.found, std::move(replay));
-    shell->keepSettings(kept.settings, std::move(store));
-    // A forced factor that does not fit is refused, with its reason, before anything opens.
-    const bool normalEnd = scaleFitsDesktop(played) && shell->checkedExec(argc, argv) &&
-                           !shell->replays().fileRunFailed();
-    delete shell;
+    bool normalEnd = false;
+    {
+        // From here on a close request ends the game whatever SDL or the game is doing.
+        const kuCloseSignals closeSignals;
+        vorlanGameShell* shell = new vorlanGameShell;
+        shell->configure(played, *search.found, std::move(replay));
+        shell->keepSettings(kept.settings, std::move(store));
+        // A forced factor that does not fit is refused, with its reason, before anything opens.
+        normalEnd = scaleFitsDesktop(played) && shell->checkedExec(argc, argv) &&
+                    !shell->replays().fileRunFailed();
+        delete shell;
+    }
     SDL_Quit();
     std::exit(normalEnd ? exitNormalEnd : exitAfterError);
 }

@@ -9,7 +9,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" --test
 
 build() { # folder, then cmake options; QUARO_TARGETS limits what is built
   local dir=$root/$1

@@ -38,6 +38,19 @@ $WORK/alone/bin (the executable's folder), $WORK/alone/share/quaro (the installe
 $installed (the installed data)." "$WORK/err" || fail "the message without data: $(cat "$WORK/err")"
 fi
 
+# A QUARO_DATA_DIR without the data is passed over for the data found elsewhere, and said to be,
+# once, before anything else.
+mkdir -p "$WORK/withdata"
+ln -s "$BUILD/GFX" "$WORK/withdata/GFX"
+ln -s "$BUILD/SFX" "$WORK/withdata/SFX"
+status=0
+(cd "$WORK/withdata" && QUARO_DATA_DIR=$WORK/nowhere SDL_VIDEODRIVER=nosuchdriver "$QUARO" \
+  > "$WORK/out" 2> "$WORK/err") || status=$?
+[ "$status" = 2 ] || fail "status $status with an empty QUARO_DATA_DIR and no SDL"
+[ "$(head -1 "$WORK/err")" = "quaro: ignoring QUARO_DATA_DIR ($WORK/nowhere): it holds no GFX/ and SFX/ folders" ] ||
+  fail "no note of the ignored QUARO_DATA_DIR: $(cat "$WORK/err")"
+[ "$(grep -c QUARO_DATA_DIR "$WORK/err")" = 1 ] || fail "the note is said more than once"
+
 # SDL that cannot start: status 2 and the message on standard error.
 status=0
 SDL_VIDEODRIVER=nosuchdriver "$QUARO" > "$WORK/out" 2> "$WORK/err" || status=$?

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -88,4 +89,57 @@ TEST(KuFilesTest, ReadingRefusesWhatIsNotARegularFileWithoutWaiting) {
     const kuFileRead capped = kuReadRegularFile(dir.file("long"), 10);
     EXPECT_EQ(capped.bytes.size(), 10u);
     EXPECT_TRUE(capped.longer);
+}
+
+// While one holder keeps the lock of a file, nobody else gets it, whichever name (the file, or
+// a link to it) they lock by; once it is let go, the next one gets it.
+TEST(KuFilesTest, ALockIsHeldByOneHolderWhateverNameLocksIt) {
+    TempDir dir;
+    const std::string table = dir.file("shared/table");
+    std::filesystem::create_directories(dir.path() / "mine");
+    std::filesystem::create_symlink("../shared/table", dir.path() / "mine/table");
+    const struct {
+        const char* what;
+        std::string first, second;
+    } cases[] = {
+        {"the same name", table, table},
+        {"a link and the file", dir.file("mine/table"), table},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        {
+            const kuFileLock held(c.first);
+            EXPECT_FALSE(held.heldElsewhere());
+            EXPECT_TRUE(kuFileLock(c.second, 0).heldElsewhere());
+        }
+        EXPECT_FALSE(kuFileLock(c.second, 0).heldElsewhere());
+    }
+    EXPECT_TRUE(std::filesystem::exists(table + ".lock"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "mine/table.lock"));
+}
+
+// What a replace cut short leaves beside its file: temporary files, whole or not. They go; the
+// newest whole one takes the place of a missing file first.
+TEST(KuFilesTest, LeftoversOfACutReplaceAreRemovedOrTakeTheMissingFilesPlace) {
+    const auto whole = [](const bytes& content) { return content.size() == 4; };
+    for (const bool fileThere : {false, true}) {
+        TempDir dir;
+        const std::string file = dir.file("t");
+        if (fileThere)
+            std::ofstream(file) << "mine";
+        const char* const leftovers[][2] = {
+            {"t.new-old111", "oldr"}, {"t.new", "newr"}, {"t.new-cut333", "ne"}}; // oldest first
+        int hoursAgo = 3;
+        for (const auto& leftover : leftovers) {
+            std::ofstream(dir.file(leftover[0])) << leftover[1];
+            std::filesystem::last_write_time(dir.file(leftover[0]),
+                                             std::filesystem::file_time_type::clock::now() -
+                                                 std::chrono::hours(hoursAgo--));
+        }
+        std::ofstream(dir.file("t.new-aB3dE9x")) << "good"; // not a temporary of t
+        EXPECT_EQ(kuRecoverReplace(file, 16, whole), !fileThere);
+        const std::string holds = fileThere ? "mine" : "newr";
+        EXPECT_EQ(contents(file), bytes(holds.begin(), holds.end()));
+        EXPECT_EQ(filesIn(dir.path()), 2u) << "t and the other file alone";
+    }
 }

@@ -1,5 +1,6 @@
 #include "enterInput.h"
 #include "geomPrinters.h"
+#include "introInput.h"
 #include "kuPlatform.h"
 #include "kuScreen.h"
 #include "quaroCounter.h"
@@ -151,8 +152,12 @@ TEST_F(ShellTest, AWonRoundEntersTheTypedNameInTheTableAndTheFile) {
     parkEnemies(*shell);
     pressKey(SDLK_LEFT);
     const kuHeldKeys keys = kuPlatform::heldKeys();
-    bool typed = false;
+    bool typed = false, menuAsked = false;
     onFrame = [&](int) {
+        if (typed && shell->enterInput->done && !menuAsked) {
+            menuAsked = true;
+            pushKeyDown(SDLK_q); // for the menu over the table
+        }
         vorlanCharSprite* hero = shell->round().hero();
         if (hero->itemCount == 106 && hero->speed == 0 && !keys[SDLK_RIGHT]) {
             releaseAllKeys(); // stopped by the wall: back to the gate
@@ -175,11 +180,8 @@ TEST_F(ShellTest, AWonRoundEntersTheTypedNameInTheTableAndTheFile) {
     const int seconds = shell->timeCounter->getSeconds();
 
     releaseAllKeys();
-    holdKey(SDLK_q); // for the menu over the table
-    {
-        EventFeeder keyPresses;
-        EXPECT_EQ(shell->checkHighscore(), vorlanGameShell::choiceQuit);
-    }
+    shell->replays().setIdleMs(24 * 3600 * 1000); // the menu reads the clock, and the script runs
+    EXPECT_EQ(shell->checkHighscore(), vorlanGameShell::choiceQuit);
     EXPECT_STREQ(shell->enterInput->name, "kid");
     {
         quaroHighScore table;
@@ -203,4 +205,41 @@ TEST_F(ShellTest, AWonRoundEntersTheTypedNameInTheTableAndTheFile) {
     EXPECT_TRUE(areasEqual(shell->screen->getSDLSurface(), 415, 103, highScores, 415, 103, 100, 25))
         << "and nothing after its three letters";
     SDL_FreeSurface(highScores);
+}
+
+// A record that cannot be saved (here the table's folder is a file) is said on the record's
+// screen, below the name, until a key; then the table and its menu follow as always.
+TEST_F(ShellTest, ARecordThatCannotBeSavedIsSaidOnItsScreen) {
+    load();
+    std::ofstream("Save") << "not a folder";
+    shell->timeCounter->giveTime(1, 2);
+    shell->replays().setIdleMs(24 * 3600 * 1000); // the menu reads the clock, and so the script
+    clock.maxReads = 2000;
+    SDL_Surface* congratulation = SDL_LoadBMP("GFX/Misc/Congrat2.bmp");
+    ASSERT_NE(congratulation, nullptr);
+    bool typed = false, menuAsked = false;
+    int framesAfterEntry = 0;
+    onFrame = [&](int) {
+        if (shell->enterInput->background != nullptr && !typed) {
+            typed = true;
+            for (SDLKey k : {SDLK_k, SDLK_i, SDLK_d, SDLK_RETURN})
+                pushKeyDown(k);
+        } else if (shell->enterInput->done && ++framesAfterEntry == 2) { // the entry's last is 1
+            EXPECT_TRUE(
+                areasEqual(shell->screen->getSDLSurface(), 0, 0, congratulation, 0, 0, 760, 355))
+                << "the picture above the name stays";
+            EXPECT_FALSE(areasEqual(shell->screen->getSDLSurface(), 160, 405, congratulation, 160,
+                                    405, 440, 80))
+                << "the lines below the name";
+            pushKeyDown(SDLK_SPACE);
+        } else if (shell->introInput->proceed && !menuAsked) {
+            menuAsked = true;
+            pushKeyDown(SDLK_q);
+        }
+    };
+    StdoutCapture capture;
+    EXPECT_EQ(shell->checkHighscore(), vorlanGameShell::choiceQuit);
+    EXPECT_GT(framesAfterEntry, 2) << "it waited for the key";
+    EXPECT_NE(capture.text().find("Error saving Save/Highscore.hs\n"), std::string::npos);
+    SDL_FreeSurface(congratulation);
 }

@@ -1,5 +1,5 @@
 // Saving the table while the process is killed: whatever the moment of the SIGKILL, the file
-// on disk is a whole table, the old one or the new one.
+// on disk is a whole table, the old one or the new one, and the next start leaves nothing else.
 #include "quaroHighScore.h"
 #include "tempDir.h"
 
@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -74,4 +75,45 @@ TEST(HighScoreKillTest, AKilledSaveLeavesTheOldOrTheNewTable) {
             ++killedMidway;
     }
     EXPECT_GT(killedMidway, 0) << "no kill landed in the middle of the saves";
+}
+
+// A kill during the first save leaves no table, or a whole one, and perhaps its temporary file;
+// the next start removes such a file, or takes it for the table when it is whole and the table
+// is missing. After that start there is always a whole table or none, and nothing beside it.
+TEST(HighScoreKillTest, TheNextStartCleansUpAfterAFirstSaveThatWasKilled) {
+    TempDir dir;
+    ScopedCwd cwd(dir.path());
+    const auto names = [] {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(quaroHighScore::folderName))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    std::mt19937 random(7);
+    int leftovers = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::filesystem::remove_all(quaroHighScore::folderName);
+        std::filesystem::create_directory(quaroHighScore::folderName);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        for (int i = 0; child == 0; ++i) {
+            std::filesystem::remove(quaroHighScore::fileName); // always the first save
+            enterAndSave(i);
+        }
+        usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::vector<std::string> before = names(); // ".new-" sorts after ".lock"
+        leftovers += !before.empty() && before.back().find(".new") != std::string::npos ? 1 : 0;
+
+        quaroHighScore::recoverLeftovers(quaroHighScore::fileName);
+        const std::vector<std::string> after = names();
+        if (after.size() == 2) {
+            ASSERT_EQ(fileBytes(quaroHighScore::fileName).size(), 260u) << "attempt " << attempt;
+        }
+        ASSERT_EQ(after.back(), "Highscore.hs.lock") << "and nothing else, attempt " << attempt;
+        ASSERT_LE(after.size(), 2u) << "attempt " << attempt;
+    }
+    EXPECT_GT(leftovers, 0) << "no kill landed during a write";
 }

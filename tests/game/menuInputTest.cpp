@@ -65,9 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{{100, 379}, -1}, // between start and high scores
                       ClickCase{{100, 380}, 1}, ClickCase{{100, 429}, 1}, ClickCase{{100, 430}, -1},
                       ClickCase{{100, 434}, -1}, // between
-                      ClickCase{{100, 435}, 2}, ClickCase{{199, 484}, 2},
-                      ClickCase{{100, 485}, -1}, ClickCase{{50, 262}, 3},
-                      ClickCase{{199, 311}, 3}, ClickCase{{100, 312}, -1}, // above start
+                      ClickCase{{100, 435}, 2}, ClickCase{{199, 484}, 2}, ClickCase{{100, 485}, -1},
+                      ClickCase{{50, 262}, 3}, ClickCase{{199, 311}, 3},
+                      ClickCase{{100, 312}, -1}, // above start
                       ClickCase{{100, 261}, -1}));
 
 TEST_P(ScaledClickTest, MapsTheMouseThroughTheScreenAndIgnoresTheBorder) {
@@ -102,27 +102,51 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaledClickCase{{2560, 1600}, {139, 1325}, -1, false},
                       ScaledClickCase{{2560, 1600}, {500, 1590}, -1, false}));
 
-TEST_F(HandlerTest, MenuKeysAreJudgedByTheKeyboardState) {
-    MenuInputHandler menu;
-    menu.activate();
-    SDL_Event press = {};
-    press.type = SDL_KEYDOWN;
-    press.key.keysym.sym = SDLK_s; // the event's own key does not count
-    menu.handleEvent(&press);
-    EXPECT_EQ(choiceOf(menu), -1);
-    holdKey(SDLK_q);
-    menu.handleEvent(&press);
-    EXPECT_EQ(choiceOf(menu), 2);
-    menu.activate();
-    EXPECT_EQ(choiceOf(menu), -1) << "activate clears the choice";
-    SDL_Event release = {};
-    release.type = SDL_KEYUP;
-    menu.handleEvent(&release);
-    EXPECT_EQ(choiceOf(menu), -1) << "a key release looks only at the mouse";
-    SDL_Event quit = {};
-    quit.type = SDL_QUIT;
-    menu.handleEvent(&quit);
-    EXPECT_EQ(choiceOf(menu), 2);
+// An event is judged by its own key or button: by the time a menu handles an event made
+// while the game was busy, the key or the button is long released, or another one held.
+TEST_F(HandlerTest, MenusAndTitlesJudgeKeysAndClicksByTheirEvents) {
+    const auto key = [](sdlEventType type, SDLKey sym) {
+        SDL_Event event = {};
+        event.type = event.key.type = type;
+        event.key.keysym.sym = sym;
+        return event;
+    };
+    const auto button = [](Uint8 which, Uint16 x, Uint16 y) {
+        SDL_Event event = {};
+        event.type = event.button.type = SDL_MOUSEBUTTONDOWN;
+        event.button.button = which;
+        event.button.x = x;
+        event.button.y = y;
+        return event;
+    };
+    const struct {
+        const char* what;
+        SDL_Event event;
+        SDLKey held;
+        int choice;
+        bool titleGoesOn;
+    } cases[] = {
+        {"s pressed, q held", key(SDL_KEYDOWN, SDLK_s), SDLK_q, 0, true},
+        {"x pressed, s held", key(SDL_KEYDOWN, SDLK_x), SDLK_s, -1, true},
+        {"s released", key(SDL_KEYUP, SDLK_s), SDLK_UNKNOWN, -1, false},
+        {"a click on quit, released", button(SDL_BUTTON_LEFT, 199, 484), SDLK_UNKNOWN, 2, true},
+        {"a right click on start", button(SDL_BUTTON_RIGHT, 60, 330), SDLK_UNKNOWN, -1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        releaseAllKeys();
+        if (c.held != SDLK_UNKNOWN)
+            holdKey(c.held);
+        SDL_Event event = c.event;
+        MenuInputHandler menu;
+        menu.activate();
+        menu.handleEvent(&event);
+        EXPECT_EQ(choiceOf(menu), c.choice);
+        IntroInputHandler title;
+        title.activate();
+        title.handleEvent(&event);
+        EXPECT_EQ(title.proceed, c.titleGoesOn);
+    }
 }
 
 TEST_F(HandlerTest, TitleGoesOnAtAKeyPressAndQuitsAtAWindowClose) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -47,6 +48,14 @@ protected:
     TempDir dir;
     ScopedCwd cwd{dir.path()};
 };
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 void expectDefaultRows(const quaroHighScore& table) {
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
@@ -249,8 +258,9 @@ TEST_F(HighScoreTest, ALinkedTableIsSavedThroughTheLinkKeepingItsMode) {
     struct stat info;
     ASSERT_EQ(stat(dir.file("family/table.hs").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "family"), {}), 1)
-        << "no temporary file is left";
+    EXPECT_EQ(namesIn(dir.path() / "family"),
+              (std::vector<std::string>{"table.hs", "table.hs.lock"}))
+        << "the lock is beside the real table, and no temporary file is left";
 }
 
 TEST_F(HighScoreTest, DamagedFilesNeverCrashAndTheNextRecordIsSavedWhole) {
@@ -312,8 +322,9 @@ TEST_F(HighScoreTest, AFailedSaveKeepsTheTableOnDiskAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(saved);
     EXPECT_EQ(capture.text(), "Error saving Save/Highscore.hs\n");
     EXPECT_EQ(savedFile(), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "Save"), {}), 1)
-        << "only the table";
+    EXPECT_EQ(namesIn(dir.path() / "Save"),
+              (std::vector<std::string>{"Highscore.hs", "Highscore.hs.lock"}))
+        << "only the table and its lock";
 }
 
 // Each damaged file a save replaces is kept, the newest as .damaged, the two before it numbered.

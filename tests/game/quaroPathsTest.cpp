@@ -80,6 +80,21 @@ TEST(PathsSearch, EachRuleAndItsPrecedence) {
     }
 }
 
+// A variable that names a folder without the data is passed over, and said to be, once.
+TEST(PathsSearch, AVariableWithoutDataIsNotedAndOnlyIt) {
+    const struct {
+        pathsInput input;
+        std::string note;
+    } cases[] = {
+        {machineWith({"/play"}, "/empty\x1b[2J"),
+         "quaro: ignoring QUARO_DATA_DIR (/empty\\x1b[2J): it holds no GFX/ and SFX/ folders"},
+        {machineWith({"/play", "/data"}, "/data"), ""},
+        {machineWith({"/play"}), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(findGamePaths(c.input).note, c.note);
+}
+
 TEST(PathsSearch, WithoutDataEveryPlaceLookedInIsNamedInOrder) {
     const pathsSearch search = findGamePaths(machineWith({}, "/data"));
     EXPECT_FALSE(search.found);

@@ -89,7 +89,8 @@ TEST(RecordingTest, ASaveReplacesTheFileWholeInFoldersOfThePlayerAlone) {
 }
 
 // The fuzzer's corpus is also the table of damaged files: each is refused with its reason,
-// after the file's name. The whole ones load; a file of version 2 or 3 gives back its own bytes,
+// after the file's name, and its header alone is refused for the same reason. The whole ones
+// load, with the header their recording has; a file of version 2 or 3 gives back its own bytes,
 // one of version 1 (rules 1) comes back as the same recording in version 2.
 struct corpusFile {
     const char* name;
@@ -115,6 +116,9 @@ const corpusFile corpusFiles[] = {
     {"v2-rules-older.run", "recorded by an older version of the game's rules"},
     {"no-frames.run", "an absurd frame count (0)"},
     {"absurd-frames.run", "an absurd frame count (2147483647)"},
+    {"million-frames.run", "an absurd frame count (1048560)"}, // in 75 bytes
+    {"over-the-clock.run", "an absurd frame count (194401)"},
+    {"v2-longest.run", ""},
     {"absurd-time.run", "an absurd time (200 minutes 25 seconds)"},
     {"absurd-name.run", "an absurd name length (40)"},
     {"cut-in-name.run", "truncated (28 bytes end inside its header)"},
@@ -138,8 +142,19 @@ TEST_P(CorpusFile, LoadsWholeOrIsRefusedSayingWhy) {
         std::string(QUARO_SOURCE_DIR) + "/tests/fuzz/recordingCorpus/" + GetParam().name;
     std::string problem;
     const std::optional<quaroRecording> run = quaroRecording::load(file, problem);
+    std::string headerProblem;
+    const std::optional<quaroRecording::header> header =
+        quaroRecording::loadHeader(file, headerProblem);
+    EXPECT_EQ(headerProblem, problem);
     if (*GetParam().problem == '\0') {
         ASSERT_TRUE(run) << problem;
+        ASSERT_TRUE(header);
+        EXPECT_EQ(header->seed, run->seed());
+        EXPECT_EQ(header->rules, run->rules());
+        EXPECT_EQ(header->frameCount, run->frameCount());
+        EXPECT_EQ(header->name, run->name());
+        EXPECT_EQ(header->minutes, run->minutes());
+        EXPECT_EQ(header->seconds, run->seconds());
         std::ifstream in(file, std::ios::binary);
         const bytes stored(std::istreambuf_iterator<char>(in), {});
         const bytes again = run->encode();
@@ -154,6 +169,7 @@ TEST_P(CorpusFile, LoadsWholeOrIsRefusedSayingWhy) {
         }
     } else {
         EXPECT_FALSE(run);
+        EXPECT_FALSE(header);
         EXPECT_EQ(problem, file + ": " + GetParam().problem);
     }
 }

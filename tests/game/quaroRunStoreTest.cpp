@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -16,6 +20,15 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// A line of /proc/self/status, in kB.
+long residentKb(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(field + ":", 0) == 0)
+            return std::stol(line.substr(field.size() + 1));
+    return -1;
+}
 
 quaroRecording runOf(const char* name, int minutes, int seconds, uint32_t seed) {
     quaroRecording run(seed, quaroRules::current);
@@ -86,13 +99,20 @@ TEST_F(RunStoreTest, TwoRowsOfTheSameNameAndTimeGetARunEach) {
     EXPECT_TRUE((runs[0] == ann && runs[1] == second) || (runs[0] == second && runs[1] == ann));
 }
 
-TEST_F(RunStoreTest, PruningKeepsTheClaimedRunsAndOtherFilesOnly) {
+// A run no row claims goes once it is old; until then it may be another copy of the game's
+// new record, saved a moment before that game saves its table.
+TEST_F(RunStoreTest, PruningKeepsTheClaimedRunsTheYoungOnesAndOtherFilesOnly) {
     // What a save cut short and a table that moved on leave behind.
     store.keep(runOf("dan", 4, 0, 4)); // saved, then the table was not
     std::ofstream(dir.file("Save/Replays/cut.run.new-Ab3dE9")) << "half";
     std::ofstream(dir.file("Save/Replays/older.run.new")) << "half";
     std::ofstream(dir.file("Save/Replays/broken.run")) << "QRUN and then nothing";
     std::ofstream(dir.file("Save/Replays/notes.txt")) << "mine";
+    const std::string young = store.keep(runOf("fay", 0, 30, 5)); // another game's, just now
+    for (const auto& entry : fs::directory_iterator(store.folder()))
+        if (entry.path() != young)
+            fs::last_write_time(entry.path(),
+                                fs::file_time_type::clock::now() - std::chrono::hours(1));
     StdoutCapture capture; // the broken run is named
     {
         quaroHighScore table(tableFile);
@@ -102,6 +122,82 @@ TEST_F(RunStoreTest, PruningKeepsTheClaimedRunsAndOtherFilesOnly) {
     }
     store.prune(quaroHighScore(tableFile));
     EXPECT_EQ(filesInFolder(),
-              (std::vector<std::string>{fs::path(ann).filename().string(), "notes.txt"}));
+              (std::vector<std::string>{fs::path(young).filename().string(),
+                                        fs::path(ann).filename().string(), "notes.txt"}));
     EXPECT_EQ(rowRuns().at(9), ann);
+}
+
+// Two copies of the game in one folder: each reads the table when its round ends, and both
+// save while the other's record is not in the table they read. Every record and every run
+// stays, whatever the order the saves take.
+TEST_F(RunStoreTest, TwoGamesSavingAtOnceLoseNoRecordAndNoRun) {
+    constexpr int games = 2;
+    constexpr int recordsEach = 5; // ten in all: the whole table
+    constexpr int attempts = 20;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        fs::remove_all(dir.file("Save"));
+        int readTables[2];
+        ASSERT_EQ(pipe(readTables), 0);
+        std::vector<pid_t> children;
+        for (int game = 0; game < games; ++game) {
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                bool fine = true;
+                for (int r = 0; r < recordsEach; ++r) {
+                    const std::string name = std::string(1, char('a' + game)) + char('0' + r);
+                    const int seconds = 10 * r + game;
+                    quaroHighScore table(tableFile);
+                    // Both tables are read before either game saves.
+                    const char mark = 'x';
+                    fine = fine && write(readTables[1], &mark, 1) == 1;
+                    char other = 0;
+                    fine = fine && read(readTables[0], &other, 1) == 1;
+                    table.enterRecord(name.c_str(), 0, seconds);
+                    const quaroRecording run = runOf(name.c_str(), 0, seconds, uint32_t(r));
+                    fine = fine && store.saveRecord(table, &run);
+                }
+                _exit(fine ? 0 : 1);
+            }
+            children.push_back(child);
+        }
+        for (pid_t child : children) {
+            int status = 0;
+            waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        close(readTables[0]);
+        close(readTables[1]);
+        const quaroHighScore table(tableFile);
+        std::vector<std::string> names;
+        for (int row = 0; row < quaroHighScore::rowCount; ++row)
+            names.push_back(table.getSlotName(row));
+        ASSERT_EQ(names, (std::vector<std::string>{"a0", "b0", "a1", "b1", "a2", "b2", "a3", "b3",
+                                                   "a4", "b4"}))
+            << "attempt " << attempt;
+        const std::vector<std::string> runs = store.runsOf(table);
+        ASSERT_EQ(std::count(runs.begin(), runs.end(), ""), 0) << "attempt " << attempt;
+    }
+}
+
+// Matching rows to runs reads headers, never frames: a folder of runs that each claim the
+// most frames a file may hold costs next to nothing, and so does one of many more files.
+TEST_F(RunStoreTest, AFolderOfHostileRunsCostsLittleMemory) {
+    constexpr int hostileFiles = 1000;
+    constexpr long heapGrowthAllowedKb = 20 * 1024;
+    quaroRecording longest(1, quaroRules::current);
+    for (uint32_t frame = 0; frame < quaroRecording::maxFrames; ++frame)
+        longest.add({0, 0, false, false});
+    longest.claim("nobody", 0, 1);
+    const std::vector<uint8_t> bytes = longest.encode();
+    ASSERT_LT(bytes.size(), 100u) << "a few runs of 65535 frames";
+    for (int i = 0; i < hostileFiles; ++i) {
+        std::ofstream out(dir.file("Save/Replays/" + std::to_string(i) + ".run"), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    const quaroHighScore table(tableFile);
+    std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
+    const long before = residentKb("VmRSS");
+    EXPECT_EQ(store.runsOf(table), expectedRuns({ann, bob}));
+    EXPECT_LT(residentKb("VmHWM") - before, heapGrowthAllowedKb);
 }

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -25,6 +26,20 @@ constexpr Uint32 aDay = 24 * 3600 * 1000;
 bool queueEmpty() {
     SDL_Event event;
     return peekEvents(&event, 1) == 0;
+}
+
+// The game's demonstration run: a round won by the autopilot.
+quaroRecording demoRun() {
+    std::string problem;
+    std::optional<quaroRecording> run =
+        quaroRecording::load(QUARO_ASSET_DIR "/RUN/Demo.run", problem);
+    EXPECT_TRUE(run) << problem;
+    return run.value_or(quaroRecording());
+}
+
+quaroRecording claimedAs(quaroRecording run, const char* name, int minutes = -1, int seconds = -1) {
+    run.claim(name, minutes < 0 ? run.minutes() : minutes, seconds < 0 ? run.seconds() : seconds);
+    return run;
 }
 
 class ReplaysTest : public ShellTest {
@@ -97,7 +112,7 @@ TEST_F(ReplaysTest, ALiveRoundReplaysFrameForFrameFromItsFile) {
     ASSERT_TRUE(loaded) << problem;
     std::vector<std::string> watched;
     onFrame = [&](int) { watched.push_back(state()); };
-    EXPECT_EQ(shell->replays().watch(*loaded).how, ending::matched);
+    EXPECT_EQ(shell->replays().watch(*loaded).how, ending::mismatched) << "a left round is no win";
     EXPECT_EQ(watched, live);
     EXPECT_EQ(shell->replays().lastRound().frameCount(), secondRound) << "a replay records nothing";
 }
@@ -170,10 +185,9 @@ TEST_F(ReplaysTest, ALiveRoundWithPausesADrinkAndAKnockOutPlaysBackFromItsFile) 
 
 TEST_F(ReplaysTest, TheDigitKeysPlayTheRunsOfTheirRowsAndAMismatchIsSaidOnce) {
     load();
-    playLive(7, 3, 120);
-    const quaroRecording kid = lastRun("kid");
-    keepAsRecord(kid);                  // row 1, its own time
-    keepAsRecord(lastRun("bad", 9, 0)); // row 2, a time its round did not end with
+    const quaroRecording kid = claimedAs(demoRun(), "kid");
+    keepAsRecord(kid);                            // row 1, its own time
+    keepAsRecord(claimedAs(demoRun(), "bad", 9)); // row 2, a time its round did not end with
     shell->displayHighscore();
     shell->replays().setIdleMs(aDay); // the menu reads the clock, and the script runs there
 
@@ -237,21 +251,21 @@ INSTANTIATE_TEST_SUITE_P(Runs, IdleMenu, ::testing::Values(idleCase{true}, idleC
 
 struct fileCase {
     const char* what;
-    int minutes; // claimed; -1 for the time the run ends with
+    std::function<quaroRecording(const quaroRecording& won)> made; // from a won run
     bool failed;
     const char* says;
 };
 
 class ReplayFile : public ReplaysTest, public ::testing::WithParamInterface<fileCase> {};
 
-TEST_P(ReplayFile, SaysWhetherTheRunEndsWithItsTime) {
+// Only a round won on the run's last frame, at the time it claims, matches; a name is said as
+// the run's claim, with what could drive a terminal escaped.
+TEST_P(ReplayFile, SaysWhetherTheRunIsWhatItClaims) {
     load();
-    playLive(21, 6, 60);
-    const quaroRecording run =
-        GetParam().minutes >= 0 ? lastRun("kid", GetParam().minutes, 0) : lastRun("kid");
+    const quaroRecording run = GetParam().made(claimedAs(demoRun(), "kid"));
     shell->freeData();
     gameOptions options;
-    options.replayFile = "tried.run";
+    options.replayFile = "tried\x1b[2J.run";
     shell->configure(options, gamePaths(), run);
     StdoutCapture capture;
     testing::internal::CaptureStderr();
@@ -259,11 +273,34 @@ TEST_P(ReplayFile, SaysWhetherTheRunEndsWithItsTime) {
     const std::string said = capture.text() + testing::internal::GetCapturedStderr();
     EXPECT_EQ(shell->replays().fileRunFailed(), GetParam().failed);
     EXPECT_NE(said.find(GetParam().says), std::string::npos) << said;
+    EXPECT_EQ(said.find('\x1b'), std::string::npos) << "nothing reaches the terminal raw";
     EXPECT_EQ(shell->screen, nullptr) << "the data is freed again";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ReplayFile,
-    ::testing::Values(fileCase{"whole", -1, false, "the time it claims"},
-                      fileCase{"otherTime", 59, true, "does not match its time: it claims 59:00"}),
+    ::testing::Values(
+        fileCase{"won", [](const quaroRecording& won) { return won; }, false,
+                 "tried\\x1b[2J.run wins its round at"},
+        fileCase{"otherTime",
+                 [](const quaroRecording& won) { return claimedAs(won, "kid", 59, 0); }, true,
+                 ", not at 59:00"},
+        fileCase{"oneFrameOfEscape",
+                 [](const quaroRecording& won) {
+                     quaroRecording left(won.seed(), won.rules());
+                     left.add({0, 0, true, false});
+                     left.claim("champion", 0, 0);
+                     return left;
+                 },
+                 true, "the round was left at 00:00, not won"},
+        fileCase{"aFrameBeyondTheWin",
+                 [](const quaroRecording& won) {
+                     quaroRecording longer = won;
+                     longer.add({0, 0, false, false});
+                     return longer;
+                 },
+                 true, "the round ended at"},
+        fileCase{"aNameThatDrivesTheTerminal",
+                 [](const quaroRecording& won) { return claimedAs(won, "\x1b[2J\a"); }, false,
+                 "played by '\\x1b[2J\\x07' (a name is the run's own claim)"}),
     [](const ::testing::TestParamInfo<fileCase>& info) { return info.param.what; });

@@ -21,6 +21,9 @@ bool queueEvent(SDL_Event event);
 int peekEvents(SDL_Event* events, int count);
 // The event filter SDL holds now; null for none.
 int (*installedFilter())(const SDL_Event*);
+// The first key held in the library's record of the keys, by its key name; SDLK_UNKNOWN for
+// none.
+SDLKey firstHeldKey();
 
 // The window lost the keyboard's focus, was iconified, lost the mouse, got the focus back.
 SDL_Event focusLostEvent();

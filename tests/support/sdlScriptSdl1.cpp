@@ -17,6 +17,15 @@ int (*installedFilter())(const SDL_Event*) {
     return SDL_GetEventFilter();
 }
 
+SDLKey firstHeldKey() {
+    int count = 0;
+    const Uint8* keys = SDL_GetKeyState(&count);
+    for (int key = 0; key < count; ++key)
+        if (keys[key] != 0)
+            return SDLKey(key);
+    return SDLK_UNKNOWN;
+}
+
 namespace {
 
 SDL_Event activeEvent(bool gain, Uint8 state) {

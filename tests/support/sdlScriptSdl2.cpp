@@ -43,6 +43,15 @@ int (*installedFilter())(const SDL_Event*) {
     return reinterpret_cast<int (*)(const SDL_Event*)>(engineFilter);
 }
 
+SDLKey firstHeldKey() {
+    int count = 0;
+    const Uint8* keys = SDL_GetKeyboardState(&count);
+    for (int place = 0; place < count; ++place)
+        if (keys[place] != 0)
+            return SDL_GetKeyFromScancode(SDL_Scancode(place));
+    return SDLK_UNKNOWN;
+}
+
 SDL_Event focusLostEvent() {
     return windowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
 }

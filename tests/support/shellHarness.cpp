@@ -30,7 +30,7 @@ EventFeeder::EventFeeder(sdlEventType type)
                   SDL_Event event = {};
                   event.type = type;
                   event.key.type = type;
-                  event.key.keysym.sym = SDLK_UNKNOWN;
+                  event.key.keysym.sym = type == SDL_KEYDOWN ? firstHeldKey() : SDLK_UNKNOWN;
                   SDL_PushEvent(&event);
               }
               std::this_thread::sleep_for(std::chrono::milliseconds(2));

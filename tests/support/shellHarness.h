@@ -36,11 +36,10 @@ public:
     std::function<void(Uint32)> onDelay;
 };
 
-// Every screen that waits for the player starts by installing the event filter, which
-// discards the events already queued; so events for such a screen must arrive while it waits.
 // The feeder queues one event of the given type whenever the queue is empty, from a thread of
-// its own, until it is destroyed. What the screens make of a key press depends only on the
-// keys held, which the test sets; so the outcome does not depend on timing.
+// its own, until it is destroyed; a key press is one of the first key the test holds (none
+// when it holds none). What the screens make of it depends only on the keys held, which the
+// test sets; so the outcome does not depend on timing.
 class EventFeeder {
 public:
     explicit EventFeeder(sdlEventType type = SDL_KEYDOWN);
