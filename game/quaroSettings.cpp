@@ -14,6 +14,8 @@ namespace {
 const char* const actionNames[quaroSettings::actionCount] = {"up",    "down",  "left", "right",
                                                              "pause", "leave", "mute"};
 
+const char* const padActionNames[kuPadActionCount] = {"confirm", "pause", "leave", "table"};
+
 std::string trimmed(const std::string& text) {
     const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
     const auto first = std::find_if_not(text.begin(), text.end(), isSpace);
@@ -64,6 +66,8 @@ public:
             return name == "version" ? versionLine(value) : "a setting outside any section";
         if (section == "keys")
             return keyLine(name, value);
+        if (section == "pad")
+            return padLine(name, value);
         const auto known = setters.find(section + "." + name);
         if (known == setters.end())
             return "unknown name '" + name + "' in [" + section + "]";
@@ -93,8 +97,26 @@ private:
         return "";
     }
 
+    std::string padLine(const std::string& name, const std::string& value) {
+        const auto action = std::find(std::begin(padActionNames), std::end(padActionNames), name);
+        if (action == std::end(padActionNames))
+            return "unknown action '" + name + "' in [pad]";
+        const std::optional<int> button = kuPadButtonFromName(value);
+        if (!button)
+            return "unknown button '" + value + "' for " + name;
+        const kuPadAction chosen = kuPadAction(action - std::begin(padActionNames));
+        const std::optional<kuPadAction> holder = settings.padActionOf(*button);
+        if (holder && *holder != chosen && padBoundInFile[size_t(*holder)])
+            return "the button '" + value + "' is bound to " + padActionNames[size_t(*holder)] +
+                   " already";
+        settings.bindPad(chosen, *button);
+        padBoundInFile[size_t(chosen)] = true;
+        return "";
+    }
+
     quaroSettings& settings;
     std::array<bool, quaroSettings::actionCount> boundInFile = {};
+    std::array<bool, kuPadActionCount> padBoundInFile = {};
     const std::map<std::string, std::function<bool(const std::string&)>> setters = {
         {"sound.effects", number(settings.effectsVolume, 0, quaroSettings::fullVolume)},
         {"sound.voices", number(settings.voicesVolume, 0, quaroSettings::fullVolume)},
@@ -143,19 +165,37 @@ std::optional<boundAction> quaroSettings::actionOf(SDLKey key) const {
     return boundAction(found - keys.begin());
 }
 
+void quaroSettings::bindPad(kuPadAction action, int button) {
+    const std::optional<kuPadAction> holder = padActionOf(button);
+    if (holder)
+        padButtons[size_t(*holder)] = padButtons[size_t(action)];
+    padButtons[size_t(action)] = button;
+}
+
+std::optional<kuPadAction> quaroSettings::padActionOf(int button) const {
+    const auto found = std::find(padButtons.begin(), padButtons.end(), button);
+    if (found == padButtons.end())
+        return std::nullopt;
+    return kuPadAction(found - padButtons.begin());
+}
+
 uint32_t quaroSettings::frameMs(uint32_t designedFrameMs) const {
     return designedFrameMs * uint32_t(designedSpeed) / uint32_t(speed);
 }
 
 bool quaroSettings::operator==(const quaroSettings& other) const {
-    return keys == other.keys && effectsVolume == other.effectsVolume &&
-           voicesVolume == other.voicesVolume && speed == other.speed && lives == other.lives &&
-           windowed == other.windowed && scale == other.scale &&
-           reducedFlashing == other.reducedFlashing;
+    return keys == other.keys && padButtons == other.padButtons &&
+           effectsVolume == other.effectsVolume && voicesVolume == other.voicesVolume &&
+           speed == other.speed && lives == other.lives && windowed == other.windowed &&
+           scale == other.scale && reducedFlashing == other.reducedFlashing;
 }
 
 const char* actionName(boundAction action) {
     return actionNames[size_t(action)];
+}
+
+const char* padActionName(kuPadAction action) {
+    return padActionNames[size_t(action)];
 }
 
 settingsRead parseSettings(const std::string& text) {
@@ -173,8 +213,8 @@ settingsRead parseSettings(const std::string& text) {
             section = content.back() == ']'
                           ? lowered(trimmed(content.substr(1, content.size() - 2)))
                           : std::string();
-            const bool known = section == "keys" || section == "sound" || section == "assist" ||
-                               section == "display";
+            const bool known = section == "keys" || section == "pad" || section == "sound" ||
+                               section == "assist" || section == "display";
             if (!known)
                 problem = "unknown section '" + content + "'";
         } else if (const size_t equals = content.find('='); equals == std::string::npos) {
@@ -195,6 +235,9 @@ std::string formatSettings(const quaroSettings& settings) {
         << "version=" << quaroSettings::formatVersion << "\n\n[keys]\n";
     for (int i = 0; i < quaroSettings::actionCount; ++i)
         out << actionNames[i] << "=" << kuKeyName(settings.keys[size_t(i)]) << "\n";
+    out << "\n[pad]\n";
+    for (int i = 0; i < kuPadActionCount; ++i)
+        out << padActionNames[i] << "=" << kuPadButtonName(settings.padButtons[size_t(i)]) << "\n";
     out << "\n[sound]\neffects=" << settings.effectsVolume << "\nvoices=" << settings.voicesVolume
         << "\n\n[assist]\nspeed=" << settings.speed << "\nlives=" << settings.lives
         << "\n\n[display]\nwindow=" << yesNo(settings.windowed) << "\nscale=" << settings.scale

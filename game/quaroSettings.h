@@ -1,13 +1,14 @@
 // What a player chooses and the game remembers between runs: the keys bound to the round's
-// actions, the two volumes, the assists and the display. A settings value always holds a whole
-// and valid choice: every action has a key of its own, no two share one, every number is in
-// its range.
+// actions and the pad's buttons, the two volumes, the assists and the display. A settings value
+// always holds a whole and valid choice: every action has a key (and every pad action a button) of
+// its own, no two share one, every number is in its range.
 //
 // File format, version 1: plain text, one "name=value" a line under "[section]" lines; blank
 // lines and lines starting with '#' or ';' are comments; spaces around names and values are
 // ignored; names and key names are read in any case.
 //   version=1                   before any section
 //   [keys]    up down left right pause leave mute = a key name (kuKeyNames.h)
+//   [pad]     confirm pause leave table = a pad button's name (kuPadButtons.h)
 //   [sound]   effects voices    = 0 to 100, in percent
 //   [assist]  speed             = 50 to 100, in percent of the designed pace
 //             lives             = 1 to 3
@@ -18,6 +19,7 @@
 // is named in the problems and ignored; the rest still applies.
 #pragma once
 
+#include "kuPadButtons.h"
 #include "kuSdl.h"
 
 #include <array>
@@ -40,6 +42,7 @@ struct quaroSettings {
 
     std::array<SDLKey, actionCount> keys = {SDLK_UP, SDLK_DOWN,   SDLK_LEFT, SDLK_RIGHT,
                                             SDLK_p,  SDLK_ESCAPE, SDLK_m};
+    kuPadButtons padButtons = kuDefaultPadButtons();
     int effectsVolume = fullVolume;
     int voicesVolume = fullVolume;
     int speed = designedSpeed;
@@ -54,6 +57,10 @@ struct quaroSettings {
     void bind(boundAction action, SDLKey key);
     // The action the key is bound to; none for a key bound to nothing.
     std::optional<boundAction> actionOf(SDLKey key) const;
+    int padButton(kuPadAction action) const { return padButtons[size_t(action)]; }
+    // As bind, for the pad's buttons.
+    void bindPad(kuPadAction action, int button);
+    std::optional<kuPadAction> padActionOf(int button) const;
     // Speed or lives differ from the rules as designed: a win is no record.
     bool assisted() const { return speed != designedSpeed || lives != designedLives; }
     // How long a frame lasts at the chosen speed: 66 ms at 100%, 110 ms at 60%.
@@ -65,6 +72,8 @@ struct quaroSettings {
 
 // "up", "down", ..., as the file names them.
 const char* actionName(boundAction action);
+// "confirm", "pause", "leave", "table", as the file names them.
+const char* padActionName(kuPadAction action);
 
 struct settingsRead {
     quaroSettings settings;

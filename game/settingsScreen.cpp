@@ -10,13 +10,14 @@
 
 namespace {
 
-constexpr kuRectangle board = {90, 14, 492, 580}; // x, y, height, width
+constexpr kuRectangle board = {14, 14, 492, 732}; // x, y, height, width
 constexpr uint32_t frame = 2;
 constexpr int32_t rowHeight = 29;
 constexpr int32_t firstRowY = 58;
-constexpr int32_t labelX = 130;
-constexpr int32_t valueX = 380;
-constexpr int32_t sliderWidth = 150;
+constexpr int32_t labelX[2] = {36, 420};
+constexpr int32_t valueX[2] = {242, 584};
+constexpr uint32_t columnWidth = 350;
+constexpr int32_t sliderWidth = 90;
 constexpr int32_t sliderHeight = 9;
 constexpr int32_t helpGap = 8;
 
@@ -30,11 +31,21 @@ constexpr colour sliderEmpty = {70, 50, 30};
 constexpr colour sliderFull = {232, 200, 120};
 
 const char* const labels[settingsScreen::rowCount] = {
-    "up",      "down",   "left",  "right", "pause",  "leave the round",  "sound on or off",
-    "effects", "voices", "speed", "lives", "window", "reduced flashing", "back"};
+    "up",           "down",        "left",      "right",     "pause",         "leave the round",
+    "sound on/off", "pad confirm", "pad pause", "pad leave", "pad table",     "effects",
+    "voices",       "speed",       "lives",     "window",    "less flashing", "back"};
 
 bool isKeyRow(int which) {
     return which <= int(settingsScreen::row::mute);
+}
+
+bool isPadRow(int which) {
+    return which >= int(settingsScreen::row::padConfirm) &&
+           which <= int(settingsScreen::row::padTable);
+}
+
+kuPadAction padActionOfRow(int which) {
+    return kuPadAction(which - int(settingsScreen::row::padConfirm));
 }
 
 bool isSlider(int which) {
@@ -97,6 +108,11 @@ void settingsScreen::input::handleEvent(SDL_Event* event) {
 }
 
 bool settingsScreen::pressKey(SDLKey key) {
+    if (binding && isPadRow(current)) {
+        binding = key != SDLK_ESCAPE;
+        note = binding ? "press a button of the pad, or Escape" : "nothing changed";
+        return true;
+    }
     if (binding) {
         binding = false;
         if (key == SDLK_ESCAPE) {
@@ -143,6 +159,11 @@ bool settingsScreen::pressKey(SDLKey key) {
 }
 
 bool settingsScreen::pressPad(const kuPadPress& press, int directionX, int directionY) {
+    if (binding && isPadRow(current)) {
+        if (press.button >= 0)
+            bindButton(press.button);
+        return true;
+    }
     if (press.showsTable || press.quits) {
         binding = false;
         done = true;
@@ -200,14 +221,31 @@ void settingsScreen::changeValue(int by) {
 }
 
 void settingsScreen::choose() {
-    if (isKeyRow(current)) {
+    if (isKeyRow(current) || isPadRow(current)) {
         binding = true;
-        note = "press the new key, or Escape";
+        note = isKeyRow(current) ? "press the new key, or Escape"
+                                 : "press a button of the pad, or Escape";
     } else if (row(current) == row::back) {
         done = true;
     } else {
         changeValue(1);
     }
+}
+
+void settingsScreen::bindButton(int button) {
+    binding = false;
+    if (kuPadButtonName(button).empty()) {
+        note = "that button cannot be bound";
+        return;
+    }
+    const kuPadAction action = padActionOfRow(current);
+    const std::optional<kuPadAction> holder = settings.padActionOf(button);
+    settings.bindPad(action, button);
+    note = holder && *holder != action
+               ? std::string(labels[int(row::padConfirm) + int(*holder)]) + " takes " +
+                     kuPadButtonName(settings.padButton(*holder))
+               : "";
+    changed(false, false);
 }
 
 void settingsScreen::changed(bool voices, bool sample) {
@@ -223,6 +261,11 @@ std::string settingsScreen::rowText(int which) const {
             return label + ": ?";
         return label + ": " + kuKeyName(settings.key(boundAction(which)));
     }
+    if (isPadRow(which))
+        return label + ": " +
+               (binding && which == current
+                    ? "?"
+                    : kuPadButtonName(settings.padButton(padActionOfRow(which))));
     switch (row(which)) {
     case row::effects:
         return label + ": " + std::to_string(settings.effectsVolume) + "%";
@@ -255,13 +298,14 @@ void settingsScreen::draw() {
     const int32_t middle = board.x + int32_t(board.width / 2);
     font.drawCentred("settings", middle, board.y + 12);
     for (int which = 0; which < rowCount; ++which) {
-        const int32_t y = firstRowY + which * rowHeight;
+        const int column = which < secondColumn ? 0 : 1;
+        const int32_t y = firstRowY + (which - column * secondColumn) * rowHeight;
         if (which == current)
-            fill(screen, {board.x + 10, y - 3, uint32_t(rowHeight), board.width - 20},
+            fill(screen, {labelX[column] - 12, y - 3, uint32_t(rowHeight), columnWidth},
                  chosenColour);
         const std::string text = rowText(which);
         const size_t colon = text.find(": ");
-        font.drawText(text.substr(0, colon), {labelX, y});
+        font.drawText(text.substr(0, colon), {labelX[column], y});
         if (colon == std::string::npos)
             continue;
         if (isSlider(which)) {
@@ -269,15 +313,16 @@ void settingsScreen::draw() {
                               : row(which) == row::voices ? settings.voicesVolume
                                                           : settings.speed;
             const int32_t top = y + (quaroLettering::height - sliderHeight) / 2;
-            fill(screen, {valueX, top, uint32_t(sliderHeight), uint32_t(sliderWidth)}, sliderEmpty);
-            fill(screen, {valueX, top, uint32_t(sliderHeight), uint32_t(sliderWidth * value / 100)},
+            const int32_t x = valueX[column];
+            fill(screen, {x, top, uint32_t(sliderHeight), uint32_t(sliderWidth)}, sliderEmpty);
+            fill(screen, {x, top, uint32_t(sliderHeight), uint32_t(sliderWidth * value / 100)},
                  sliderFull);
-            font.drawText(text.substr(colon + 2), {valueX + sliderWidth + 12, y});
+            font.drawText(text.substr(colon + 2), {x + sliderWidth + 8, y});
         } else {
-            font.drawText(text.substr(colon + 2), {valueX, y});
+            font.drawText(font.drawable(text.substr(colon + 2)), {valueX[column], y});
         }
     }
-    const std::string help = note.empty() ? "Enter: bind a key * Escape: back" : note;
-    font.drawCentred(font.drawable(help), middle, firstRowY + rowCount * rowHeight + helpGap);
+    const std::string help = note.empty() ? "Enter: bind a key or button * Escape: back" : note;
+    font.drawCentred(font.drawable(help), middle, firstRowY + secondColumn * rowHeight + helpGap);
     screen.endUpdate();
 }

@@ -1,9 +1,10 @@
-// The settings screen: one row per setting on a dark board over a picture of the game, chosen
-// with the arrows (or the pad's d-pad) and changed in place. On a key's row, Enter (or the
-// pad's A) waits for the key to bind: Escape cancels, a key bound to another action swaps with
-// it, a key the game cannot name is refused. Left and Right move a slider or a choice; a volume
+// The settings screen: one row per setting, in two columns on a dark board over a picture of
+// the game, chosen with the arrows (or the pad's d-pad) and changed in place. On a key's row,
+// Enter (or the pad's confirm button) waits for the key to bind, on a pad button's row for the
+// button: Escape cancels, a key or button bound to another action swaps with it, one the game
+// cannot name is refused. Left and Right move a slider or a choice; a volume
 // plays its sample as it moves. Every change applies at once, through the caller's change.
-// Escape, the pad's B or Back, or Enter on "back" leave it.
+// Escape, the pad's table or leave button, or Enter on "back" leave it.
 #pragma once
 
 #include "kuGamepad.h"
@@ -42,6 +43,10 @@ public:
         pause,
         leave,
         mute,
+        padConfirm,
+        padPause,
+        padLeave,
+        padTable,
         effects,
         voices,
         speed,
@@ -62,8 +67,11 @@ public:
     // One key press or pad press as the screen takes it; false once the player left.
     bool pressKey(SDLKey key);
     bool pressPad(const kuPadPress& press, int directionX, int directionY);
+    // The first row of the second column.
+    static constexpr int secondColumn = int(row::effects);
 
     int selected() const { return current; }
+    // Waiting for the key, or the pad's button, to bind to the selected row.
     bool waitingForKey() const { return binding; }
     const quaroSettings& chosen() const { return settings; }
     // The text of a row as the screen writes it: "left: J", "speed: 60%".
@@ -83,6 +91,7 @@ private:
     void changeValue(int by);
     void choose();
     void changed(bool voices, bool sample);
+    void bindButton(int button);
 
     settingsContext context;
     quaroSettings settings;

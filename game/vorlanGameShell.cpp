@@ -129,6 +129,7 @@ void vorlanGameShell::keepSettings(const quaroSettings& chosen,
 
 void vorlanGameShell::applySettings() {
     playInput->bindKeys(settings);
+    kuBindPadButtons(settings.padButtons);
     keys->setMuteKey(settings.key(boundAction::mute));
     for (int which = 0; which < soundCount; ++which)
         if (Sound* sound = this->*soundFields[which])

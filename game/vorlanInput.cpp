@@ -61,6 +61,7 @@ bool VorlanInputHandler::handlePad(const SDL_Event& event) {
     case kuPadReader::meaning::pressed:
         pauseRequested = pauseRequested || pad.press().pauses;
         resumeRequested = resumeRequested || pad.press().resumes || pad.press().pauses;
+        quit = quit || (sprite != nullptr && pad.press().quits);
         return true;
     case kuPadReader::meaning::unplugged:
         pauseRequested = true;

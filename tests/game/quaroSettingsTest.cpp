@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -71,10 +73,101 @@ INSTANTIATE_TEST_SUITE_P(
         fileCase{"AFolderInItsPlace", "/", 1, SDLK_LEFT, 100, 100, SDLK_UP}),
     [](const ::testing::TestParamInfo<fileCase>& info) { return std::string(info.param.name); });
 
+// The pad's buttons by the names of the build's own SDL: a spare one is bound to nothing at first.
+int spareButton() {
+    const kuPadButtons bound = kuDefaultPadButtons();
+    int button = 0;
+    while (kuPadButtonName(button).empty() ||
+           std::find(bound.begin(), bound.end(), button) != bound.end())
+        ++button;
+    return button;
+}
+
+std::string nameOf(kuPadAction action) {
+    return kuPadButtonName(kuDefaultPadButtons()[size_t(action)]);
+}
+
+std::string shouted(std::string text) {
+    for (char& c : text)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+struct padCase {
+    const char* name;
+    std::string text;
+    int problems;
+    // Afterwards, the default button of each action holds: its own or another action's.
+    std::array<kuPadAction, kuPadActionCount> holders;
+};
+
+std::ostream& operator<<(std::ostream& out, const padCase& c) {
+    return out << c.name;
+}
+
+class PadFiles : public ::testing::TestWithParam<padCase> {};
+
+TEST_P(PadFiles, BindEachButtonOnceAndSwapADefaultTaken) {
+    const padCase c = GetParam();
+    const settingsRead read = parseSettings(c.text);
+    EXPECT_EQ(int(read.problems.size()), c.problems);
+    const kuPadButtons defaults = kuDefaultPadButtons();
+    for (int i = 0; i < kuPadActionCount; ++i)
+        EXPECT_EQ(read.settings.padActionOf(defaults[size_t(i)]), c.holders[size_t(i)]) << i;
+    EXPECT_EQ(parseSettings(formatSettings(read.settings)).settings, read.settings);
+}
+
+using pa = kuPadAction;
+constexpr std::array<kuPadAction, kuPadActionCount> asDesigned = {pa::confirm, pa::pause, pa::leave,
+                                                                  pa::table};
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PadFiles,
+    ::testing::Values(
+        padCase{"Defaults", "", 0, asDesigned},
+        padCase{"ADefaultTakenIsSwapped",
+                "[pad]\npause=" + nameOf(pa::confirm),
+                0,
+                {pa::pause, pa::confirm, pa::leave, pa::table}},
+        padCase{"NamesInAnyCase",
+                "[PAD]\nLeave = " + shouted(nameOf(pa::table)),
+                0,
+                {pa::confirm, pa::pause, pa::table, pa::leave}},
+        padCase{"BoundTwiceKeepsTheFirst",
+                "[pad]\nconfirm=" + nameOf(pa::table) + "\ntable=" + nameOf(pa::table),
+                1,
+                {pa::table, pa::pause, pa::leave, pa::confirm}},
+        padCase{"UnknownButtonsAndActions", "[pad]\npause=nosuchbutton\njump=" + nameOf(pa::leave),
+                2, asDesigned},
+        padCase{"TheDpadSteersAndIsNeverBound", "[pad]\npause=dpup\nleave=-1\ntable=99", 3,
+                asDesigned}),
+    [](const ::testing::TestParamInfo<padCase>& info) { return std::string(info.param.name); });
+
+// A press means what the button it came from is bound to, on every screen, once bound.
+TEST(PadButtons, PressesFollowTheBindings) {
+    kuPadButtons bound = kuDefaultPadButtons();
+    std::swap(bound[size_t(pa::confirm)], bound[size_t(pa::leave)]);
+    bound[size_t(pa::table)] = spareButton();
+    kuBindPadButtons(bound);
+    const kuPadPress confirm = kuPressOfButton(bound[size_t(pa::confirm)]);
+    const kuPadPress leave = kuPressOfButton(bound[size_t(pa::leave)]);
+    const kuPadPress pause = kuPressOfButton(bound[size_t(pa::pause)]);
+    const kuPadPress table = kuPressOfButton(spareButton());
+    const kuPadPress unbound = kuPressOfButton(kuDefaultPadButtons()[size_t(pa::table)]);
+    kuBindPadButtons(kuDefaultPadButtons());
+    EXPECT_TRUE(confirm.starts && confirm.resumes && !confirm.quits && !confirm.pauses);
+    EXPECT_TRUE(leave.quits && !leave.starts);
+    EXPECT_TRUE(pause.pauses && pause.resumes && !pause.quits);
+    EXPECT_TRUE(table.showsTable && !table.starts);
+    EXPECT_FALSE(unbound.starts || unbound.quits || unbound.showsTable || unbound.resumes);
+    EXPECT_EQ(unbound.button, kuDefaultPadButtons()[size_t(pa::table)]);
+}
+
 TEST(SettingsFile, WritesWhatReadsBackTheSame) {
     quaroSettings chosen;
     chosen.bind(boundAction::left, SDLK_j);
     chosen.bind(boundAction::pause, SDLK_UP); // swaps with up
+    chosen.bindPad(kuPadAction::leave, spareButton());
     chosen.voicesVolume = 0;
     chosen.speed = 60;
     chosen.lives = 3;
@@ -177,6 +270,31 @@ TEST_F(SettingsScreenKeys, EscapeOrAnUnnamedKeyChangesNothing) {
         EXPECT_TRUE(screen.chosen() == quaroSettings{});
     }
     EXPECT_EQ(changes, 0);
+}
+
+TEST_F(SettingsScreenKeys, BindsThePadsNextButtonSwappingOrRefusing) {
+    const kuPadButtons defaults = kuDefaultPadButtons();
+    settingsScreen screen = at(int(settingsScreen::row::padPause));
+    screen.pressKey(SDLK_RETURN);
+    EXPECT_TRUE(screen.pressKey(SDLK_j)); // a key binds no button
+    EXPECT_TRUE(screen.waitingForKey());
+    kuPadPress press;
+    press.button = defaults[size_t(pa::confirm)];
+    press.starts = true; // what the button does now counts for nothing while binding
+    EXPECT_TRUE(screen.pressPad(press, 0, 0));
+    EXPECT_EQ(kept.padButton(pa::pause), defaults[size_t(pa::confirm)]);
+    EXPECT_EQ(kept.padButton(pa::confirm), defaults[size_t(pa::pause)]);
+    EXPECT_EQ(changes, 1);
+    for (const int refused : {-1, 1000}) {
+        screen.pressKey(SDLK_RETURN);
+        press.button = refused;
+        screen.pressPad(press, 0, 0);
+    }
+    screen.pressKey(SDLK_RETURN);
+    screen.pressKey(SDLK_ESCAPE);
+    EXPECT_FALSE(screen.waitingForKey());
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(screen.chosen(), kept);
 }
 
 TEST_F(SettingsScreenKeys, SlidersMoveWithinTheirRangeAndPlayTheirSample) {
