@@ -20,8 +20,8 @@ int rowOfKey(SDLKey key) {
 } // namespace
 
 MenuInputHandler::MenuInputHandler()
-    : quit(false), startGame(false), showHighscore(false), openSettings(false), rowKey(-1),
-      screen(nullptr) {
+    : quit(false), startGame(false), showHighscore(false), openSettings(false), switchList(false),
+      rowKey(-1), screen(nullptr) {
     rectManip::init(settingsRect, buttonX, settingsY, buttonWidth, buttonHeight);
     rectManip::init(quitRect, buttonX, quitY, buttonWidth, buttonHeight);
     rectManip::init(startRect, buttonX, startY, buttonWidth, buttonHeight);
@@ -34,6 +34,7 @@ void MenuInputHandler::activate() {
     startGame = false;
     showHighscore = false;
     openSettings = false;
+    switchList = false;
     rowKey = -1;
 }
 
@@ -52,6 +53,8 @@ void MenuInputHandler::handleEvent(SDL_Event* event) {
             showHighscore = true;
         else if (key == SDLK_o)
             openSettings = true;
+        else if (key == SDLK_a)
+            switchList = true;
         else if (key == SDLK_q || key == SDLK_ESCAPE)
             quit = true;
         return;

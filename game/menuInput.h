@@ -31,6 +31,7 @@ public:
     bool startGame;
     bool showHighscore;
     bool openSettings;
+    bool switchList;  // a: the table's menu shows its other list (the table, the assisted wins)
     int rowKey;       // -1, or the row of the last digit pressed: 0 for key 1, ..., 9 for key 0
     kuScreen* screen; // not owned; maps the mouse to the canvas, which it is while null
 

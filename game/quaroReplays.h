@@ -64,10 +64,14 @@ public:
 
     // The menu's wait, until a choice is made on the menu's handler or the game is asked to
     // close (which chooses quit). On the table's menu (picture null) the keys 1 to 9 and 0 play
-    // the runs of rows 1 to 10; on every menu, after idleMs without an event the best run of
+    // the runs of rows 1 to 10 of the list shown, and a shows the other list (the table, or
+    // the rounds won with an assist); on every menu, after idleMs without an event the best run of
     // the table plays (or the demonstration run), and the menu is drawn again as it was. The
     // runs' folder is read at most once per wait.
     void waitForMenuChoice(const char* picture);
+    // Which list the table's menu shows: the rounds won with an assist, or the table.
+    void showAssisted(bool assisted) { assistedShown = assisted; }
+    bool showingAssisted() const { return assistedShown; }
     // 0: the menus wait without end and never read the clock.
     void setIdleMs(uint32_t milliseconds) { idleMs = milliseconds; }
 
@@ -109,5 +113,6 @@ private:
     uint32_t idleMs = idleDemoMs;
     std::set<std::string> rejected;
     bool fileFailed = false;
+    bool assistedShown = false;
     std::optional<std::vector<std::string>> rowRuns; // of the current wait, once read
 };

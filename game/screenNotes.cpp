@@ -8,8 +8,8 @@
 
 namespace screenNotes {
 
-const char* const tableKeys = "1 to 9, 0: watch the run of a row";
-const char* const assistedTitle = "won with an assist: kept apart";
+const char* const tableKeys = "digits: watch a row * a: assisted wins";
+const char* const assistedTitle = "assisted wins * digits: watch * a: table";
 
 namespace {
 

@@ -317,7 +317,7 @@ void vorlanGameShell::buildActors() {
         if (picture != nullptr)
             showMenuPicture(picture);
         else
-            displayHighscore();
+            displayHighscore(replayer.showingAssisted());
     };
     replayer.setContext(context);
 }
@@ -530,6 +530,7 @@ void vorlanGameShell::showSaveFailure(const std::string& why) {
 }
 
 void vorlanGameShell::displayHighscore(bool assisted) {
+    replayer.showAssisted(assisted);
     displayImageFile(highScorePicture);
     quaroHighScore table(assisted ? paths.assistedTableFile() : paths.tableFile);
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
