@@ -1,5 +1,6 @@
 // Feeds arbitrary text to the settings reader: whatever it holds, the settings it gives are
-// whole (every action its own key, every number in range), and written out they read back the
+// whole (every action its own key, every pad action its own named button, every number in
+// range), and written out they read back the
 // same, with no problem.
 #include "quaroSettings.h"
 
@@ -12,6 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const quaroSettings& s = read.settings;
     for (size_t i = 0; i < s.keys.size(); ++i)
         if (std::count(s.keys.begin(), s.keys.end(), s.keys[i]) != 1)
+            std::abort();
+    for (const int button : s.padButtons)
+        if (std::count(s.padButtons.begin(), s.padButtons.end(), button) != 1 ||
+            kuPadButtonName(button).empty())
             std::abort();
     if (s.effectsVolume < 0 || s.effectsVolume > 100 || s.voicesVolume < 0 ||
         s.voicesVolume > 100 || s.speed < quaroSettings::slowestSpeed || s.speed > 100 ||

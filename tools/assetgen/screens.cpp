@@ -241,10 +241,10 @@ Picture howToPlay(const TypeFace& face, const Art& art) {
         {"M", "sound off and on"},
         {"F11 or Alt+Enter", "window or full screen"},
         {"S, H, O, Q on the menus", "start, high scores, settings, quit"},
-        {"1 to 9, 0 on the table", "watch the run of a row"},
-        {"gamepad", "the hat or the stick steers; on the menus"},
-        {"", "button 0 starts, button 1 shows the high scores;"},
-        {"", "in a round the other buttons pause and go on"},
+        {"1 to 9, 0 on the table", "watch a row's run; a: the wins with an assist"},
+        {"gamepad", "d-pad or stick steers; A confirms, B: table,"},
+        {"", "Start pauses, Back leaves (SDL 1.2: 0, 1, 2, 3);"},
+        {"", "the settings bind other buttons to them"},
     };
     Lettering keyLook = textLook(keySize);
     keyLook.top = palette::white;
