@@ -13,6 +13,9 @@ namespace kuPlatform {
 // SDL_Init with the flags; true when SDL started. The desktop never falls back to a
 // text-mode video driver (see kuSdlStart.h).
 bool startSdl(Uint32 flags);
+// SDL's video alone on its dummy driver, whatever DISPLAY and SDL_VIDEODRIVER say: for rounds
+// simulated with no window and no sound. True when SDL started.
+bool startHeadless();
 // The size of the desktop to fit the picture to, read before the first video mode is set;
 // 0 x 0 when there is none to fit (the browser's page scales the picture itself).
 sz desktopSize();

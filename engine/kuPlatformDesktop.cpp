@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -45,6 +46,11 @@ std::string loadFailure(const char* fileName) {
 
 bool startSdl(Uint32 flags) {
     return kuStartSdl(flags);
+}
+
+bool startHeadless() {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    return SDL_Init(SDL_INIT_VIDEO) == 0;
 }
 
 sz desktopSize() {

@@ -228,6 +228,10 @@ void kuScreen::record(const SDL_Rect& drawn) {
 
 void kuScreen::update() {
     requireOpen("Screenobject is not open in kuScreen::update");
+    if (hidden) {
+        updateRectCount = 0;
+        return;
+    }
     int shown = 0;
     while (updateRectCount > 0) {
         const SDL_Rect area = showOnOutput(updateRects[--updateRectCount]);

@@ -106,6 +106,7 @@ void quaroRound::start(uint32_t seed, uint16_t rules) {
     startSeed = seed;
     playedRules = rules;
     framesPlayed = 0;
+    outlawsKnockedOut = 0;
     left = false;
     playRandom.reseed(seed);
     cosmeticRandom.reseed(seed, quaroRandom::cosmeticStream);
@@ -146,13 +147,19 @@ frameInput quaroRound::step(roundInputSource& input) {
     you->act();
     you->erase();
     for (enemyCharSprite* enemy : cast.enemies) {
+        const bool wasUp = enemy->koCount == 0;
         enemy->act();
         enemy->erase();
+        outlawsKnockedOut += wasUp && enemy->koCount != 0;
     }
+    if (overlay != nullptr)
+        overlay->erase();
     cast.maze->act();
     you->show();
     for (enemyCharSprite* enemy : cast.enemies)
         enemy->show();
+    if (overlay != nullptr)
+        overlay->show(framesPlayed);
     cast.timeCounter->tick();
     cast.screen->update();
     randomYell();

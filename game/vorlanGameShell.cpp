@@ -11,9 +11,12 @@
 #include "pauseBox.h"
 #include "quaroAssets.h"
 #include "quaroCounter.h"
+#include "quaroDaily.h"
 #include "quaroHighScore.h"
+#include "quaroRace.h"
 #include "quaroRound.h"
 #include "quaroRunLink.h"
+#include "quaroRunStore.h"
 #include "roundInput.h"
 #include "shellKeys.h"
 #include "vorlanCharSprite.h"
@@ -21,6 +24,7 @@
 #include "vorlanMaze.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <utility>
 
@@ -30,6 +34,11 @@ namespace {
 
 const char* const windowTitle = "Quaro";
 constexpr int creditsSeconds = 4;
+// Where a round taken over from a replay says that it is practice, as the replay's label did.
+constexpr pt practiceLabelAt = {45, 493};
+constexpr uint32_t practiceLabelGlyphs = 16;
+// Where the menus say which key plays the daily round, and its best time today.
+constexpr pt dailyLineOrigin = {20, 488};
 
 // The shell's fields of every picture and sound, in the order they are loaded.
 struct imageField {
@@ -106,9 +115,12 @@ vorlanGameShell::~vorlanGameShell() {
 }
 
 void vorlanGameShell::configure(const gameOptions& options, const gamePaths& paths,
-                                std::optional<quaroRecording> replay) {
+                                std::optional<quaroRecording> replay,
+                                std::optional<quaroRecording> ghost) {
+    ghostRun = std::move(ghost);
     this->options = options;
     this->paths = paths;
+    tablePaths = paths;
     replayRun = std::move(replay);
 }
 
@@ -129,10 +141,16 @@ void vorlanGameShell::userExec(int, char**) {
     quaroHighScore::recoverLeftovers(paths.tableFile);
     quaroTheKidSound->play();
     // A request to close the game ends every screen at once, the credits included.
-    titleScreen(titlePicture1);
-    if (!closing())
-        titleScreen(titlePicture2);
-    if (!closing())
+    if (!options.daily && !ghostRun) {
+        titleScreen(titlePicture1);
+        if (!closing())
+            titleScreen(titlePicture2);
+    }
+    if (ghostRun && !closing())
+        playMenus(choiceRace);
+    else if (options.daily && !closing())
+        playMenus(choiceDaily);
+    else if (!closing())
         playMenus(menuScreen(menuPicture));
     if (!closing())
         delayScreen(creditsPicture, creditsSeconds);
@@ -145,11 +163,21 @@ bool vorlanGameShell::closing() const {
 
 int vorlanGameShell::playMenus(int choice) {
     while (choice != choiceQuit && !closing()) {
-        if (choice == choiceStart) {
-            initGame();
+        if (choice == choiceStart || choice == choiceDaily || choice == choiceRace) {
+            if (choice == choiceDaily)
+                initDaily(kuTodayUtc());
+            else if (choice == choiceRace)
+                initRace(*ghostRun);
+            else
+                initGame();
             const int result = run();
             if (closing())
                 break; // a round closed with the game is left as Escape leaves it
+            if (race)
+                showSplits();
+            race.reset();
+            if (dailyDate && result != roundLeft)
+                shareDailyResult(result == roundWon);
             switch (result) {
             case roundLeft:
                 choice = menuScreen(menuPicture);
@@ -162,6 +190,8 @@ int vorlanGameShell::playMenus(int choice) {
                 choice = checkHighscore();
                 break;
             }
+            dailyDate.reset();
+            tablePaths = paths;
         } else {
             displayHighscore();
             choice = menuScreen(nullptr);
@@ -246,11 +276,13 @@ void vorlanGameShell::buildActors() {
     context.menu = menuInput;
     context.keys = keys.get();
     context.clock = clock;
-    context.paths = &paths;
+    context.paths = &tablePaths;
     context.waitFrame = [this] { waitFrame(); };
+    context.audio = audio;
+    context.practice = [this] { practice(); };
     context.showMenu = [this](const char* picture) {
         if (picture != nullptr)
-            displayImageFile(picture);
+            showMenuPicture(picture);
         else
             displayHighscore();
     };
@@ -258,6 +290,7 @@ void vorlanGameShell::buildActors() {
 }
 
 void vorlanGameShell::freeData() {
+    race.reset();
     replayer.setContext({});
     theRound.reset();
     for (enemyCharSprite*& enemy : enemies)
@@ -295,7 +328,61 @@ Sound* vorlanGameShell::loadSound(const char* fileName) {
     return quaroAssets::loadSound(paths, fileName);
 }
 
+void vorlanGameShell::shareDailyResult(bool won) const {
+    std::printf("%s\n", quaroDaily::shareLine(*dailyDate, won, timeCounter->getMinutes(),
+                                              timeCounter->getSeconds(),
+                                              theRound->hero()->itemCount, theRound->knockOuts())
+                            .c_str());
+    std::fflush(stdout);
+}
+
+void vorlanGameShell::initDaily(const kuDate& date) {
+    dailyDate = date;
+    tablePaths = quaroDaily::tablePaths(paths, date);
+    theRound->start(quaroDaily::seedOf(date));
+    playInput->sprite = theRound->hero();
+    playInput->activate();
+}
+
+void vorlanGameShell::initRace(const quaroRecording& run) {
+    dailyDate.reset();
+    tablePaths = paths;
+    race = std::make_unique<quaroRace>(*theRound, *tableCounter, run);
+    playInput->sprite = theRound->hero();
+    playInput->activate();
+}
+
+void vorlanGameShell::showSplits() {
+    race->drawSplitTable();
+    screen->update();
+    introInput->activate();
+    while (!introInput->quit && !introInput->proceed && !closing()) {
+        introInput->pollEvents();
+        waitFrame();
+    }
+}
+
+void vorlanGameShell::practice() {
+    kuRectangle label;
+    rectManip::init(label, practiceLabelAt.x, practiceLabelAt.y,
+                    practiceLabelGlyphs * quaroCounter::glyphWidth, quaroCounter::glyphHeight);
+    maze->showRect(label);
+    tableCounter->drawText("practice", practiceLabelAt);
+    screen->update();
+    playInput->sprite = theRound->hero();
+    playInput->activate();
+    liveInput player(*playInput);
+    while (!theRound->over() && !closing()) {
+        const frameInput input = theRound->step(player);
+        waitFrame();
+        if (input.pause && !theRound->over())
+            pauseBox(screen, tableCounter).hold(*audio, *playInput, [this] { waitFrame(); });
+    }
+}
+
 void vorlanGameShell::initGame() {
+    dailyDate.reset();
+    tablePaths = paths;
     theRound->start(clock->ticks());
     playInput->sprite = theRound->hero();
     playInput->activate();
@@ -308,6 +395,8 @@ int vorlanGameShell::run() {
     recordingTap recorder(player, *theRound);
     while (!theRound->over()) {
         const frameInput input = theRound->step(recorder);
+        if (race)
+            race->afterFrame();
         waitFrame();
         if (input.pause && !theRound->over())
             pauseBox(screen, tableCounter).hold(*audio, *playInput, [this] { waitFrame(); });
@@ -337,6 +426,19 @@ std::unique_ptr<kuImage> vorlanGameShell::drawPictureFile(const char* fileName) 
     return image;
 }
 
+void vorlanGameShell::showMenuPicture(const char* fileName) {
+    drawPictureFile(fileName);
+    const quaroHighScore today(quaroDaily::tablePaths(paths, kuTodayUtc()).tableFile);
+    char line[40];
+    if (today.isPlayed(0))
+        std::snprintf(line, sizeof line, "d  daily best %02d|%02d", today.getSlotMinutes(0),
+                      today.getSlotSeconds(0));
+    else
+        std::snprintf(line, sizeof line, "d  daily round");
+    tableCounter->drawText(quaroCounter::drawable(line).c_str(), dailyLineOrigin);
+    screen->update();
+}
+
 void vorlanGameShell::displayImageFile(const char* fileName) {
     drawPictureFile(fileName); // the picture is freed before the screen shows it
     screen->update();
@@ -352,11 +454,17 @@ int vorlanGameShell::titleScreen(const char* fileName) {
 
 int vorlanGameShell::menuScreen(const char* fileName) {
     if (fileName != nullptr)
-        displayImageFile(fileName);
+        showMenuPicture(fileName);
     menuInput->activate();
     replayer.waitForMenuChoice(fileName);
     if (menuInput->quit)
         return choiceQuit;
+    if (menuInput->playDaily)
+        return choiceDaily;
+    if (std::optional<quaroRecording> chosen = replayer.raceChosen()) {
+        ghostRun = std::move(chosen);
+        return choiceRace;
+    }
     return menuInput->startGame ? choiceStart : choiceHighscore;
 }
 
@@ -386,8 +494,12 @@ constexpr int32_t failureTop = 405;
 constexpr int32_t failureLineHeight = 27;
 constexpr size_t failureLineLength = 29;
 
-constexpr int tableTop = 103;
-constexpr int tableRowHeight = 23;
+constexpr int tableTop = MenuInputHandler::tableTop;
+constexpr int tableRowHeight = MenuInputHandler::tableRowHeight;
+const char* const runMarkPicture = "GFX/Misc/RunMark.bmp";
+// Under the rows: which keys watch and race the rows' runs.
+const char* const runKeysLine = "1 0 watch  g 1 0 race";
+constexpr pt runKeysLineOrigin = {240, 345};
 constexpr int tableNameX = 370;
 constexpr int tableTimeX = 530;
 
@@ -397,7 +509,7 @@ int vorlanGameShell::checkHighscore() {
     congratSound->play();
     const int seconds = timeCounter->getSeconds();
     const int minutes = timeCounter->getMinutes();
-    quaroHighScore table(paths.tableFile);
+    quaroHighScore table(tablePaths.tableFile);
     if (table.isRecord(minutes, seconds) == -1) {
         const int choice = menuScreen(noRecordPicture);
         table.save();
@@ -428,7 +540,8 @@ int vorlanGameShell::checkHighscore() {
 
     // Also when the game was closed during the entry: the record keeps the name typed so far.
     table.enterRecord(enterInput->name, minutes, seconds);
-    if (!replayer.keepRecord(table, enterInput->name, minutes, seconds) && !closing())
+    if (!replayer.keepRecord(table, tablePaths.tableFolder, enterInput->name, minutes, seconds) &&
+        !closing())
         showSaveFailure(table.saveError());
     if (closing())
         return choiceQuit;
@@ -453,8 +566,19 @@ void vorlanGameShell::showSaveFailure(const std::string& why) {
 }
 
 void vorlanGameShell::displayHighscore() {
-    displayImageFile(highScorePicture);
-    quaroHighScore table(paths.tableFile);
+    drawPictureFile(highScorePicture);
+    quaroHighScore table(tablePaths.tableFile);
+    const std::vector<std::string> runs = quaroRunStore(tablePaths.tableFolder).runsOf(table);
+    std::unique_ptr<kuImage> mark(loadKeyedImage(runMarkPicture));
+    kuRectangle markArea;
+    rectManip::init(markArea, 0, 0, MenuInputHandler::markSize, MenuInputHandler::markSize);
+    for (int i = 0; i < quaroHighScore::rowCount; ++i)
+        if (!runs[size_t(i)].empty())
+            mark->display(markArea,
+                          {MenuInputHandler::markX,
+                           tableTop + tableRowHeight * i +
+                               (tableRowHeight - int32_t(MenuInputHandler::markSize)) / 2});
+    tableCounter->drawText(runKeysLine, runKeysLineOrigin);
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
         const int32_t y = tableTop + tableRowHeight * i;
         tableCounter->pos = {tableTimeX, y};

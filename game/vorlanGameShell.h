@@ -6,6 +6,7 @@
 #pragma once
 
 #include "frameClock.h"
+#include "kuCalendar.h"
 #include "kuExceptions.h"
 #include "kuGamepad.h"
 #include "quaroOptions.h"
@@ -28,6 +29,7 @@ class enemyCharSprite;
 class kuImage;
 class kuScreen;
 class quaroCounter;
+class quaroRace;
 class quaroRound;
 class shellKeys;
 class vorlanCharSprite;
@@ -39,7 +41,7 @@ public:
     static constexpr Uint32 frameMs = 66;
 
     // Menu choices, and how a round ended (as quaroRound says it).
-    enum { choiceStart = 0, choiceHighscore = 1, choiceQuit = 2 };
+    enum { choiceStart = 0, choiceHighscore = 1, choiceQuit = 2, choiceDaily = 3, choiceRace = 4 };
     enum { roundLeft = 0, roundLost = 1, roundWon = 2 };
 
     vorlanGameShell();
@@ -48,8 +50,10 @@ public:
 
     // What the command line asked for, parsed once by the entry, and where the data and the
     // table are; with a run, the game plays it and ends (--replay). Set before loadData.
+    // With a ghost, the game starts with a race against it (--ghost).
     void configure(const gameOptions& options, const gamePaths& paths,
-                   std::optional<quaroRecording> replay = std::nullopt);
+                   std::optional<quaroRecording> replay = std::nullopt,
+                   std::optional<quaroRecording> ghost = std::nullopt);
     // The whole flow: titles, menus, rounds, high scores, credits; or the run of --replay.
     // The arguments were parsed by the entry and are not used.
     void userExec(int argc, char** argv) override;
@@ -69,6 +73,10 @@ public:
 
     // Starts a round seeded with the clock's ticks, recorded from its first frame.
     void initGame();
+    // Starts a round raced against the run's ghost (quaroRace).
+    void initRace(const quaroRecording& run);
+    // Starts the day's round (quaroDaily) of the date, whose records go to the day's table.
+    void initDaily(const kuDate& date);
     // Plays the round frame by frame from the player's input, pausing between frames when the
     // player asks; returns roundLeft, roundLost or roundWon.
     int run();
@@ -83,8 +91,8 @@ public:
     // Shows the picture for the seconds; a request to close the game ends the wait.
     void delayScreen(const char* fileName, int seconds);
 
-    // After a won round: the congratulation, the name entry and the table; returns the
-    // choice of the menu that ends it.
+    // After a won round: the congratulation, the name entry and the table (the day's after
+    // the daily round); returns the choice of the menu that ends it.
     int checkHighscore();
     void displayHighscore();
 
@@ -161,6 +169,21 @@ private:
     gameOptions options;
     gamePaths paths;
     std::optional<quaroRecording> replayRun;
+    std::optional<quaroRecording> ghostRun; // the run the next race is against
+    std::unique_ptr<quaroRace> race;        // of the round, when it is a race
+    // The viewer's take-over: the round goes on from where it stands with the player's input,
+    // marked "practice", never recorded.
+    void practice();
+    // After a race: its splits over the maze until a key.
+    void showSplits();
+    std::optional<kuDate> dailyDate; // of the round when it is the daily round
+    // The paths with the table that the round's record enters, shown and watched from: the
+    // main one, or the day's from the start of a daily round to the menu after it.
+    gamePaths tablePaths;
+    // Prints the line a player shares after the daily round.
+    void shareDailyResult(bool won) const;
+    // Draws the menu's picture with today's best time of the daily round.
+    void showMenuPicture(const char* fileName);
     sdlClock defaultClock;
     frameClock* clock;
     std::unique_ptr<shellKeys> keys;

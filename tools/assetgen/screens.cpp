@@ -336,4 +336,21 @@ Picture credits(const TypeFace& face) {
     return c.picture();
 }
 
+Picture runMark() {
+    constexpr int widthPx = 20;
+    constexpr int heightPx = 20;
+    Canvas c(widthPx, heightPx);
+    c.roundedBox(1.5, 1.5, widthPx - 3, heightPx - 3, 4);
+    c.fillEdge(palette::woodDeep, palette::ink, 1.5);
+    cairo_t* cr = c.cr();
+    cairo_move_to(cr, 7, 5.5);
+    cairo_line_to(cr, 15, 10);
+    cairo_line_to(cr, 7, 14.5);
+    cairo_close_path(cr);
+    c.fill(palette::sandLight);
+    Picture mark = c.picture();
+    mark.snapAlpha();
+    return mark;
+}
+
 } // namespace screens
