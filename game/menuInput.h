@@ -19,7 +19,7 @@ public:
     static constexpr int32_t tableTop = 103;
     static constexpr int32_t tableRowHeight = 23;
     static constexpr int tableRows = 10;
-    static constexpr int32_t markX = 335;
+    static constexpr int32_t markX = 304;
     static constexpr uint32_t markSize = 20;
 
     MenuInputHandler();

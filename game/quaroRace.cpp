@@ -6,6 +6,7 @@
 #include "vorlanCharSprite.h"
 #include "vorlanMaze.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -49,11 +50,14 @@ void quaroRace::afterFrame() {
 void quaroRace::drawSplitTable() {
     const std::vector<quaroGhost::split>& splits = theGhost.splits();
     kuRectangle box;
+    const size_t lines = std::max<size_t>(splits.size(), 1);
     rectManip::init(box, tableLeft, tableTop, tableWidth,
-                    uint32_t(tableLineHeight * int32_t(splits.size() + 2)));
-    round.getCast().screen->fillRect(box, 0, 0, 0);
+                    uint32_t(tableLineHeight * int32_t(lines + 2)));
+    round.getCast().screen->fillRect(box, 60, 34, 20);
     const int32_t x = tableLeft + quaroCounter::glyphWidth;
     font.drawText("splits", {x, tableTop + tableLineHeight / 2});
+    if (splits.empty())
+        font.drawText("none reached", {x, tableTop + tableLineHeight * 3 / 2});
     for (size_t i = 0; i < splits.size(); ++i) {
         char line[32];
         std::snprintf(line, sizeof line, "%3d  %s", splits[i].products, splits[i].text().c_str());

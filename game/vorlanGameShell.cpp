@@ -38,7 +38,7 @@ constexpr int creditsSeconds = 4;
 constexpr pt practiceLabelAt = {45, 493};
 constexpr uint32_t practiceLabelGlyphs = 16;
 // Where the menus say which key plays the daily round, and its best time today.
-constexpr pt dailyLineOrigin = {20, 488};
+constexpr pt dailyLineOrigin = {20, 12};
 
 // The shell's fields of every picture and sound, in the order they are loaded.
 struct imageField {
@@ -498,8 +498,8 @@ constexpr int tableTop = MenuInputHandler::tableTop;
 constexpr int tableRowHeight = MenuInputHandler::tableRowHeight;
 const char* const runMarkPicture = "GFX/Misc/RunMark.bmp";
 // Under the rows: which keys watch and race the rows' runs.
-const char* const runKeysLine = "1 0 watch  g 1 0 race";
-constexpr pt runKeysLineOrigin = {240, 345};
+const char* const runKeysLine = "digits watch  g digit race";
+constexpr pt runKeysLineOrigin = {220, 345};
 constexpr int tableNameX = 370;
 constexpr int tableTimeX = 530;
 
