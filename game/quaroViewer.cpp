@@ -10,12 +10,12 @@ const std::array<viewerKey, 10> viewerKeys = {{
     {SDLK_SPACE, viewerAction::pause, "space pause"},
     {SDLK_RIGHT, viewerAction::stepForward, "right step"},
     {SDLK_LEFT, viewerAction::stepBack, "left back"},
-    {SDLK_PLUS, viewerAction::faster, "plus faster"},
+    {SDLK_PLUS, viewerAction::faster, "plus fast"},
     {SDLK_EQUALS, viewerAction::faster, ""},
     {SDLK_KP_PLUS, viewerAction::faster, ""},
-    {SDLK_MINUS, viewerAction::slower, "minus slower"},
+    {SDLK_MINUS, viewerAction::slower, "minus slow"},
     {SDLK_KP_MINUS, viewerAction::slower, ""},
-    {SDLK_HOME, viewerAction::restart, "home restart"},
+    {SDLK_HOME, viewerAction::restart, "home start"},
     {SDLK_t, viewerAction::takeOver, "t take over"},
 }};
 

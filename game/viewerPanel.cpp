@@ -13,8 +13,8 @@ namespace {
 constexpr int32_t wallTextY = 8; // text in the top wall
 constexpr pt labelAt = {45, mazeLayout::clockY};
 constexpr uint32_t labelGlyphs = 16;
-constexpr pt reminderOrigin = {20, wallTextY};
-constexpr uint32_t reminderGlyphs = 36;
+constexpr pt reminderOrigin = {45, wallTextY};
+constexpr uint32_t reminderGlyphs = 37;
 constexpr pt speedAt = {610, wallTextY};
 constexpr uint32_t speedGlyphs = 6;
 
@@ -46,16 +46,18 @@ viewerPanel::viewerPanel(kuScreen& screen, vorlanMaze& maze, quaroCounter& font,
 std::string viewerPanel::reminderAt(uint32_t shownFrames) {
     if (shownFrames >= reminderFrames)
         return "";
-    std::string first, second;
-    int n = 0;
+    // Three of the table's keys to a line, and last what the other keys do.
+    constexpr int keysPerLine = 3;
+    std::string lines[reminderLines];
+    int named = 0;
     for (const viewerKey& key : viewerKeys) {
         if (*key.words == '\0')
             continue;
-        std::string& line = n++ < 4 ? first : second;
+        std::string& line = lines[std::min(named++ / keysPerLine, int(reminderLines) - 1)];
         line += (line.empty() ? "" : "  ") + std::string(key.words);
     }
-    second += "  others stop";
-    return shownFrames < reminderFrames / 2 ? first : second;
+    lines[reminderLines - 1] += "  others stop";
+    return lines[shownFrames / reminderLineFrames];
 }
 
 void viewerPanel::draw(const quaroViewer& viewer, uint32_t shownFrames) {

@@ -16,7 +16,9 @@ class vorlanMaze;
 
 class viewerPanel {
 public:
-    static constexpr uint32_t reminderFrames = 8 * 15; // about eight seconds, two lines in turn
+    static constexpr uint32_t reminderLineFrames = 60; // four seconds for each line
+    static constexpr uint32_t reminderLines = 3;
+    static constexpr uint32_t reminderFrames = reminderLines * reminderLineFrames;
 
     // None of them owned; all outlive the panel.
     viewerPanel(kuScreen& screen, vorlanMaze& maze, quaroCounter& font, std::string label);

@@ -37,8 +37,9 @@ constexpr int creditsSeconds = 4;
 // Where a round taken over from a replay says that it is practice, as the replay's label did.
 constexpr pt practiceLabelAt = {45, 493};
 constexpr uint32_t practiceLabelGlyphs = 16;
-// Where the menus say which key plays the daily round, and its best time today.
-constexpr pt dailyLineOrigin = {20, 12};
+// Where the menu shows today's best time of the daily round, after the picture's "d: today's
+// round".
+constexpr pt dailyBestOrigin = {200, 12};
 
 // The shell's fields of every picture and sound, in the order they are loaded.
 struct imageField {
@@ -429,13 +430,12 @@ std::unique_ptr<kuImage> vorlanGameShell::drawPictureFile(const char* fileName) 
 void vorlanGameShell::showMenuPicture(const char* fileName) {
     drawPictureFile(fileName);
     const quaroHighScore today(quaroDaily::tablePaths(paths, kuTodayUtc()).tableFile);
-    char line[40];
-    if (today.isPlayed(0))
-        std::snprintf(line, sizeof line, "d  daily best %02d|%02d", today.getSlotMinutes(0),
+    if (fileName == menuPicture && today.isPlayed(0)) {
+        char line[16];
+        std::snprintf(line, sizeof line, "best %02d|%02d", today.getSlotMinutes(0),
                       today.getSlotSeconds(0));
-    else
-        std::snprintf(line, sizeof line, "d  daily round");
-    tableCounter->drawText(quaroCounter::drawable(line).c_str(), dailyLineOrigin);
+        tableCounter->drawText(line, dailyBestOrigin);
+    }
     screen->update();
 }
 
@@ -499,7 +499,7 @@ constexpr int tableRowHeight = MenuInputHandler::tableRowHeight;
 const char* const runMarkPicture = "GFX/Misc/RunMark.bmp";
 // Under the rows: which keys watch and race the rows' runs.
 const char* const runKeysLine = "digits watch  g digit race";
-constexpr pt runKeysLineOrigin = {220, 345};
+constexpr pt runKeysLineOrigin = {220, 425};
 constexpr int tableNameX = 370;
 constexpr int tableTimeX = 530;
 

@@ -1,5 +1,6 @@
 // The ghost of a run: where it is drawn in each frame of a race, and the splits against it.
 #include "quaroGhost.h"
+#include "demoRun.h"
 #include "headlessSdl.h"
 #include "quaroPaths.h"
 #include "quaroRace.h"
@@ -10,21 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-quaroRecording demoRun() {
-    std::string problem;
-    std::optional<quaroRecording> run =
-        quaroRecording::load(QUARO_ASSET_DIR "/RUN/Demo.run", problem);
-    EXPECT_TRUE(run) << problem;
-    return run.value_or(quaroRecording());
-}
-
-gamePaths assetPaths() {
-    gamePaths paths;
-    paths.source = dataSource::variable;
-    paths.dataFolder = QUARO_ASSET_DIR;
-    return paths;
-}
 
 // A player who never touches a key.
 class standingStill : public roundInputSource {

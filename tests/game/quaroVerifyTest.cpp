@@ -1,5 +1,6 @@
 // Runs verified headless: the line each kind of file gets, and the verdict over many files.
 #include "quaroVerify.h"
+#include "demoRun.h"
 #include "enemyCharSprite.h"
 #include "headlessSdl.h"
 #include "quaroPaths.h"
@@ -14,14 +15,6 @@
 #include <functional>
 
 namespace {
-
-quaroRecording demoRun() {
-    std::string problem;
-    std::optional<quaroRecording> run =
-        quaroRecording::load(QUARO_ASSET_DIR "/RUN/Demo.run", problem);
-    EXPECT_TRUE(run) << problem;
-    return run.value_or(quaroRecording());
-}
 
 // The demonstration's first `frames` frames, then Escape.
 quaroRecording leftAfter(uint32_t frames) {
@@ -68,13 +61,6 @@ quaroRecording caught(quaroRound& round) {
 void write(const std::string& file, const std::vector<uint8_t>& bytes) {
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-gamePaths assetPaths() {
-    gamePaths paths;
-    paths.source = dataSource::variable;
-    paths.dataFolder = QUARO_ASSET_DIR;
-    return paths;
 }
 
 class VerifyTest : public ScreenTest {
@@ -125,17 +111,6 @@ TEST_F(VerifyTest, EachFileGetsTheLineOfWhatItsRoundDid) {
         EXPECT_EQ(verified.matches, c.matches);
         EXPECT_NE(verified.line.find(c.ending), std::string::npos) << verified.line;
     }
-}
-
-TEST_F(VerifyTest, TheWholeDemonstrationLineSaysEverything) {
-    quaroStage stage(screen, assetPaths());
-    const quaroRecording demo = demoRun();
-    char expected[160];
-    std::snprintf(expected, sizeof expected,
-                  "%s: %s claims %02d:%02d, played %02d:%02d in %u frames, won: matches",
-                  QUARO_ASSET_DIR "/RUN/Demo.run", demo.name().c_str(), demo.minutes(),
-                  demo.seconds(), demo.minutes(), demo.seconds(), demo.frameCount());
-    EXPECT_EQ(verifyRunFile(stage.round(), QUARO_ASSET_DIR "/RUN/Demo.run").line, expected);
 }
 
 class VerifyRunsTest : public SdlTest {

@@ -1,6 +1,7 @@
 // The viewer over the demonstration run: stepping back and forth, every speed and a
 // take-over reach exactly the states that playing straight reaches.
 #include "quaroViewer.h"
+#include "demoRun.h"
 #include "enemyCharSprite.h"
 #include "geomPrinters.h"
 #include "headlessSdl.h"
@@ -16,21 +17,6 @@
 #include <sstream>
 
 namespace {
-
-quaroRecording demoRun() {
-    std::string problem;
-    std::optional<quaroRecording> run =
-        quaroRecording::load(QUARO_ASSET_DIR "/RUN/Demo.run", problem);
-    EXPECT_TRUE(run) << problem;
-    return run.value_or(quaroRecording());
-}
-
-gamePaths assetPaths() {
-    gamePaths paths;
-    paths.source = dataSource::variable;
-    paths.dataFolder = QUARO_ASSET_DIR;
-    return paths;
-}
 
 std::string stateOf(const quaroRound& round) {
     std::ostringstream out;
@@ -134,9 +120,12 @@ TEST(ViewerKeysTest, EachKeyHasItsActionAndTheReminderNamesThemThenHides) {
     };
     for (const auto& [key, action] : keys)
         EXPECT_EQ(viewerActionOf(key), action) << key;
-    EXPECT_EQ(viewerPanel::reminderAt(0), "space pause  right step  left back  plus faster");
-    EXPECT_EQ(viewerPanel::reminderAt(viewerPanel::reminderFrames - 1),
-              "minus slower  home restart  t take over  others stop");
+    EXPECT_EQ(viewerPanel::reminderAt(0), "space pause  right step  left back");
+    EXPECT_EQ(viewerPanel::reminderAt(viewerPanel::reminderLineFrames),
+              "plus fast  minus slow  home start");
+    EXPECT_EQ(viewerPanel::reminderAt(viewerPanel::reminderFrames - 1), "t take over  others stop");
+    for (uint32_t frame = 0; frame < viewerPanel::reminderFrames; ++frame)
+        EXPECT_LE(viewerPanel::reminderAt(frame).size(), 37u) << "fits the top wall";
     EXPECT_EQ(viewerPanel::reminderAt(viewerPanel::reminderFrames), "");
 }
 

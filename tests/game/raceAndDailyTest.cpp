@@ -1,5 +1,6 @@
 // The daily round and the ghost race: the day's seed for a table of dates, the line to share,
 // and records set in either kept with the player's own run, the day's in the day's table.
+#include "demoRun.h"
 #include "enterInput.h"
 #include "quaroDaily.h"
 #include "quaroHighScore.h"
@@ -77,14 +78,6 @@ void winStartedRound(vorlanGameShell& shell, std::function<void(int)>& onFrame, 
     shell.replays().setIdleMs(24 * 3600 * 1000);
     EXPECT_EQ(shell.checkHighscore(), vorlanGameShell::choiceQuit);
     onFrame = nullptr;
-}
-
-quaroRecording demoRun() {
-    std::string problem;
-    std::optional<quaroRecording> run =
-        quaroRecording::load(QUARO_ASSET_DIR "/RUN/Demo.run", problem);
-    EXPECT_TRUE(run) << problem;
-    return run.value_or(quaroRecording());
 }
 
 TEST_F(ShellTest, ARecordOfADailyRoundOrARaceIsKeptWithItsOwnRun) {

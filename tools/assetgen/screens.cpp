@@ -257,7 +257,9 @@ Picture menu(const TypeFace& face) {
     drawCactus(c, 700, 430, 110);
     characters::drawPortrait(c, who::kid, portrait::drinking, 440, 470, 4.2);
     characters::drawPortrait(c, who::outlaw, portrait::walking, 610, 455, 3.4, true);
-    say(c, face, "press s, h or q, or click", 470, 508, 20);
+    say(c, face, "press s, d, h or q, or click", 470, 508, 20);
+    // Where the game adds today's best time of the daily round, when there is one.
+    say(c, face, "d: today's round", 100, 30, 20);
     return c.picture();
 }
 
