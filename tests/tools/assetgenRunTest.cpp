@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int pictureCount = 21;
+constexpr int pictureCount = 22;
 constexpr int soundCount = 16;
 
 std::map<std::string, std::string> filesUnder(const fs::path& root) {
