@@ -69,6 +69,7 @@ bool verifyRuns(const std::vector<std::string>& files, const gamePaths& paths, s
         screen.setFullScreen(false);
         screen.open();
         quaroStage stage(screen, paths);
+        screen.setHidden(true); // nothing is ever shown
         for (const std::string& file : files) {
             const verifiedRun verified = verifyRunFile(stage.round(), file);
             std::fprintf(out, "%s\n", verified.line.c_str());

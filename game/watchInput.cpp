@@ -13,7 +13,12 @@ void WatchInputHandler::activate() {
 void WatchInputHandler::handleEvent(SDL_Event* event) {
     switch (event->type) {
     case SDL_KEYDOWN: {
-        const viewerAction action = viewerActionOf(event->key.keysym.sym);
+        const SDLKey key = event->key.keysym.sym;
+        // Shift and the like come before the keys they change (+ is Shift and = on many
+        // keyboards): they neither act nor stop.
+        if (key >= SDLK_NUMLOCK && key <= SDLK_COMPOSE)
+            break;
+        const viewerAction action = viewerActionOf(key);
         if (action == viewerAction::none)
             stop = true;
         else

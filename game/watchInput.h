@@ -1,5 +1,6 @@
 // The handler while a recorded run plays back: the round steers itself from the recording; a
-// key of the viewer (quaroViewer's viewerKeys) is queued as its action, and any other key, a
+// key of the viewer (quaroViewer's viewerKeys) is queued as its action, a modifier key alone
+// does nothing, and any other key, a
 // mouse click or gamepad button, or a window close, asks to stop watching. activate clears
 // both at the start of every run watched.
 #pragma once

@@ -103,6 +103,8 @@ hold_key plus
 hold_key space
 sleep 0.5
 screenshot fast
+[ "$(pixels_differing "$WORK/fast.png" "$WORK/map2.png" 80x80+0+0)" = 0 ] ||
+  fail "+ (Shift and =) stopped the run"
 [ "$(pixels_differing "$WORK/stepped.png" "$WORK/fast.png" 200x60+1200+0)" != 0 ] ||
   fail "the speed is not shown"
 hold_key q

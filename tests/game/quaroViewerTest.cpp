@@ -11,6 +11,7 @@
 #include "roundInput.h"
 #include "viewerPanel.h"
 #include "vorlanCharSprite.h"
+#include "watchInput.h"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,26 @@ TEST(ViewerKeysTest, EachKeyHasItsActionAndTheReminderNamesThemThenHides) {
     for (uint32_t frame = 0; frame < viewerPanel::reminderFrames; ++frame)
         EXPECT_LE(viewerPanel::reminderAt(frame).size(), 37u) << "fits the top wall";
     EXPECT_EQ(viewerPanel::reminderAt(viewerPanel::reminderFrames), "");
+}
+
+TEST(WatchInputTest, ShiftBeforeEqualsActsAsPlusAndOtherKeysStop) {
+    struct press {
+        SDLKey key;
+        bool stops;
+        std::vector<viewerAction> queued;
+    };
+    const press presses[] = {
+        {SDLK_LSHIFT, false, {}}, {SDLK_EQUALS, false, {viewerAction::faster}}, {SDLK_x, true, {}}};
+    WatchInputHandler input;
+    for (const press& p : presses) {
+        SDL_Event event = {};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.sym = p.key;
+        input.activate();
+        input.handleEvent(&event);
+        EXPECT_EQ(input.stop, p.stops) << p.key;
+        EXPECT_EQ(input.takeActions(), p.queued) << p.key;
+    }
 }
 
 } // namespace
