@@ -2,9 +2,10 @@
 // downloads, as sent (the server does not compress) and as a server compressing with gzip -9
 // would send it; how long from the start of loading until the title is drawn, the median of five
 // cold loads (each in a fresh profile) and of five loads with the network off after a first
-// visit; and the CPU that Chromium's processes use while a round runs with the hero walking a
-// loop, by kind of process, for the site and, when given, for the site it is compared with,
-// the two measured in turns in the same run.
+// visit; and the CPU that Chromium's processes and their threads use while a round runs with
+// the hero walking a loop, for the site and, when given, for the site it is compared with. The
+// two sites are measured in turns in the same run (a load of one, then of the other), so that
+// what else the machine does weighs on both alike.
 // Usage: node webFigures.js SITE_DIR [SECONDS] [BEFORE_SITE_DIR]
 // (NODE_PATH must find puppeteer-core; bench/measure-web.sh sets it and runs the desktop's
 // figures in the same run.)
@@ -69,9 +70,10 @@ async function firstVisit(browser, url) {
   const context = await browser.createBrowserContext();
   const files = {};
   const workerFiles = {};
-  context.on('targetcreated', async (target) => {
+  context.on('targetcreated', (target) => {
     if (target.type() === 'service_worker') {
-      await countTransfer(await target.createCDPSession(), workerFiles);
+      // A worker that starts as the profile closes has nothing left to fetch for this visit.
+      target.createCDPSession().then((cdp) => countTransfer(cdp, workerFiles)).catch(() => {});
     }
   });
   const page = await context.newPage();
@@ -84,8 +86,9 @@ async function firstVisit(browser, url) {
   return { files, workerFiles, ms };
 }
 
-// A profile that visited once, then loads with the network off.
-async function offlineLoads(browser, url) {
+// A profile that visited once, ready to load with the network off: { context, page }, or null
+// where the site is not kept for offline play.
+async function offlineProfile(browser, url) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   await page.evaluateOnNewDocument(watchForTitle);
@@ -96,40 +99,58 @@ async function offlineLoads(browser, url) {
     return null;
   }
   await page.setOfflineMode(true);
-  const times = [];
-  for (let i = 0; i < loads; ++i) {
-    await page.reload();
-    times.push(await titleTime(page));
-  }
-  await context.close();
-  return times;
+  return { context, page };
 }
 
-// CPU clock ticks of each of Chromium's processes, by kind, from /proc.
+async function offlineLoad(profile) {
+  await profile.page.reload();
+  return titleTime(profile.page);
+}
+
+// CPU clock ticks of Chromium's processes from /proc, by kind of process and by its threads
+// ("renderer/Compositor"): { kinds, threads }.
 function ticksByKind(browserPid) {
   const kinds = {};
+  const threads = {};
+  const ticksOf = (statFile) => {
+    const stat = fs.readFileSync(statFile, 'utf8');
+    const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+    return { name: stat.slice(stat.indexOf('(') + 1, stat.lastIndexOf(')')),
+             ticks: Number(fields[11]) + Number(fields[12]) };
+  };
   const visit = (pid) => {
-    let stat;
     let commandLine;
     try {
-      stat = fs.readFileSync(`/proc/${pid}/stat`, 'utf8');
       commandLine = fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8');
+      const type = /--type=([a-z-]+)/.exec(commandLine);
+      const sub = /--utility-sub-type=([A-Za-z.]+)/.exec(commandLine);
+      const kind = type ? (sub ? `${type[1]} ${sub[1]}` : type[1]) : 'browser';
+      kinds[kind] = (kinds[kind] || 0) + ticksOf(`/proc/${pid}/stat`).ticks;
+      for (const task of fs.readdirSync(`/proc/${pid}/task`)) {
+        const { name, ticks } = ticksOf(`/proc/${pid}/task/${task}/stat`);
+        threads[`${kind}/${name}`] = (threads[`${kind}/${name}`] || 0) + ticks;
+      }
+      const children = fs.readFileSync(`/proc/${pid}/task/${pid}/children`, 'utf8').trim();
+      children.split(/\s+/).filter(Boolean).forEach((child) => visit(Number(child)));
     } catch (error) {
-      return; // the process ended meanwhile
+      // the process or thread ended meanwhile
     }
-    const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
-    const type = /--type=([a-z-]+)/.exec(commandLine);
-    const sub = /--utility-sub-type=([A-Za-z.]+)/.exec(commandLine);
-    const kind = type ? (sub ? `${type[1]} ${sub[1]}` : type[1]) : 'browser';
-    kinds[kind] = (kinds[kind] || 0) + Number(fields[11]) + Number(fields[12]);
-    const children = fs.readFileSync(`/proc/${pid}/task/${pid}/children`, 'utf8').trim();
-    children.split(/\s+/).filter(Boolean).forEach((child) => visit(Number(child)));
   };
   visit(browserPid);
-  return kinds;
+  return { kinds, threads };
 }
 
-// The percent of one core by kind of process while a round runs, in a browser of its own.
+// Percent of one core from ticks counted before and after a number of seconds.
+function percentOf(before, after) {
+  const percent = {};
+  for (const key of Object.keys(after)) {
+    percent[key] = (100 * (after[key] - (before[key] || 0))) / ticksPerSecond / secondsMeasured;
+  }
+  return percent;
+}
+
+// The percent of one core by kind of process and by thread while a round runs, in a browser
+// of its own.
 async function roundCpu(url) {
   const browser = await web.launchBrowser();
   try {
@@ -157,12 +178,9 @@ async function roundCpu(url) {
     const after = ticksByKind(browser.process().pid);
     walking = false;
     await walk;
-    const percent = {};
-    for (const kind of Object.keys(after)) {
-      percent[kind] = (100 * (after[kind] - (before[kind] || 0))) / ticksPerSecond / secondsMeasured;
-    }
     await browser.close();
-    return percent;
+    return { kinds: percentOf(before.kinds, after.kinds),
+             threads: percentOf(before.threads, after.threads) };
   } finally {
     web.stop(browser.process());
   }
@@ -171,7 +189,7 @@ async function roundCpu(url) {
 function printCpu(label, percent) {
   console.log(`Over ${secondsMeasured} s of a round, ${label}, percent of one core by Chromium process:`);
   let total = 0;
-  for (const [kind, value] of Object.entries(percent)) {
+  for (const [kind, value] of Object.entries(percent.kinds)) {
     if (value > 0) {
       console.log(`  ${kind}: ${value.toFixed(2)}`);
     }
@@ -181,17 +199,16 @@ function printCpu(label, percent) {
   return total;
 }
 
-async function siteFigures(browser, url, dir) {
-  const visits = [];
-  for (let i = 0; i < loads; ++i) {
-    visits.push(await firstVisit(browser, url));
-  }
-  const { files, workerFiles } = visits[0];
+const mean = (values) => values.reduce((sum, value) => sum + value, 0) / values.length;
+const list = (values) => values.map((t) => t.toFixed(0)).join(', ');
+
+function printTransfer(site, visit) {
+  const { files, workerFiles } = visit;
   const workerBytes = Object.values(workerFiles).reduce((sum, bytes) => sum + bytes, 0);
   let raw = workerBytes;
   let compressed = workerBytes;
   for (const [name, bytes] of Object.entries(files)) {
-    const file = path.join(dir, name);
+    const file = path.join(site.dir, name);
     const gzipped = fs.existsSync(file) ? zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length
                                         : bytes;
     console.log(`  ${name}: ${bytes} bytes, ${gzipped} gzipped`);
@@ -201,50 +218,96 @@ async function siteFigures(browser, url, dir) {
   console.log(`  the service worker, keeping the site: ${workerBytes} bytes`);
   console.log(`Transfer of a first visit: ${(raw / 1e6).toFixed(2)} MB raw (${raw} bytes), ` +
               `${(compressed / 1e6).toFixed(2)} MB compressed (${compressed} bytes)`);
-  const cold = visits.map((visit) => visit.ms);
-  console.log(`From the start of loading to the title drawn: median ${median(cold).toFixed(0)} ms` +
-              ` of ${loads} cold loads (${cold.map((t) => t.toFixed(0)).join(', ')})`);
-  const offline = await offlineLoads(browser, url);
-  if (offline) {
-    console.log(`The same with the network off after a first visit: median ` +
-                `${median(offline).toFixed(0)} ms of ${loads} loads ` +
-                `(${offline.map((t) => t.toFixed(0)).join(', ')})`);
-  } else {
-    console.log('With the network off: the site is not kept for offline play');
+}
+
+// The loads of every site in turns: first visits, then loads with the network off.
+async function loadFigures(browser, sites) {
+  const visits = sites.map(() => []);
+  for (let i = 0; i < loads; ++i) {
+    for (const [which, site] of sites.entries()) {
+      visits[which].push(await firstVisit(browser, site.url));
+    }
+  }
+  const profiles = [];
+  for (const site of sites) {
+    profiles.push(await offlineProfile(browser, site.url));
+  }
+  const offline = sites.map(() => []);
+  for (let i = 0; i < loads; ++i) {
+    for (const [which, profile] of profiles.entries()) {
+      if (profile) {
+        offline[which].push(await offlineLoad(profile));
+      }
+    }
+  }
+  for (const [which, site] of sites.entries()) {
+    console.log(`-- ${site.label}: ${site.dir}`);
+    printTransfer(site, visits[which][0]);
+    const cold = visits[which].map((visit) => visit.ms);
+    console.log(`From the start of loading to the title drawn: median ${median(cold).toFixed(0)} ms` +
+                ` of ${loads} cold loads (${list(cold)})`);
+    if (profiles[which]) {
+      console.log(`The same with the network off after a first visit: median ` +
+                  `${median(offline[which]).toFixed(0)} ms of ${loads} loads (${list(offline[which])})`);
+      await profiles[which].context.close();
+    } else {
+      console.log('With the network off: the site is not kept for offline play');
+    }
+  }
+}
+
+// The rounds of every site in turns, then the mean of each thread that took a tenth of a
+// percent of a core in any of them.
+async function cpuFigures(sites) {
+  const rounds = sites.map(() => []);
+  for (let i = 1; i <= cpuRounds; ++i) {
+    for (const [which, site] of sites.entries()) {
+      const percent = await roundCpu(site.url);
+      printCpu(`${site.label} (${i})`, percent);
+      rounds[which].push(percent);
+    }
+  }
+  const threadMean = (which, thread) => mean(rounds[which].map((r) => r.threads[thread] || 0));
+  const threads = [...new Set(rounds.flat().flatMap((r) => Object.keys(r.threads)))]
+    .filter((thread) => sites.some((site, which) => threadMean(which, thread) >= 0.1))
+    .sort((a, b) => threadMean(0, b) - threadMean(0, a));
+  console.log(`Percent of one core by thread while a round runs, the mean of ${cpuRounds}:`);
+  console.log(`  ${sites.map((site) => site.label.padStart(8)).join('')}  thread`);
+  for (const thread of threads) {
+    console.log(`  ${sites.map((site, which) => threadMean(which, thread).toFixed(2).padStart(8))
+      .join('')}  ${thread}`);
+  }
+  const totals = rounds.map((r) => mean(r.map((p) => Object.values(p.kinds)
+    .reduce((sum, value) => sum + value, 0))));
+  console.log(`  ${totals.map((total) => total.toFixed(2).padStart(8)).join('')}  all of Chromium`);
+  if (sites.length === 2) {
+    console.log(`All of Chromium while a round runs, the mean of ${cpuRounds}: before ` +
+                `${totals[0].toFixed(2)}%, after ${totals[1].toFixed(2)}% ` +
+                `(after / before ${(totals[1] / totals[0]).toFixed(2)})`);
   }
 }
 
 async function main() {
-  const server = await web.serveSite(siteDir);
-  const beforeServer = beforeDir ? await web.serveSite(beforeDir) : null;
-  const browser = await web.launchBrowser();
+  const servers = [];
+  const sites = [];
   try {
-    await browser.newPage(); // the first page pays for starting the renderer
-    if (beforeServer) {
-      console.log(`-- Before: ${beforeDir}`);
-      await siteFigures(browser, beforeServer.url, beforeDir);
+    for (const [label, dir] of beforeDir ? [['before', beforeDir], ['after', siteDir]]
+                                         : [['this site', siteDir]]) {
+      const server = await web.serveSite(dir);
+      servers.push(server);
+      sites.push({ label, dir, url: server.url });
     }
-    console.log(`-- ${beforeServer ? 'After: ' : ''}${siteDir}`);
-    await siteFigures(browser, server.url, siteDir);
-    await browser.close();
-    if (beforeServer) {
-      // Alternated, so that what else the machine does weighs on both alike.
-      const totals = { before: [], after: [] };
-      for (let i = 1; i <= cpuRounds; ++i) {
-        totals.before.push(printCpu(`before (${i})`, await roundCpu(beforeServer.url)));
-        totals.after.push(printCpu(`after (${i})`, await roundCpu(server.url)));
-      }
-      const mean = (values) => values.reduce((sum, value) => sum + value, 0) / values.length;
-      console.log(`All of Chromium while a round runs, the mean of ${cpuRounds}: before ` +
-                  `${mean(totals.before).toFixed(2)}%, after ${mean(totals.after).toFixed(2)}% ` +
-                  `(after / before ${(mean(totals.after) / mean(totals.before)).toFixed(2)})`);
-    } else {
-      printCpu('this site', await roundCpu(server.url));
+    const browser = await web.launchBrowser();
+    try {
+      await browser.newPage(); // the first page pays for starting the renderer
+      await loadFigures(browser, sites);
+      await browser.close();
+    } finally {
+      web.stop(browser.process());
     }
+    await cpuFigures(sites);
   } finally {
-    web.stop(browser.process());
-    web.stop(server.process);
-    web.stop(beforeServer && beforeServer.process);
+    servers.forEach((server) => web.stop(server.process));
   }
 }
 

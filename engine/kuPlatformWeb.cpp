@@ -21,8 +21,12 @@ namespace {
 
 // How long a wait for an event sleeps between two looks at the queue.
 constexpr int eventPollMs = 15;
+// How long loading a picture or sound the page still decodes sleeps between two looks.
+constexpr int decodedPollMs = 5;
 // The layer's buffers are fed from browser timers, too coarse for the desktop's 64 frames.
-constexpr Uint16 smallestBufferFrames = 512;
+// Each buffer costs the page a timer and a node of its own: 1024 frames at 22,050 Hz is 46 ms,
+// and two of them queued ahead still play a new sound sooner than five of 512 did.
+constexpr Uint16 smallestBufferFrames = 1024;
 // The canvas pixel layout of the layer's surfaces: red, green, blue, alpha bytes.
 constexpr Uint32 redMask = 0x000000ff;
 constexpr Uint32 greenMask = 0x0000ff00;
@@ -49,6 +53,109 @@ private:
     SDL_Surface* surface;
 };
 
+// The states of web/quaro-media.js's state.
+enum class decodedFile { none = 0, decoding = 1, ready = 2 };
+
+// Whether the page decodes the file, waiting until it has done so if need be.
+bool decodedByPage(const char* fileName) {
+    const auto state = [fileName] {
+        return decodedFile(EM_ASM_INT({ return quaroMedia.state(UTF8ToString($0)); }, fileName));
+    };
+    if (state() == decodedFile::none)
+        return false;
+    while (state() == decodedFile::decoding)
+        emscripten_sleep(decodedPollMs);
+    return true;
+}
+
+SDL_Surface* newPictureSurface(int width, int height) {
+    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 8 * bytesPerPixel,
+                                                redMask, greenMask, blueMask, alphaMask);
+    if (surface == nullptr)
+        kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
+    return surface;
+}
+
+// A picture the page decoded from the site's data: its pixels go straight to the surface.
+SDL_Surface* loadDecodedPicture(const char* fileName) {
+    const int width = EM_ASM_INT({ return quaroMedia.get(UTF8ToString($0)).width; }, fileName);
+    const int height = EM_ASM_INT({ return quaroMedia.get(UTF8ToString($0)).height; }, fileName);
+    SDL_Surface* surface = newPictureSurface(width, height);
+    EM_ASM({ quaroMedia.drawPicture(UTF8ToString($0), SDL.surfaces[$1].ctx); }, fileName, surface);
+    return surface;
+}
+
+SDL_Surface* loadBmpPicture(const char* fileName) {
+    std::vector<uint8_t> file;
+    kuMediaCodecs::rgbPicture picture;
+    std::string error;
+    if (!kuMediaCodecs::readFile(fileName, file))
+        error = "cannot be read";
+    else
+        kuMediaCodecs::decodeBmp(file, picture, error);
+    if (!error.empty())
+        kuE::kuRaiseGeneric("FileLoad",
+                            (std::string("Couldn't load ") + fileName + ": " + error).c_str());
+    SDL_Surface* surface = newPictureSurface(picture.width, picture.height);
+    surfaceLock lock(surface);
+    Uint8* to = lock.pixels();
+    const uint8_t* from = picture.rgb.data();
+    for (size_t i = 0; i < size_t(picture.width) * size_t(picture.height); ++i) {
+        to[0] = from[0];
+        to[1] = from[1];
+        to[2] = from[2];
+        to[3] = opaque;
+        to += bytesPerPixel;
+        from += 3;
+    }
+    return surface;
+}
+
+// A buffer of malloc's for a sound's samples, one byte more than they take, so that an empty
+// sound still owns one.
+Uint8* sampleBuffer(size_t bytes) {
+    Uint8* samples = static_cast<Uint8*>(std::malloc(bytes + 1));
+    if (samples == nullptr)
+        SDL_SetError("Out of memory");
+    return samples;
+}
+
+// A sound the page decoded from the site's data: its format in sound, its samples returned.
+Uint8* loadDecodedSound(const char* fileName, kuMediaCodecs::pcmSound& sound, Uint32* length) {
+    sound.rateHz = EM_ASM_INT({ return quaroMedia.get(UTF8ToString($0)).rate; }, fileName);
+    sound.channels =
+        Uint8(EM_ASM_INT({ return quaroMedia.get(UTF8ToString($0)).channels; }, fileName));
+    sound.format = AUDIO_S16LSB;
+    const size_t bytes =
+        2 *
+        size_t(EM_ASM_INT({ return quaroMedia.get(UTF8ToString($0)).samples.length; }, fileName));
+    Uint8* samples = sampleBuffer(bytes);
+    if (samples == nullptr)
+        return nullptr;
+    EM_ASM({ quaroMedia.copySound(UTF8ToString($0), $1); }, fileName, samples);
+    *length = Uint32(bytes);
+    return samples;
+}
+
+Uint8* loadWavFile(const char* fileName, kuMediaCodecs::pcmSound& sound, Uint32* length) {
+    std::vector<uint8_t> file;
+    std::string error;
+    if (!kuMediaCodecs::readFile(fileName, file)) {
+        SDL_SetError("cannot be read");
+        return nullptr;
+    }
+    if (!kuMediaCodecs::decodeWav(file, sound, error)) {
+        SDL_SetError("%s", error.c_str());
+        return nullptr;
+    }
+    Uint8* samples = sampleBuffer(sound.samples.size());
+    if (samples == nullptr)
+        return nullptr;
+    std::memcpy(samples, sound.samples.data(), sound.samples.size());
+    *length = Uint32(sound.samples.size());
+    return samples;
+}
+
 } // namespace
 
 // The layer reads the pads only when the joystick subsystem is asked for at SDL_Init (its
@@ -69,34 +176,12 @@ void setWindowTitle(const char* title) {
     SDL_WM_SetCaption(title, title);
 }
 
+// The site's pictures are decoded by the page (web/quaro-media.js) and never become files;
+// any other picture is read from its BMP file.
 SDL_Surface* loadPicture(const char* fileName) {
-    std::vector<uint8_t> file;
-    kuMediaCodecs::rgbPicture picture;
-    std::string error;
-    if (!kuMediaCodecs::readFile(fileName, file))
-        error = "cannot be read";
-    else
-        kuMediaCodecs::decodeBmp(file, picture, error);
-    if (!error.empty())
-        kuE::kuRaiseGeneric("FileLoad",
-                            (std::string("Couldn't load ") + fileName + ": " + error).c_str());
-    SDL_Surface* surface =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, picture.width, picture.height, 8 * bytesPerPixel,
-                             redMask, greenMask, blueMask, alphaMask);
-    if (surface == nullptr)
-        kuE::kuRaiseGeneric("FileLoad", SDL_GetError());
-    surfaceLock lock(surface);
-    Uint8* to = lock.pixels();
-    const uint8_t* from = picture.rgb.data();
-    for (size_t i = 0; i < size_t(picture.width) * size_t(picture.height); ++i) {
-        to[0] = from[0];
-        to[1] = from[1];
-        to[2] = from[2];
-        to[3] = opaque;
-        to += bytesPerPixel;
-        from += 3;
-    }
-    return surface;
+    if (decodedByPage(fileName))
+        return loadDecodedPicture(fileName);
+    return loadBmpPicture(fileName);
 }
 
 void setColourKey(SDL_Surface* surface, Uint8 red, Uint8 green, Uint8 blue) {
@@ -129,33 +214,26 @@ int openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained) {
     SDL_AudioSpec request = *desired;
     if (request.samples < smallestBufferFrames)
         request.samples = smallestBufferFrames;
-    return SDL_OpenAudio(&request, obtained);
+    if (SDL_OpenAudio(&request, obtained) < 0)
+        return -1;
+    EM_ASM({ quaroSound.opened(); });
+    return 0;
 }
 
+// The site's sounds are decoded by the page (web/quaro-media.js) to 16-bit samples and never
+// become files; any other sound is read from its WAV file.
 Uint8* loadWave(const char* fileName, SDL_AudioSpec* spec, Uint32* length) {
-    std::vector<uint8_t> file;
     kuMediaCodecs::pcmSound sound;
-    std::string error;
-    if (!kuMediaCodecs::readFile(fileName, file)) {
-        SDL_SetError("cannot be read");
-        return nullptr;
-    }
-    if (!kuMediaCodecs::decodeWav(file, sound, error)) {
-        SDL_SetError("%s", error.c_str());
-        return nullptr;
-    }
-    // One byte more than the samples, so that an empty sound still owns a buffer.
-    Uint8* samples = static_cast<Uint8*>(std::malloc(sound.samples.size() + 1));
+    Uint8* samples = decodedByPage(fileName) ? loadDecodedSound(fileName, sound, length)
+                                             : loadWavFile(fileName, sound, length);
     if (samples == nullptr)
         return nullptr;
-    std::memcpy(samples, sound.samples.data(), sound.samples.size());
     std::memset(spec, 0, sizeof *spec);
     spec->freq = sound.rateHz;
     spec->format = sound.format;
     spec->channels = sound.channels;
     spec->samples = samplesPerWavChunk;
     spec->silence = sound.format == AUDIO_U8 ? unsignedSilence : 0;
-    *length = Uint32(sound.samples.size());
     return samples;
 }
 

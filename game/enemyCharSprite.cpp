@@ -29,11 +29,27 @@ namespace {
 
 enemyCharSprite::enemyCharSprite()
     : commonCharSprite(refuseDefaultConstruction(), nullptr, enemyStep), hit(false), koCount(0),
-      birdSingingSound(nullptr), random(nullptr) {}
+      birdSingingSound(nullptr), random(nullptr), frightened(false), frightenedAnims{} {}
 
 enemyCharSprite::enemyCharSprite(kuImage* walkImage, kuImage* knockOutImage)
     : commonCharSprite(walkImage, knockOutImage, enemyStep), hit(false), koCount(0),
-      birdSingingSound(nullptr), random(nullptr) {}
+      birdSingingSound(nullptr), random(nullptr), frightened(false), frightenedAnims{} {}
+
+void enemyCharSprite::initFrightened(kuImage* image) {
+    for (int row = 0; row < rowCount; ++row)
+        initAnim(image, frightenedAnims[row], frameSize * row, 0);
+}
+
+void enemyCharSprite::show() {
+    const int row = rowInUse(walkSet);
+    if (!frightened || row < 0 || frightenedAnims[row][frameIndex].image == nullptr) {
+        commonCharSprite::show();
+        return;
+    }
+    if (screen == nullptr)
+        kuE::kuRaiseBug("No screen assigned in commonCharSprite::show!");
+    frightenedAnims[row][frameIndex].displayCentered(pos);
+}
 
 void enemyCharSprite::act() {
     if (hit) {

@@ -1,17 +1,17 @@
 #include "pauseBox.h"
 
+#include "fontLayout.h"
 #include "kuAudio.h"
 #include "kuScreen.h"
-#include "quaroCounter.h"
+#include "quaroLettering.h"
 #include "vorlanInput.h"
 
 namespace {
 
-const char* const pausedText = "paused";
-constexpr int32_t textLength = 6;
 constexpr uint32_t border = 2;
-constexpr uint32_t boxWidth = 150;
-constexpr uint32_t boxHeight = 55;
+constexpr uint32_t boxWidth = 470;
+constexpr uint32_t boxHeight = 80;
+constexpr int32_t lineGap = 6;
 constexpr pt mazeMiddle = {380, 260};
 
 struct colour {
@@ -24,8 +24,11 @@ constexpr colour boxColour = {36, 24, 14};
 
 const kuRectangle pauseBox::area = {mazeMiddle.x - int32_t(boxWidth / 2),
                                     mazeMiddle.y - int32_t(boxHeight / 2), boxHeight, boxWidth};
+const std::string pauseBox::title = "paused";
+const std::string pauseBox::keysLine =
+    std::string("P or Space: go on ") + fontLayout::middleDot + " Esc: leave";
 
-pauseBox::pauseBox(kuScreen* screen, quaroCounter* font) : screen(screen), font(font) {
+pauseBox::pauseBox(kuScreen* screen, quaroLettering* font) : screen(screen), font(font) {
     under.setScreen(screen);
 }
 
@@ -35,9 +38,9 @@ void pauseBox::show() {
     screen->fillRect(area, frameColour.red, frameColour.green, frameColour.blue);
     screen->fillRect(rectManip::expandRect(area, -int32_t(border), -int32_t(border)), boxColour.red,
                      boxColour.green, boxColour.blue);
-    const pt text = {mazeMiddle.x - textLength * quaroCounter::glyphWidth / 2,
-                     mazeMiddle.y - quaroCounter::glyphHeight / 2};
-    font->drawText(pausedText, text);
+    const int32_t top = mazeMiddle.y - quaroLettering::height - lineGap / 2;
+    font->drawCentred(title, mazeMiddle.x, top);
+    font->drawCentred(keysLine, mazeMiddle.x, top + quaroLettering::height + lineGap);
     screen->endUpdate();
 }
 

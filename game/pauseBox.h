@@ -1,24 +1,29 @@
-// The box that says a round is paused: "paused" in the game's font on a dark box in the middle
-// of the maze. Showing it keeps a copy of the picture under it, and hiding it puts that copy
-// back, so the round's picture comes back exactly.
+// The box that says a round is paused and how to go on: "paused", and the keys that resume and
+// leave, in the game's lettering on a dark box in the middle of the maze. Showing it keeps a
+// copy of the picture under it, and hiding it puts that copy back, so the round's picture
+// comes back exactly.
 #pragma once
 
 #include "kuGeomUtil.h"
 #include "kuImages.h"
 
 #include <functional>
+#include <string>
 
 class Audio;
 class VorlanInputHandler;
 class kuScreen;
-class quaroCounter;
+class quaroLettering;
 
 class pauseBox {
 public:
     static const kuRectangle area;
+    static const std::string title;
+    // The keys that go on and leave.
+    static const std::string keysLine;
 
-    // Neither is owned; the font draws without a background of its own.
-    pauseBox(kuScreen* screen, quaroCounter* font);
+    // Neither is owned; the lettering draws without a background of its own.
+    pauseBox(kuScreen* screen, quaroLettering* font);
 
     // Draws the box over the picture (recorded, not yet shown).
     void show();
@@ -31,6 +36,6 @@ public:
 
 private:
     kuScreen* screen;
-    quaroCounter* font;
+    quaroLettering* font;
     kuImage under;
 };

@@ -1,14 +1,15 @@
 #include "quaroAssets.h"
 
 #include "commonCharSprite.h"
+#include "fontLayout.h"
 #include "kuAudio.h"
 #include "kuExceptions.h"
 #include "kuImages.h"
 #include "kuPlatform.h"
 #include "kuPrintable.h"
 #include "mazeLayout.h"
-#include "quaroCounter.h"
 #include "quaroPaths.h"
+#include "readingsLayout.h"
 
 #include <cstdio>
 #include <memory>
@@ -43,7 +44,10 @@ constexpr sz productsSize = {mazeLayout::productX[mazeLayout::productKinds - 1] 
 constexpr sz mugsSize = {10 * frame, 4 * frame};     // ten frames for each of the four mugs
 constexpr sz arrowSize = {8 * frame, frame};         // eight frames, one row
 constexpr sz gateSize = {10 * 3 * frame, 2 * frame}; // ten frames three bricks wide, two rows
-constexpr sz fontSize = {26 * quaroCounter::glyphWidth, 3 * quaroCounter::glyphHeight};
+constexpr sz fontSize = {fontLayout::cellsPerRow * fontLayout::glyphWidth,
+                         fontLayout::rowCount* fontLayout::glyphHeight};
+constexpr sz marksSize = {readingsLayout::marksWidth, readingsLayout::marksHeight};
+constexpr sz bannersSize = {readingsLayout::bannersWidth, readingsLayout::bannersHeight};
 
 const pictureFile pictureFiles[pictureCount] = {
     {"GFX/Misc/Level_Map.bmp", false, screenSize},
@@ -59,6 +63,9 @@ const pictureFile pictureFiles[pictureCount] = {
     {"GFX/Misc/Arrow.bmp", true, arrowSize},
     {"GFX/Misc/Gate.bmp", true, gateSize},
     {"GFX/Misc/Font.bmp", true, fontSize},
+    {"GFX/Indian/Indian_Frightened.bmp", true, characterSheetSize},
+    {"GFX/Misc/Marks.bmp", true, marksSize},
+    {"GFX/Misc/Banners.bmp", true, bannersSize},
 };
 
 const char* const soundFiles[soundCount] = {
@@ -66,6 +73,7 @@ const char* const soundFiles[soundCount] = {
     "SFX/QuaroWalk.wav",     "SFX/BirdSinging.wav", "SFX/Gate.wav",        "SFX/IndianYell_01.wav",
     "SFX/IndianYell_02.wav", "SFX/IndianTalk.wav",  "SFX/Jubii.wav",       "SFX/PickUp.wav",
     "SFX/YieeHaa.wav",       "SFX/GameOver.wav",    "SFX/QuaroTheKid.wav", "SFX/Congrat.wav",
+    "SFX/SuperEnding.wav",
 };
 
 } // namespace

@@ -17,7 +17,8 @@ struct gamePaths;
 
 namespace quaroAssets {
 
-// The pictures a round and the clocks are drawn from, in the order they are loaded.
+// The pictures a round and the clocks are drawn from, in the order they are loaded: the
+// original thirteen, then what a round shows beside them.
 enum picture {
     levelMap,
     walk,
@@ -32,6 +33,9 @@ enum picture {
     arrow,
     gate,
     font,
+    indianFrightened, // the outlaws while the hero is super
+    marks,            // the glow, the wait and mute marks, a life, the super bar's fill
+    banners,          // ready, and the gate's opening
     pictureCount
 };
 // The sounds, in the order they are loaded.
@@ -52,6 +56,7 @@ enum sound {
     gameOverSound,
     quaroTheKidSound,
     congratSound,
+    superEndingSound, // the super form's last three seconds begin
     soundCount
 };
 

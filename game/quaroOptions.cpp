@@ -42,6 +42,8 @@ gameOptions parseOptions(int argc, char** argv) {
             options.windowed = true;
         } else if (argument == "--mute") {
             options.muted = true;
+        } else if (argument == "--reduced-flashing") {
+            options.reducedFlashing = true;
         } else if (argument == "--daily") {
             options.daily = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -109,8 +111,8 @@ bool scaleFitsDesktop(const gameOptions& options) {
 void printUsage(std::FILE* out) {
     std::fprintf(
         out,
-        "Usage: quaro [--window] [--scale N] [--mute] [--daily] [--ghost FILE|LINK]\n"
-        "             [--replay FILE|LINK]\n"
+        "Usage: quaro [--window] [--scale N] [--mute] [--reduced-flashing] [--daily]\n"
+        "             [--ghost FILE|LINK] [--replay FILE|LINK]\n"
         "             [--export FILE] [--import FILE] [--help] [--version]\n"
         "       quaro --verify FILE...\n"
         "A maze chase: steer Quaro through the maze, pick up every product, then walk\n"
@@ -118,6 +120,9 @@ void printUsage(std::FILE* out) {
         "  --window       play in a window instead of the whole screen\n"
         "  --scale N      enlarge by N, 1 to %d; in full screen N must fit the desktop\n"
         "  --mute         start with the sound off\n"
+        "  --reduced-flashing\n"
+        "                 show steady marks instead of blinking ones (the name entry's\n"
+        "                 cursor, the glow of the super form's last seconds)\n"
         "  --daily        start with today's round (see the daily round below)\n"
         "  --replay FILE  play the recorded run in FILE and exit: 0 when its round is\n"
         "                 won at the time it claims, 1 otherwise; a key or a click\n"
@@ -151,7 +156,7 @@ void printUsage(std::FILE* out) {
         "play back the run of rows 1 to 10, and g then such a digit (or a click on the\n"
         "row's mark) races its ghost. A menu left alone for 30 seconds plays the best\n"
         "run (or the game's own demonstration).\n"
-        "While a run plays: Space pauses and resumes, Right and Left step a frame\n"
+        "While a run plays: P or Space pauses and resumes, Right and Left step a frame\n"
         "forward and back while paused, + and - (= and the keypad's too) change the\n"
         "speed through x1/4, x1/2, x1, x2, x4 and x8 (silent away from x1), Home starts\n"
         "it again, t takes over (the round goes on with your steering as practice,\n"

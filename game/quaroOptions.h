@@ -11,8 +11,9 @@ struct gameOptions {
     static constexpr int maxScale = 6;
 
     bool windowed = false;
-    bool muted = false; // the sound starts off
-    bool daily = false; // the first round is today's, after no titles
+    bool muted = false;           // the sound starts off
+    bool reducedFlashing = false; // every blink becomes a steady mark
+    bool daily = false;           // the first round is today's, after no titles
     bool help = false;
     bool version = false;
     int scale = 0;          // 1 to maxScale; 0 lets the game choose

@@ -5,10 +5,10 @@
 #include "kuFiles.h"
 #include "kuPrintable.h"
 #include "kuScreen.h"
-#include "mazeLayout.h"
 #include "menuInput.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
+#include "quaroLettering.h"
 #include "quaroPaths.h"
 #include "quaroRound.h"
 #include "quaroRunStore.h"
@@ -19,6 +19,7 @@
 #include <cstdio>
 
 const char* const quaroReplays::demoFile = "RUN/Demo.run";
+const char* const quaroReplays::demoLabel = "demonstration * Esc: leave"; // "*" is a middle dot
 
 namespace {
 
@@ -59,14 +60,16 @@ private:
 
 } // namespace
 
-quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run) {
+quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run, const std::string& label) {
     quaroRound& round = *game.round;
     std::optional<silence> quiet(std::in_place, *game.audio);
     quaroViewer viewer(round, run, *game.screen);
     quiet.reset();
-    // In the bottom wall, where no one walks: what is playing is a replay, and whose.
+    // What is playing: a replay, and whose, or the demonstration.
     viewerPanel panel(*game.screen, *round.getCast().maze, *game.font,
-                      run.name().empty() ? "replay" : "replay of " + run.name());
+                      !label.empty()       ? label
+                      : run.name().empty() ? "replay"
+                                           : "replay of " + run.name());
     watchInput.setHook(game.keys);
     watchInput.activate();
     watchingRun = true;
@@ -157,7 +160,7 @@ void quaroReplays::playIdleDemo(const char* picture) {
     const std::optional<quaroRecording> run = idleRun(file, label);
     if (!run)
         return;
-    const watchResult result = watch(*run);
+    const watchResult result = watch(*run, demoLabel);
     backToMenu(picture);
     if (result.how == ending::mismatched)
         reject(file, label, picture == nullptr);
@@ -211,8 +214,8 @@ void quaroReplays::reject(const std::string& file, const std::string& label, boo
     std::printf("%s %s\n", label.c_str(), ending.c_str());
     if (!onTable)
         return;
-    game.font->drawText(label.c_str(), rejectionAt);
-    game.font->drawText(ending.c_str(), {rejectionAt.x, rejectionAt.y + rejectionLineHeight});
+    game.font->drawText(label, rejectionAt);
+    game.font->drawText(ending, {rejectionAt.x, rejectionAt.y + rejectionLineHeight});
     game.screen->update();
 }
 

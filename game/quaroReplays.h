@@ -20,7 +20,7 @@ class Audio;
 class MenuInputHandler;
 class frameClock;
 class kuScreen;
-class quaroCounter;
+class quaroLettering;
 class quaroHighScore;
 class quaroRound;
 class recordingTap;
@@ -31,7 +31,7 @@ struct gamePaths;
 struct replaysContext {
     quaroRound* round = nullptr;
     kuScreen* screen = nullptr;
-    quaroCounter* font = nullptr;     // draws labels and messages over the picture
+    quaroLettering* font = nullptr;   // writes labels and messages over the picture
     MenuInputHandler* menu = nullptr; // its choice ends a menu's wait
     shellKeys* keys = nullptr;        // the keys every screen shares, and the close request
     frameClock* clock = nullptr;
@@ -48,6 +48,8 @@ class quaroReplays {
 public:
     static constexpr uint32_t idleDemoMs = 30000; // a menu left alone this long plays a run
     static const char* const demoFile;            // "RUN/Demo.run", beside GFX/ and SFX/
+    // What the top wall says while a menu left alone plays a run.
+    static const char* const demoLabel;
 
     // How a run played back ended.
     enum class ending { matched, mismatched, stopped, takenOver };
@@ -84,8 +86,9 @@ public:
     bool keepRecord(quaroHighScore& table, const std::string& tableFolder, const char* name,
                     int minutes, int seconds);
 
-    // Plays a run from its seed in the window until it ends or a key or click stops it.
-    watchResult watch(const quaroRecording& run);
+    // Plays a run from its seed in the window until it ends or a key or click stops it, the
+    // label in the top wall ("replay of" its player's name when none is given).
+    watchResult watch(const quaroRecording& run, const std::string& label = "");
     // --replay: plays the run of the file and says on standard output or error whether it
     // is what it claims.
     void playFile(const quaroRecording& run, const std::string& file);

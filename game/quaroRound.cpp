@@ -5,6 +5,7 @@
 #include "kuScreen.h"
 #include "mazeLayout.h"
 #include "quaroCounter.h"
+#include "roundCues.h"
 #include "vorlanCharSprite.h"
 #include "vorlanMaze.h"
 
@@ -80,6 +81,7 @@ roundCast buildCast(kuScreen* screen, const pictureSet& pictures, const soundSet
         enemy->maze = cast.maze;
         enemy->birdSingingSound = sounds[birdSingingSound];
         enemy->random = &random;
+        enemy->initFrightened(pictures[indianFrightened]);
     }
     // The heroes hold pointers to the enemies and the clock, so they come last.
     cast.normalYou = createHero(cast, pictures[walk], pictures[drinking], pictures, sounds);
@@ -87,6 +89,9 @@ roundCast buildCast(kuScreen* screen, const pictureSet& pictures, const soundSet
         createHero(cast, pictures[superWalk], pictures[superDrinking], pictures, sounds);
     cast.superYou->isSuper = true;
     cast.yells = {sounds[indianYell1Sound], sounds[indianYell2Sound], sounds[indianTalkSound]};
+    cast.wall = new wallReadings(cast.maze, cast.timeCounter, pictures[marks]);
+    cast.cues =
+        new roundCues(cast.maze, pictures[marks], pictures[banners], sounds[superEndingSound]);
     return cast;
 }
 
@@ -97,6 +102,8 @@ void freeCast(roundCast& cast) {
     delete cast.superYou;
     delete cast.maze;
     delete cast.timeCounter;
+    delete cast.wall;
+    delete cast.cues;
     cast = roundCast();
 }
 
@@ -132,9 +139,12 @@ void quaroRound::start(uint32_t seed, uint16_t rules) {
         enemy->hit = false;
     }
     cast.timeCounter->giveTime(0, 0);
+    cast.cues->start();
 
     cast.screen->beginUpdate();
     cast.maze->show();
+    cast.timeCounter->showTime(); // 00:00 until the first second, the ready moment included
+    cast.wall->showAll(readings());
     cast.screen->endUpdate();
 }
 
@@ -155,16 +165,36 @@ frameInput quaroRound::step(roundInputSource& input) {
     if (overlay != nullptr)
         overlay->erase();
     cast.maze->act();
+    cast.cues->beforeActorsShow(*this);
+    showActors();
+    cast.cues->afterActorsShow(*this);
+    cast.timeCounter->tick();
+    cast.wall->show(readings());
+    cast.screen->update();
+    randomYell();
+    ++framesPlayed;
+    return wish;
+}
+
+void quaroRound::showActors() {
+    // Shown again (by the ready moment), a translucent overlay must not cover itself.
+    if (overlay != nullptr)
+        overlay->erase();
     you->show();
     for (enemyCharSprite* enemy : cast.enemies)
         enemy->show();
     if (overlay != nullptr)
         overlay->show(framesPlayed);
-    cast.timeCounter->tick();
-    cast.screen->update();
-    randomYell();
-    ++framesPlayed;
-    return wish;
+}
+
+roundReadings quaroRound::readings() const {
+    roundReadings now;
+    now.goodsLeft = cast.maze->productsLeft();
+    now.superFramesLeft = superTimer;
+    now.lives = lives;
+    now.livesLeft = you->koCount > 0 ? lives - 1 : lives;
+    now.muted = cast.audio != nullptr && cast.audio->isMuted();
+    return now;
 }
 
 bool quaroRound::over() const {

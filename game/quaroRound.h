@@ -9,14 +9,17 @@
 #include "quaroRandom.h"
 #include "quaroRecording.h"
 #include "quaroRules.h"
+#include "wallReadings.h"
 
 #include <array>
 #include <cstdint>
 
+class Audio;
 class Sound;
 class enemyCharSprite;
 class kuScreen;
 class quaroCounter;
+class roundCues;
 class vorlanCharSprite;
 class vorlanMaze;
 
@@ -31,11 +34,15 @@ struct roundCast {
     vorlanCharSprite* superYou = nullptr;
     std::array<enemyCharSprite*, enemyCount> enemies = {};
     std::array<Sound*, 3> yells = {}; // the two yells and the outlaws' talk
+    wallReadings* wall = nullptr;     // the readings beside the clock
+    roundCues* cues = nullptr;        // the events shown
+    const Audio* audio = nullptr;     // whose muting the wall shows; with none, never muted
 };
 
-// Builds the maze with its props, the clock, the outlaws and the hero's two forms over the
-// pictures and sounds, wired as a round needs them; the maze and the outlaws draw from the
-// generator, which outlives them. The caller owns what is built and frees it with freeCast.
+// Builds the maze with its props, the clock, the outlaws, the hero's two forms, the wall's
+// readings and the cues over the pictures and sounds, wired as a round needs them; the maze and
+// the outlaws draw from the generator, which outlives them. The caller owns what is built and
+// frees it with freeCast, and may give the cast the audio device whose muting the wall shows.
 roundCast buildCast(kuScreen* screen, const quaroAssets::pictureSet& pictures,
                     const quaroAssets::soundSet& sounds, quaroRandom& random);
 // Deletes what buildCast made and clears the cast.
@@ -63,6 +70,7 @@ public:
 class quaroRound {
 public:
     static constexpr int32_t superFrames = 250;
+    static constexpr int lives = 1; // a catch ends the round
     // How a round ended.
     enum { roundLeft = 0, roundLost = 1, roundWon = 2 };
 
@@ -74,10 +82,12 @@ public:
 
     // Starts a round from its seed under the rules: every piece of state a round reads is set
     // here as in the first round after loading, nothing an earlier round left reaches this
-    // one. The whole maze is drawn; it reaches the screen with the first frame's update.
+    // one. The whole maze is drawn, with the clock and the wall's readings; it reaches the
+    // screen with the first frame's update.
     void start(uint32_t seed, uint16_t rules = quaroRules::current);
-    // One frame: super-form timing, input, actors, maze, drawing, clock, screen update and
-    // a random yell. The caller paces the frames. Returns the frame's input.
+    // One frame: super-form timing, input, actors, maze, cues and drawing, clock, the wall's
+    // readings, screen update and a random yell. The caller paces the frames. Returns the
+    // frame's input.
     frameInput step(roundInputSource& input);
     // The player left, the hero was knocked out for good, or it reached the house.
     bool over() const;
@@ -87,6 +97,10 @@ public:
     // The hero in play: the normal or the super form.
     vorlanCharSprite* hero() const { return you; }
     int32_t superFramesLeft() const { return superTimer; }
+    // What the bottom wall says of the round now.
+    roundReadings readings() const;
+    // Draws the hero and the outlaws where they stand (recorded, not yet shown).
+    void showActors();
     uint32_t seed() const { return startSeed; }
     uint16_t rules() const { return playedRules; }
     // Drawn in every frame from now on (null for none); not owned, and never part of play.

@@ -6,17 +6,18 @@
 
 #include <algorithm>
 
-const std::array<viewerKey, 10> viewerKeys = {{
-    {SDLK_SPACE, viewerAction::pause, "space pause"},
-    {SDLK_RIGHT, viewerAction::stepForward, "right step"},
-    {SDLK_LEFT, viewerAction::stepBack, "left back"},
-    {SDLK_PLUS, viewerAction::faster, "plus fast"},
+const std::array<viewerKey, 11> viewerKeys = {{
+    {SDLK_SPACE, viewerAction::pause, "P or Space: pause"},
+    {SDLK_p, viewerAction::pause, ""},
+    {SDLK_RIGHT, viewerAction::stepForward, "Right, Left: step"},
+    {SDLK_LEFT, viewerAction::stepBack, ""},
+    {SDLK_PLUS, viewerAction::faster, "+, -: speed"},
     {SDLK_EQUALS, viewerAction::faster, ""},
     {SDLK_KP_PLUS, viewerAction::faster, ""},
-    {SDLK_MINUS, viewerAction::slower, "minus slow"},
+    {SDLK_MINUS, viewerAction::slower, ""},
     {SDLK_KP_MINUS, viewerAction::slower, ""},
-    {SDLK_HOME, viewerAction::restart, "home start"},
-    {SDLK_t, viewerAction::takeOver, "t take over"},
+    {SDLK_HOME, viewerAction::restart, "Home: start again"},
+    {SDLK_t, viewerAction::takeOver, "T: take over"},
 }};
 
 viewerAction viewerActionOf(SDLKey key) {

@@ -20,11 +20,11 @@ enum class viewerAction { none, pause, stepForward, stepBack, faster, slower, re
 struct viewerKey {
     SDLKey key;
     viewerAction action;
-    const char* words; // as the on-screen reminder says it
+    const char* words; // the on-screen reminder's line for it and the keys after it, or empty
 };
-// Space pauses, Right and Left step while paused, + and - (= and the keypad's too) change the
-// speed, Home restarts, t takes over; every other key stops watching.
-extern const std::array<viewerKey, 10> viewerKeys;
+// Space or P pauses (as in a round), Right and Left step while paused, + and - (= and the
+// keypad's too) change the speed, Home restarts, t takes over; every other key stops watching.
+extern const std::array<viewerKey, 11> viewerKeys;
 // The action of the key; none for a key that is not the viewer's (which stops watching).
 viewerAction viewerActionOf(SDLKey key);
 

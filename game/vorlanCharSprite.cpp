@@ -32,7 +32,7 @@ vorlanCharSprite::vorlanCharSprite(kuImage* walkImage, kuImage* knockOutImage,
       knockOutSound(nullptr), drinkingSound(nullptr), quaroWalkSound(nullptr),
       birdSingingSound(nullptr), jubiiSound(nullptr), yieeHaaSound(nullptr),
       indianTalkSound(nullptr), quaroArrowSound(nullptr), drank(false), isSuper(false), koCount(0),
-      itemCount(0), inHouse(false) {
+      itemCount(0), inHouse(false), blockedByArrow(false) {
     for (int row : {rowRight, rowLeft, rowUp, rowDown})
         initAnim(drinkingImage, drinkAnims[row], rowY[row], 0);
 }
@@ -40,6 +40,7 @@ vorlanCharSprite::vorlanCharSprite(kuImage* walkImage, kuImage* knockOutImage,
 void vorlanCharSprite::act() {
     if (maze == nullptr)
         kuE::kuRaiseBug("No maze assigned to character sprite in commonCharSprite::act!");
+    blockedByArrow = false;
     if (koCount > 0) {
         actKnockedOut();
     } else if (savedAnim != nullptr) {
@@ -156,6 +157,7 @@ void vorlanCharSprite::handleObstacle(pt& at, pt&, pt& centre, bool horizontal, 
     if (walksAgainst(what)) {
         what = mpWall;
         playIfSet(quaroArrowSound);
+        blockedByArrow = true;
     }
     if (what == mpHouse) {
         if (!maze->isGateOpen())
@@ -187,6 +189,7 @@ void vorlanCharSprite::resetForRound() {
     koCount = 0;
     itemCount = 0;
     inHouse = false;
+    blockedByArrow = false;
     standFacing(rowUp);
 }
 

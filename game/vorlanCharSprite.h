@@ -56,6 +56,8 @@ public:
     int koCount; // 0 while up; 1 when caught, then counting through the knock-out sequence
     int itemCount;
     bool inHouse;
+    // An arrow walked against stopped the hero in its last act. Only shown, never played by.
+    bool blockedByArrow;
 
 private:
     void actKnockedOut();

@@ -13,15 +13,19 @@
 #include "quaroCounter.h"
 #include "quaroDaily.h"
 #include "quaroHighScore.h"
+#include "quaroLettering.h"
 #include "quaroRace.h"
 #include "quaroRound.h"
 #include "quaroRunLink.h"
 #include "quaroRunStore.h"
+#include "readyMoment.h"
+#include "roundCues.h"
 #include "roundInput.h"
 #include "shellKeys.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
 #include "vorlanMaze.h"
+#include "wallPlate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,9 +38,6 @@ namespace {
 
 const char* const windowTitle = "Quaro";
 constexpr int creditsSeconds = 4;
-// Where a round taken over from a replay says that it is practice, as the replay's label did.
-constexpr pt practiceLabelAt = {45, 493};
-constexpr uint32_t practiceLabelGlyphs = 16;
 // Where the menu shows today's best time of the daily round, after the picture's "d: today's
 // round".
 constexpr pt dailyBestOrigin = {200, 12};
@@ -60,6 +61,9 @@ const imageField imageFields[] = {
     {&vorlanGameShell::arrowImage, arrow},
     {&vorlanGameShell::gateImage, gate},
     {&vorlanGameShell::fontImage, font},
+    {&vorlanGameShell::indianFrightenedImage, indianFrightened},
+    {&vorlanGameShell::marksImage, marks},
+    {&vorlanGameShell::bannersImage, banners},
 };
 Sound* vorlanGameShell::*const soundFields[soundCount] = {
     &vorlanGameShell::drinkingSound,    &vorlanGameShell::knockOutSound,
@@ -70,6 +74,7 @@ Sound* vorlanGameShell::*const soundFields[soundCount] = {
     &vorlanGameShell::jubiiSound,       &vorlanGameShell::pickUpSound,
     &vorlanGameShell::yieeHaaSound,     &vorlanGameShell::gameOverSound,
     &vorlanGameShell::quaroTheKidSound, &vorlanGameShell::congratSound,
+    &vorlanGameShell::superEndingSound,
 };
 
 // Pictures are freed in this order, which is not the order they were loaded in.
@@ -80,7 +85,8 @@ kuImage* vorlanGameShell::*const imagesToFree[] = {
     &vorlanGameShell::superDrinkingImage,  &vorlanGameShell::indianWalkImage,
     &vorlanGameShell::indianKnockOutImage, &vorlanGameShell::productsImage,
     &vorlanGameShell::levelMapImage,       &vorlanGameShell::gateImage,
-    &vorlanGameShell::fontImage,
+    &vorlanGameShell::fontImage,           &vorlanGameShell::indianFrightenedImage,
+    &vorlanGameShell::marksImage,          &vorlanGameShell::bannersImage,
 };
 
 template <class T> void release(T*& object) {
@@ -104,12 +110,13 @@ vorlanGameShell::vorlanGameShell()
       gateSound(nullptr), indianYell1Sound(nullptr), indianYell2Sound(nullptr),
       indianTalkSound(nullptr), jubiiSound(nullptr), pickUpSound(nullptr), yieeHaaSound(nullptr),
       gameOverSound(nullptr), quaroTheKidSound(nullptr), congratSound(nullptr),
-      levelMapImage(nullptr), walkImage(nullptr), drinkingImage(nullptr), knockOutImage(nullptr),
-      superWalkImage(nullptr), superDrinkingImage(nullptr), indianWalkImage(nullptr),
-      indianKnockOutImage(nullptr), productsImage(nullptr), mugsImage(nullptr), arrowImage(nullptr),
-      gateImage(nullptr), fontImage(nullptr), maze(nullptr), timeCounter(nullptr),
-      tableCounter(nullptr), nameCounter(nullptr), normalYou(nullptr), superYou(nullptr), enemies{},
-      nextFrameTime(0), clock(&defaultClock) {}
+      superEndingSound(nullptr), levelMapImage(nullptr), walkImage(nullptr), drinkingImage(nullptr),
+      knockOutImage(nullptr), superWalkImage(nullptr), superDrinkingImage(nullptr),
+      indianWalkImage(nullptr), indianKnockOutImage(nullptr), productsImage(nullptr),
+      mugsImage(nullptr), arrowImage(nullptr), gateImage(nullptr), fontImage(nullptr),
+      indianFrightenedImage(nullptr), marksImage(nullptr), bannersImage(nullptr), maze(nullptr),
+      timeCounter(nullptr), tableCounter(nullptr), nameCounter(nullptr), normalYou(nullptr),
+      superYou(nullptr), enemies{}, nextFrameTime(0), clock(&defaultClock) {}
 
 vorlanGameShell::~vorlanGameShell() {
     freeData();
@@ -171,6 +178,7 @@ int vorlanGameShell::playMenus(int choice) {
                 initRace(*ghostRun);
             else
                 initGame();
+            getReady();
             const int result = run();
             if (closing())
                 break; // a round closed with the game is left as Escape leaves it
@@ -184,6 +192,8 @@ int vorlanGameShell::playMenus(int choice) {
                 choice = menuScreen(menuPicture);
                 break;
             case roundLost:
+                lastLost = {timeCounter->getMinutes(), timeCounter->getSeconds(),
+                            theRound->hero()->itemCount};
                 gameOverSound->play();
                 choice = menuScreen(gameOverPicture);
                 break;
@@ -257,8 +267,12 @@ void vorlanGameShell::buildActors() {
     for (int which = 0; which < soundCount; ++which)
         sounds[size_t(which)] = this->*soundFields[which];
     theRound = std::make_unique<quaroRound>();
-    const roundCast cast = buildCast(screen, pictures, sounds, theRound->random());
+    roundCast cast = buildCast(screen, pictures, sounds, theRound->random());
+    cast.audio = audio;
+    cast.cues->setReducedFlashing(options.reducedFlashing);
     theRound->setCast(cast);
+    wall.reset(cast.wall);
+    cues.reset(cast.cues);
     maze = cast.maze;
     timeCounter = cast.timeCounter;
     normalYou = cast.normalYou;
@@ -267,13 +281,15 @@ void vorlanGameShell::buildActors() {
 
     tableCounter = newCounter(screen, fontImage);
     nameCounter = newCounter(screen, fontImage);
+    lettering = std::make_unique<quaroLettering>();
+    lettering->open(fontImage);
     enterInput->font = nameCounter;
     enterInput->screen = screen;
 
     replaysContext context;
     context.round = theRound.get();
     context.screen = screen;
-    context.font = tableCounter;
+    context.font = lettering.get();
     context.menu = menuInput;
     context.keys = keys.get();
     context.clock = clock;
@@ -294,6 +310,8 @@ void vorlanGameShell::freeData() {
     race.reset();
     replayer.setContext({});
     theRound.reset();
+    wall.reset();
+    cues.reset();
     for (enemyCharSprite*& enemy : enemies)
         release(enemy);
     release(normalYou);
@@ -304,6 +322,7 @@ void vorlanGameShell::freeData() {
     release(timeCounter);
     release(tableCounter);
     release(nameCounter);
+    lettering.reset();
     // The device stops and drops what is still playing before any sound data goes.
     release(audio);
     for (Sound* vorlanGameShell::*field : soundFields)
@@ -348,7 +367,11 @@ void vorlanGameShell::initDaily(const kuDate& date) {
 void vorlanGameShell::initRace(const quaroRecording& run) {
     dailyDate.reset();
     tablePaths = paths;
-    race = std::make_unique<quaroRace>(*theRound, *tableCounter, run);
+    // The ghost's path is worked out by playing the run unseen, and so unheard.
+    const bool wasMuted = audio->isMuted();
+    audio->setMuted(true);
+    race = std::make_unique<quaroRace>(*theRound, *lettering, run);
+    audio->setMuted(wasMuted);
     playInput->sprite = theRound->hero();
     playInput->activate();
 }
@@ -364,11 +387,13 @@ void vorlanGameShell::showSplits() {
 }
 
 void vorlanGameShell::practice() {
-    kuRectangle label;
-    rectManip::init(label, practiceLabelAt.x, practiceLabelAt.y,
-                    practiceLabelGlyphs * quaroCounter::glyphWidth, quaroCounter::glyphHeight);
-    maze->showRect(label);
-    tableCounter->drawText("practice", practiceLabelAt);
+    // In the place of the replay's progress, which no longer goes on; the viewer's plates go.
+    for (const readingsLayout::box& viewerPlace :
+         {readingsLayout::replayLabel, readingsLayout::viewerReminder, readingsLayout::viewerSpeed,
+          readingsLayout::wishedDirection})
+        wallPlate::clear(*maze, viewerPlace);
+    wallPlate::write(*maze, *screen, *lettering, readingsLayout::replayProgress, "practice",
+                     wallPlate::align::centre);
     screen->update();
     playInput->sprite = theRound->hero();
     playInput->activate();
@@ -377,7 +402,7 @@ void vorlanGameShell::practice() {
         const frameInput input = theRound->step(player);
         waitFrame();
         if (input.pause && !theRound->over())
-            pauseBox(screen, tableCounter).hold(*audio, *playInput, [this] { waitFrame(); });
+            pauseBox(screen, lettering.get()).hold(*audio, *playInput, [this] { waitFrame(); });
     }
 }
 
@@ -387,6 +412,10 @@ void vorlanGameShell::initGame() {
     theRound->start(clock->ticks());
     playInput->sprite = theRound->hero();
     playInput->activate();
+}
+
+int vorlanGameShell::getReady() {
+    return readyMoment(bannersImage).hold(*theRound, *playInput, [this] { waitFrame(); });
 }
 
 // The pause comes between two frames: nothing of the round moves meanwhile, and its clock
@@ -400,7 +429,7 @@ int vorlanGameShell::run() {
             race->afterFrame();
         waitFrame();
         if (input.pause && !theRound->over())
-            pauseBox(screen, tableCounter).hold(*audio, *playInput, [this] { waitFrame(); });
+            pauseBox(screen, lettering.get()).hold(*audio, *playInput, [this] { waitFrame(); });
     }
     replayer.roundRecorded(recorder);
     return theRound->result();
@@ -428,7 +457,11 @@ std::unique_ptr<kuImage> vorlanGameShell::drawPictureFile(const char* fileName) 
 }
 
 void vorlanGameShell::showMenuPicture(const char* fileName) {
+    if (fileName == nullptr)
+        return;
     drawPictureFile(fileName);
+    if (fileName == gameOverPicture)
+        screenNotes::writeLostRound(*lettering, lastLost);
     const quaroHighScore today(quaroDaily::tablePaths(paths, kuTodayUtc()).tableFile);
     if (fileName == menuPicture && today.isPlayed(0)) {
         char line[16];
@@ -453,8 +486,7 @@ int vorlanGameShell::titleScreen(const char* fileName) {
 }
 
 int vorlanGameShell::menuScreen(const char* fileName) {
-    if (fileName != nullptr)
-        showMenuPicture(fileName);
+    showMenuPicture(fileName);
     menuInput->activate();
     replayer.waitForMenuChoice(fileName);
     if (menuInput->quit)
@@ -497,9 +529,6 @@ constexpr size_t failureLineLength = 29;
 constexpr int tableTop = MenuInputHandler::tableTop;
 constexpr int tableRowHeight = MenuInputHandler::tableRowHeight;
 const char* const runMarkPicture = "GFX/Misc/RunMark.bmp";
-// Under the rows: which keys watch and race the rows' runs.
-const char* const runKeysLine = "digits watch  g digit race";
-constexpr pt runKeysLineOrigin = {220, 425};
 constexpr int tableNameX = 370;
 constexpr int tableTimeX = 530;
 
@@ -526,7 +555,7 @@ int vorlanGameShell::checkHighscore() {
     keys->setTyping(true);
     enterInput->show();
     for (int blink = 0; !enterInput->done;) {
-        if (++blink >= blinkFrames) {
+        if (!options.reducedFlashing && ++blink >= blinkFrames) {
             blink = 0;
             enterInput->cursorVisible = !enterInput->cursorVisible;
             enterInput->show();
@@ -578,7 +607,6 @@ void vorlanGameShell::displayHighscore() {
                           {MenuInputHandler::markX,
                            tableTop + tableRowHeight * i +
                                (tableRowHeight - int32_t(MenuInputHandler::markSize)) / 2});
-    tableCounter->drawText(runKeysLine, runKeysLineOrigin);
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
         const int32_t y = tableTop + tableRowHeight * i;
         tableCounter->pos = {tableTimeX, y};
@@ -587,6 +615,7 @@ void vorlanGameShell::displayHighscore() {
         tableCounter->pos.x = tableNameX;
         tableCounter->drawText(table.getSlotName(i), tableCounter->pos);
     }
+    screenNotes::writeTableKeys(*lettering);
     table.save();
     screen->update();
 }

@@ -13,6 +13,7 @@
 #include "quaroPaths.h"
 #include "quaroRecording.h"
 #include "quaroReplays.h"
+#include "screenNotes.h"
 
 #include <cstdint>
 #include <memory>
@@ -29,11 +30,14 @@ class enemyCharSprite;
 class kuImage;
 class kuScreen;
 class quaroCounter;
+class quaroLettering;
 class quaroRace;
 class quaroRound;
+class roundCues;
 class shellKeys;
 class vorlanCharSprite;
 class vorlanMaze;
+class wallReadings;
 
 class vorlanGameShell : public kuCheckedExec {
 public:
@@ -77,6 +81,9 @@ public:
     void initRace(const quaroRecording& run);
     // Starts the day's round (quaroDaily) of the date, whose records go to the day's table.
     void initDaily(const kuDate& date);
+    // The ready moment before the first frame of the round initGame, initRace or initDaily
+    // started; returns the frames it waited.
+    int getReady();
     // Plays the round frame by frame from the player's input, pausing between frames when the
     // player asks; returns roundLeft, roundLost or roundWon.
     int run();
@@ -125,6 +132,7 @@ public:
     Sound* gameOverSound;
     Sound* quaroTheKidSound;
     Sound* congratSound;
+    Sound* superEndingSound; // beyond the original sixteen, as the pictures below
 
     kuImage* levelMapImage;
     kuImage* walkImage;
@@ -139,6 +147,9 @@ public:
     kuImage* arrowImage;
     kuImage* gateImage;
     kuImage* fontImage;
+    kuImage* indianFrightenedImage;
+    kuImage* marksImage;
+    kuImage* bannersImage;
 
     vorlanMaze* maze;
     quaroCounter* timeCounter;
@@ -152,6 +163,9 @@ public:
 private:
     // Draws the whole picture at the top-left corner, not yet shown; the caller owns it.
     std::unique_ptr<kuImage> drawPictureFile(const char* fileName);
+    // A menu's picture with what the game writes on it (today's best of the daily round, what
+    // the lost round came to), shown; none for null.
+    void showMenuPicture(const char* fileName);
     void startDevices();
     // Every handler lets the shared keys see its events first; the handlers that read the
     // mouse map it through the screen.
@@ -182,12 +196,15 @@ private:
     gamePaths tablePaths;
     // Prints the line a player shares after the daily round.
     void shareDailyResult(bool won) const;
-    // Draws the menu's picture with today's best time of the daily round.
-    void showMenuPicture(const char* fileName);
     sdlClock defaultClock;
     frameClock* clock;
     std::unique_ptr<shellKeys> keys;
     std::unique_ptr<kuGamepad> gamepad;
     std::unique_ptr<quaroRound> theRound;
+    // The parts of the round's cast beyond the original design, which the fields above do not hold.
+    std::unique_ptr<wallReadings> wall;
+    std::unique_ptr<roundCues> cues;
+    std::unique_ptr<quaroLettering> lettering; // the messages over the pictures
+    lostRound lastLost;                        // what the game-over screen says
     quaroReplays replayer;
 };

@@ -326,6 +326,19 @@ bool vorlanMaze::isGateOpen() const {
     return gates[0] && gates[0]->frameIndex == gateOpenFrame;
 }
 
+int vorlanMaze::productsLeft() const {
+    int left = 0;
+    for (const auto& column : bricks)
+        for (int value : column)
+            left += value >= mazeLayout::firstProduct &&
+                    value < mazeLayout::firstProduct + mazeLayout::productKinds;
+    return left;
+}
+
+bool vorlanMaze::isGateClosed() const {
+    return !gates[0] || gates[0]->frameIndex == 0;
+}
+
 void vorlanMaze::show() {
     if (screen == nullptr)
         kuE::kuRaiseBug("No screen assigned in kuImageSprite::show!");
@@ -372,6 +385,15 @@ void vorlanMaze::showRect(kuRectangle& rect) {
 void vorlanMaze::showCenteredSizePos(const sz& size, const pt& centre) {
     kuRectangle rect = centredRect(centre, size.width, size.height);
     showRect(rect);
+}
+
+void vorlanMaze::showArea(const kuRectangle& rect) {
+    drawBackground(rect);
+    const int right = (rect.x + int32_t(rect.width) - 1) / brickSize;
+    const int bottom = (rect.y + int32_t(rect.height) - 1) / brickSize;
+    for (int x = rect.x / brickSize; x <= right; ++x)
+        for (int y = rect.y / brickSize; y <= bottom; ++y)
+            checkShowItem(x, y);
 }
 
 void vorlanMaze::drawBackground(const kuRectangle& area) {

@@ -101,6 +101,10 @@ public:
     // Starts the gate's opening over nine frames and plays the gate sound.
     void openGate();
     bool isGateOpen() const;
+    // The products still lying in the maze.
+    int productsLeft() const;
+    // True until openGate, and again after reInit.
+    bool isGateClosed() const;
 
     // Draws the picture at the origin, every brick's contents and the gate.
     void show() override;
@@ -110,6 +114,9 @@ public:
     // Restores the picture inside rect and the contents of at most two bricks under it.
     void showRect(kuRectangle& rect) override;
     virtual void showCenteredSizePos(const sz& size, const pt& centre);
+    // Restores the picture inside rect and the contents of every brick it touches, for areas
+    // of any size (a banner, a mark beside a character).
+    void showArea(const kuRectangle& rect);
 
     std::unique_ptr<quaroCupSprites> cups[cupCount];
     int cupTurn;

@@ -29,9 +29,9 @@ montage -label '%t' "${shots[@]}" -geometry 380x260+6+6 -tile 3x -pointsize 14 \
 
 # Every keyed picture laid on the ground, twice its size.
 keyed=()
-for f in Misc/Products Misc/Mugs Misc/Arrow Misc/Gate Misc/Font Quaro/Quaro_Walk \
-  Quaro/Quaro_Drinking Quaro/Quaro_KnockOut Quaro/Quaro_SuperWalk Quaro/Quaro_SuperDrinking \
-  Indian/Indian_Walk Indian/Indian_KnockOut; do
+for f in Misc/Products Misc/Mugs Misc/Arrow Misc/Gate Misc/Font Misc/Marks Misc/Banners \
+  Quaro/Quaro_Walk Quaro/Quaro_Drinking Quaro/Quaro_KnockOut Quaro/Quaro_SuperWalk \
+  Quaro/Quaro_SuperDrinking Indian/Indian_Walk Indian/Indian_KnockOut Indian/Indian_Frightened; do
   name=$(basename "$f")
   size=$(identify -format "%wx%h" "$gfx/$f.bmp")
   convert -size "$size" tile:"$tmp/ground.png" \( "$gfx/$f.bmp" -transparent "$key" \) \
@@ -43,7 +43,8 @@ montage -label '%t' "${keyed[@]}" -geometry +8+8 -tile 1x -pointsize 16 \
 
 # Animation strips: each sheet row over the ground, three times its size.
 for f in Quaro/Quaro_Walk Quaro/Quaro_Drinking Quaro/Quaro_KnockOut Quaro/Quaro_SuperWalk \
-  Quaro/Quaro_SuperDrinking Indian/Indian_Walk Indian/Indian_KnockOut Misc/Mugs Misc/Arrow; do
+  Quaro/Quaro_SuperDrinking Indian/Indian_Walk Indian/Indian_KnockOut Indian/Indian_Frightened \
+  Misc/Mugs Misc/Arrow; do
   name=$(basename "$f")
   size=$(identify -format "%wx%h" "$gfx/$f.bmp")
   convert -size "$size" tile:"$tmp/ground.png" \( "$gfx/$f.bmp" -transparent "$key" \) \

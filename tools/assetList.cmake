@@ -7,6 +7,8 @@ set(QUARO_PICTURES
   GFX/Misc/Arrow.bmp
   GFX/Misc/Gate.bmp
   GFX/Misc/Font.bmp
+  GFX/Misc/Marks.bmp
+  GFX/Misc/Banners.bmp
   GFX/Misc/StartScreen_01.bmp
   GFX/Misc/StartScreen_02.bmp
   GFX/Misc/StartScreen_03.bmp
@@ -23,6 +25,7 @@ set(QUARO_PICTURES
   GFX/Quaro/Quaro_SuperDrinking.bmp
   GFX/Indian/Indian_Walk.bmp
   GFX/Indian/Indian_KnockOut.bmp
+  GFX/Indian/Indian_Frightened.bmp
 )
 set(QUARO_SOUNDS
   SFX/Drinking.wav
@@ -41,4 +44,5 @@ set(QUARO_SOUNDS
   SFX/GameOver.wav
   SFX/QuaroTheKid.wav
   SFX/Congrat.wav
+  SFX/SuperEnding.wav
 )

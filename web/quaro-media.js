@@ -1,8 +1,12 @@
 // Runs inside the game's script before it starts: the site carries the pictures as lossless
 // WebP and the sounds as Ogg Vorbis, a quarter of their desktop size, and the browser decodes
-// them while the data loads. Each becomes a file the desktop game reads, under the desktop's
-// name: a BMP with the same pixels, a 16-bit PCM WAV at the same rate. The game's code
-// is the same on both; only what travels differs.
+// them while the data loads, to the pixels and samples of the desktop's files. The game's
+// code is the same on both; only what travels differs.
+//
+// None of them becomes a file, and the game does not wait for them to start: it starts as
+// soon as the data is there, while the browser decodes, and kuPlatform::loadPicture and
+// kuPlatform::loadWave ask for each by its desktop name, wait for it if need be, and take its
+// pixels or samples as they are.
 Module['noImageDecoding'] = true;
 Module['noAudioDecoding'] = true;
 Module['preloadPlugins'] = [].concat(Module['preloadPlugins'] || [], {
@@ -10,76 +14,98 @@ Module['preloadPlugins'] = [].concat(Module['preloadPlugins'] || [], {
     return /\.(webp|ogg)$/.test(name);
   },
   'handle': function (bytes, name, finish) {
-    var decoding = /\.webp$/.test(name) ? quaroMedia.pictureToBmp(bytes)
-                                        : quaroMedia.soundToWav(bytes);
-    decoding.then(function (decoded) {
-      var desktopName = name.replace(/\.webp$/, '.bmp').replace(/\.ogg$/, '.wav');
-      FS.writeFile(desktopName, decoded);
-      // The packer creates the compressed file too; it is kept empty, then removed.
-      finish(new Uint8Array(0));
-      FS.unlink(name);
-    }, function (error) {
-      // The game cannot start without it: the page says why instead of waiting for ever.
-      abort('Could not decode ' + name + ': ' + error);
-    });
+    var picture = /\.webp$/.test(name);
+    var desktopName = picture ? name.replace(/\.webp$/, '.bmp') : name.replace(/\.ogg$/, '.wav');
+    quaroMedia.decode(desktopName, picture ? quaroMedia.pictureBitmap(bytes)
+                                           : quaroMedia.soundSamples(bytes));
+    // The packer creates the compressed file too; it is kept empty, then removed.
+    finish(new Uint8Array(0));
+    FS.unlink(name);
   },
 });
 
 var quaroMedia = {
-  // Opaque pictures only: the browser's decoder hands their pixels back unchanged.
-  pictureToBmp: function (bytes) {
-    var blob = new Blob([bytes], { type: 'image/webp' });
-    return createImageBitmap(blob, { premultiplyAlpha: 'none', colorSpaceConversion: 'none' })
-      .then(function (bitmap) {
-        var canvas = document.createElement('canvas');
-        canvas.width = bitmap.width;
-        canvas.height = bitmap.height;
-        var context = canvas.getContext('2d', { willReadFrequently: true });
-        context.drawImage(bitmap, 0, 0);
-        var rgba = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
-        return quaroMedia.bmpOf(bitmap.width, bitmap.height, rgba);
-      });
+  // What the page decoded, by desktop name: a picture as an ImageBitmap, a sound as
+  // { rate, channels, samples } (16-bit samples, the channels interleaved); null while it is
+  // still decoding.
+  decoded: {},
+
+  decode: function (desktopName, decoding) {
+    var key = quaroMedia.key(desktopName);
+    quaroMedia.decoded[key] = null;
+    decoding.then(function (value) {
+      quaroMedia.decoded[key] = value;
+    }, function (error) {
+      // The game cannot go on without it: the page says why instead of waiting for ever.
+      abort('Could not decode ' + desktopName + ': ' + error);
+    });
   },
 
-  // An uncompressed 32-bit BMP, rows from the top, as the game's BMP reader takes it: the two
-  // headers (54 bytes) and two bytes more, then each pixel as blue, green, red and an unused
-  // byte. The pixels are moved four bytes at a time, from an offset of four bytes' multiple: a
-  // picture of the game is 400,000 of them.
-  bmpOf: function (width, height, rgba) {
-    var headerBytes = 56;
-    var file = new Uint8Array(headerBytes + 4 * width * height);
-    var view = new DataView(file.buffer);
-    file[0] = 0x42; // "BM"
-    file[1] = 0x4d;
-    view.setUint32(2, file.length, true);
-    view.setUint32(10, headerBytes, true);
-    view.setUint32(14, 40, true);
-    view.setInt32(18, width, true);
-    view.setInt32(22, -height, true);
-    view.setUint16(26, 1, true);
-    view.setUint16(28, 32, true);
-    view.setUint32(34, 4 * width * height, true);
-    var from = new Uint32Array(rgba.buffer, rgba.byteOffset, width * height);
-    var to = new Uint32Array(file.buffer, headerBytes, width * height);
-    for (var i = 0; i < from.length; ++i) {
-      var pixel = from[i]; // red in the low byte: the page runs little-endian
-      to[i] = (pixel & 0xff00ff00) | ((pixel & 0xff) << 16) | ((pixel >>> 16) & 0xff);
+  // Whether the page decodes the file: 0 when it does not, 1 while it is decoding, 2 once it
+  // is there.
+  state: function (desktopName) {
+    var key = quaroMedia.key(desktopName);
+    if (!(key in quaroMedia.decoded)) {
+      return 0;
     }
-    return file;
+    return quaroMedia.decoded[key] ? 2 : 1;
+  },
+
+  // A decoded picture or sound in state 2.
+  get: function (desktopName) {
+    return quaroMedia.decoded[quaroMedia.key(desktopName)];
+  },
+
+  // Opaque pictures only: the browser's decoder, off the page's thread, hands their pixels
+  // back unchanged, and drawing them at their size copies them as they are.
+  pictureBitmap: function (bytes) {
+    var blob = new Blob([bytes], { type: 'image/webp' });
+    return createImageBitmap(blob, { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
+  },
+
+  // Draws a decoded picture on a canvas of its size: a surface's of the layer, or one of the
+  // tests'.
+  drawPicture: function (desktopName, context) {
+    context.drawImage(quaroMedia.get(desktopName), 0, 0);
+  },
+
+  // The pixels of a decoded picture as ImageData, as a surface of the layer holds them.
+  picturePixels: function (desktopName) {
+    var bitmap = quaroMedia.get(desktopName);
+    var canvas = document.createElement('canvas');
+    canvas.width = bitmap.width;
+    canvas.height = bitmap.height;
+    var context = canvas.getContext('2d');
+    quaroMedia.drawPicture(desktopName, context);
+    return context.getImageData(0, 0, canvas.width, canvas.height);
+  },
+
+  // The absolute name of a file, as the packer names the site's files.
+  key: function (name) {
+    var path = name.charAt(0) === '/' ? name : FS.cwd() + '/' + name;
+    return path.replace(/\/(\.\/)+/g, '/').replace(/\/+/g, '/');
   },
 
   // Decodes at the rate the file names, so that nothing is resampled on the way, and cuts the
   // silence the build put after the sound (web/encodeSound.cmake).
-  soundToWav: function (bytes) {
+  soundSamples: function (bytes) {
     var rate = quaroMedia.vorbisRate(bytes);
     var frames = quaroMedia.vorbisFrames(bytes);
     if (!rate || !frames) {
       return Promise.reject(new Error('not an Ogg Vorbis file of the game'));
     }
-    var context = new OfflineAudioContext(1, 1, rate);
-    return context.decodeAudioData(bytes.slice().buffer).then(function (sound) {
-      return quaroMedia.wavOf(sound, rate, frames);
+    return quaroMedia.decoderAt(rate).decodeAudioData(bytes.slice().buffer).then(function (sound) {
+      return quaroMedia.pcmOf(sound, rate, frames);
     });
+  },
+
+  // One context per rate decodes all the sounds of that rate, rather than one for each.
+  decoders: {},
+  decoderAt: function (rate) {
+    if (!quaroMedia.decoders[rate]) {
+      quaroMedia.decoders[rate] = new OfflineAudioContext(1, 1, rate);
+    }
+    return quaroMedia.decoders[rate];
   },
 
   // The sound's length, QUARO_FRAMES in the comment header.
@@ -123,35 +149,25 @@ var quaroMedia = {
 
   // The first `frames` frames as 16-bit PCM, the channels interleaved, each sample rounded and
   // clipped; silence where the decoder gave fewer.
-  wavOf: function (sound, rate, frames) {
+  pcmOf: function (sound, rate, frames) {
     var channels = sound.numberOfChannels;
-    var dataBytes = 2 * channels * frames;
-    var file = new Uint8Array(44 + dataBytes);
-    var view = new DataView(file.buffer);
-    var text = function (at, word) {
-      for (var i = 0; i < word.length; ++i) {
-        file[at + i] = word.charCodeAt(i);
-      }
-    };
-    text(0, 'RIFF');
-    view.setUint32(4, 36 + dataBytes, true);
-    text(8, 'WAVEfmt ');
-    view.setUint32(16, 16, true);
-    view.setUint16(20, 1, true);
-    view.setUint16(22, channels, true);
-    view.setUint32(24, rate, true);
-    view.setUint32(28, rate * 2 * channels, true);
-    view.setUint16(32, 2 * channels, true);
-    view.setUint16(34, 16, true);
-    text(36, 'data');
-    view.setUint32(40, dataBytes, true);
+    var samples = new Int16Array(channels * frames);
+    var decodedFrames = Math.min(frames, sound.length);
     for (var c = 0; c < channels; ++c) {
-      var samples = sound.getChannelData(c);
-      for (var i = 0; i < Math.min(frames, sound.length); ++i) {
-        var value = Math.round(samples[i] * 32768);
-        view.setInt16(44 + 2 * (i * channels + c), Math.max(-32768, Math.min(32767, value)), true);
+      var decoded = sound.getChannelData(c);
+      for (var i = 0; i < decodedFrames; ++i) {
+        var value = Math.round(decoded[i] * 32768);
+        samples[i * channels + c] = value < -32768 ? -32768 : value > 32767 ? 32767 : value;
       }
     }
-    return file;
+    return { rate: rate, channels: channels, samples: samples };
+  },
+
+  // Copies a decoded sound's samples to the game's memory (the page runs little-endian).
+  copySound: function (desktopName, to) {
+    HEAP16.set(quaroMedia.get(desktopName).samples, to >> 1);
   },
 };
+// What the page's tests compare with the desktop's files.
+Module['decoded'] = quaroMedia.get;
+Module['decodedPicture'] = quaroMedia.picturePixels;

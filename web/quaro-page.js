@@ -184,14 +184,15 @@
   fitCanvas();
 
   // The site stays on the device for offline play (where the browser allows service workers).
-  // Every visit asks whether a new release came, which the next visit then loads.
-  if ('serviceWorker' in navigator) {
-    window.addEventListener('load', () => {
+  // Every visit asks whether a new release came, which the next visit then loads. Keeping the
+  // site fetches all of it once more, so it waits until the game has drawn its first screen.
+  function keepForOffline() {
+    if ('serviceWorker' in navigator) {
       navigator.serviceWorker.register('quaro-sw.js').then(
         // Offline the question fails, and nothing changes.
         (registration) => registration.update().catch(() => {}),
         (error) => console.warn('The game cannot be kept for offline play: ' + error.message));
-    });
+    }
   }
 
   const endListeners = [];
@@ -219,8 +220,16 @@
       lastError = text;
       console.warn(text);
     },
-    setStatus: (text) => say(text),
-    onRuntimeInitialized: offerStart,
+    // The loader's last word comes on a timer, which a start from a key may come before.
+    setStatus: (text) => {
+      if (!started) {
+        say(text);
+      }
+    },
+    // The game starts loading its pictures first: showing the start screen lays out the page.
+    onRuntimeInitialized: () => setTimeout(offerStart),
+    // Called by web/quaro-screen.js when the game first shows a frame.
+    onFirstFrame: () => setTimeout(keepForOffline),
     // Called when the game itself exits (web/quaro-runtime.js tells a wait from an exit).
     quit: (status) => {
       say('The game has ended. Reload the page to play again.');

@@ -31,8 +31,13 @@ mergeInto(LibraryManager.library, {
       }
       if (w > 0 && h > 0) {
         page.drawImage(data.canvas, x, y, w, h, x, y, w, h);
+        if (!quaroScreen.shownOnce && Module['onFirstFrame']) {
+          quaroScreen.shownOnce = true;
+          Module['onFirstFrame']();
+        }
       }
     },
+    shownOnce: false,
   },
 
   SDL_UpdateRect__deps: ['$quaroScreen'],

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A whole session as a player has it: both titles, the menu, a round steered with the arrow
-# keys and left with Escape, the high-score table, and quitting by a click through the credits.
+# A whole session as a player has it: both titles, the menu, a round that waits under its ready
+# banner, steered with the arrow keys and left with Escape, the high-score table, and quitting
+# by a click through the credits.
 source "$(dirname "$0")/lib.sh"
 start_x
 make_game_folder
@@ -15,23 +16,30 @@ expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu"
 audio_not_silent "$WORK/audio.raw" || fail "the title jingle was not heard"
 
 hold_key s
-sleep 1
-screenshot round
 map=$BUILD/GFX/Misc/Level_Map.bmp
+# The ready banner stands on the wall under the house until a steering key is pressed.
+for _ in $(seq 50); do
+  screenshot round
+  [ "$(pixels_differing "$WORK/round.png" "$map" 100x30+330+245)" != 0 ] && break
+  sleep 0.2
+done
+[ "$(pixels_differing "$WORK/round.png" "$map" 100x30+330+245)" != 0 ] || fail "no ready banner"
 [ "$(pixels_differing "$WORK/round.png" "$map" 40x40+0+0)" = 0 ] || fail "the maze is not drawn"
 [ "$(pixels_differing "$WORK/round.png" "$map" 40x40+80+40)" != 0 ] || fail "no product at (2, 1)"
 [ "$(pixels_differing "$WORK/round.png" "$map" 75x25+650+493)" != 0 ] || fail "no clock"
 
 hold_key Left 1.0
 screenshot moved
-# The hero stood in front of the gate and walked off to the left; the outlaw from the
-# bottom-left corner walks along the bottom row meanwhile.
+# The hero stood in front of the gate and walked off to the left.
 [ "$(pixels_differing "$WORK/moved.png" "$WORK/round.png" 40x40+360+120)" != 0 ] ||
   fail "the hero did not walk away from the gate"
 [ "$(pixels_differing "$WORK/moved.png" "$WORK/round.png" 80x40+280+120)" != 0 ] ||
   fail "the hero is not to the left of the gate"
-[ "$(pixels_differing "$WORK/moved.png" "$WORK/round.png" 200x40+80+440)" != 0 ] ||
-  fail "no outlaw walks the bottom row"
+# The outlaws set off with the round's first frame, when the hero's key ended the ready moment:
+# the one from the bottom-left corner has left its corner (waiting longer lets them catch the
+# hero on a slow machine).
+[ "$(pixels_differing "$WORK/moved.png" "$WORK/round.png" 240x40+40+440)" != 0 ] ||
+  fail "the outlaw in the bottom-left corner did not set off"
 
 hold_key Escape
 expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu after Escape"
@@ -44,12 +52,13 @@ screenshot table
 [ "$(pixels_differing "$WORK/table.png" "$BUILD/GFX/Misc/HighScore.bmp" 150x25+370+103)" != 0 ] ||
   fail "no names in the table"
 
+# Timed from before the click, since seeing the credits on screen may take a while: the game
+# cannot end sooner than the credits' four seconds after it.
+start=$(date +%s%N)
 click_at 120 460
 expect_screen "$BUILD/GFX/Misc/Credits.bmp" "the credits"
-start=$(date +%s%N)
 wait_for_game
 elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
 [ "$STATUS" = 0 ] || fail "exit status $STATUS after quitting, not 0"
-# The credits were already on screen for a moment when the clock started.
-(( elapsed_ms > 2500 && elapsed_ms < 8000 )) || fail "the credits stayed ${elapsed_ms} ms"
+(( elapsed_ms >= 4000 && elapsed_ms < 12000 )) || fail "the credits stayed ${elapsed_ms} ms"
 echo "PASS"

@@ -167,3 +167,32 @@ TEST_F(EnemyTest, KnockOutRowFollowsTheWalkRow) {
     EXPECT_EQ(enemy->currentAnim, knockOutRow(*enemy, rowDown));
     EXPECT_EQ(enemy->getCurrentFrame(), 1);
 }
+
+// While the hero is super a walking outlaw is drawn from the frightened rows, frame for frame;
+// knocked out, or while the hero is not super, from its own rows.
+struct lookCase {
+    bool frightened;
+    bool knockedOut;
+    gamePictures::sheet shown;
+};
+
+class EnemyLook : public EnemyTest, public ::testing::WithParamInterface<lookCase> {};
+
+TEST_P(EnemyLook, ComesFromTheSheetOfItsState) {
+    const lookCase c = GetParam();
+    enemy = makeEnemy(5, 3, rowLeft, {-1, 0});
+    enemy->initFrightened(sheet(gamePictures::indianFrightened));
+    enemy->frightened = c.frightened;
+    const int row = rowLeft;
+    if (c.knockedOut)
+        enemy->currentAnim = enemy->anims[knockOutSet][row];
+    enemy->setCurrentFrame(7);
+    enemy->show();
+    EXPECT_EQ(pixelAt(screenSurface(), enemy->pos.x, enemy->pos.y),
+              gamePictures::frameColour(c.shown, row, 7));
+}
+
+INSTANTIATE_TEST_SUITE_P(States, EnemyLook,
+                         ::testing::Values(lookCase{true, false, gamePictures::indianFrightened},
+                                           lookCase{false, false, gamePictures::indianWalk},
+                                           lookCase{true, true, gamePictures::indianKnockOut}));

@@ -8,6 +8,7 @@
 #include "pauseBox.h"
 #include "quaroArrowSprites.h"
 #include "quaroCounter.h"
+#include "quaroLettering.h"
 #include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
@@ -147,7 +148,9 @@ TEST_F(PauseTest, ThePictureUnderTheBoxComesBackExactly) {
             pressKey(SDLK_SPACE);
     };
     frames = 0;
-    pauseBox(shell->screen, shell->tableCounter).hold(*shell->audio, *shell->playInput, [this] {
+    quaroLettering font;
+    font.open(shell->fontImage);
+    pauseBox(shell->screen, &font).hold(*shell->audio, *shell->playInput, [this] {
         shell->waitFrame();
     });
     EXPECT_TRUE(boxSeen);

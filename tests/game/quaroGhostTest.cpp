@@ -2,6 +2,7 @@
 #include "quaroGhost.h"
 #include "demoRun.h"
 #include "headlessSdl.h"
+#include "quaroLettering.h"
 #include "quaroPaths.h"
 #include "quaroRace.h"
 #include "quaroStage.h"
@@ -32,7 +33,8 @@ TEST_F(GhostTest, TheGhostStandsWhereTheRecordedHeroStoodInEveryFrameOfARace) {
         recorded.push_back(round.hero()->pos);
     }
 
-    quaroCounter& font = *round.getCast().timeCounter;
+    quaroLettering font;
+    font.open(stage.pictureOf(quaroAssets::font));
     quaroRace race(round, font, run);
     EXPECT_EQ(round.frames(), 0u) << "the race starts at the round's start";
     standingStill player;

@@ -30,8 +30,11 @@ TEST(GameOptionsTest, FlagsAndUnknownArguments) {
     EXPECT_FALSE(parse({}).windowed);
     EXPECT_EQ(parse({}).scale, 0);
     EXPECT_FALSE(parse({}).muted);
-    const gameOptions options = parse({"--fast", "--window", "--help", "--mute", "--version"});
+    EXPECT_FALSE(parse({}).reducedFlashing);
+    const gameOptions options =
+        parse({"--fast", "--window", "--help", "--mute", "--version", "--reduced-flashing"});
     EXPECT_TRUE(options.windowed);
+    EXPECT_TRUE(options.reducedFlashing);
     EXPECT_TRUE(options.help);
     EXPECT_TRUE(options.muted);
     EXPECT_TRUE(options.version);

@@ -6,6 +6,7 @@
 #include "menuInput.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
+#include "readyMoment.h"
 #include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
@@ -20,6 +21,8 @@ namespace {
 const pt heroStart = {380, 140};
 // A round's start reads the clock once for its seed, before its first frame.
 constexpr int roundStartRead = 1;
+// A round started from the menus reads it as many times more in the ready moment, left alone.
+constexpr int readyEndRead = roundStartRead + readyMoment::frames;
 
 } // namespace
 
@@ -79,7 +82,7 @@ TEST_F(ShellTest, MenuChoosesByTheKeysPressedWhileTheGameWasBusy) {
     } cases[] = {
         {{SDLK_s}, "GFX/Misc/StartScreen_03.bmp", vorlanGameShell::choiceStart},
         {{SDLK_x, SDLK_h}, nullptr, vorlanGameShell::choiceHighscore},
-        {{SDLK_ESCAPE}, "GFX/Misc/GameOver.bmp", vorlanGameShell::choiceQuit},
+        {{SDLK_ESCAPE}, "GFX/Misc/StartScreen_03.bmp", vorlanGameShell::choiceQuit},
         {{SDLK_h, SDLK_s}, nullptr, vorlanGameShell::choiceHighscore},
     };
     for (const auto& c : cases) {
@@ -99,9 +102,9 @@ TEST_F(ShellTest, ACaughtHeroEndsTheRoundAfterFiftyNineFramesOnTheGameOverMenu) 
     EventFeeder keyPresses;
     int caughtInFrame = 0;
     onFrame = [&](int frame) {
-        if (frame == roundStartRead)
-            return; // no hero yet
-        if (frame == roundStartRead + 1) {
+        if (frame <= readyEndRead)
+            return; // no hero yet, or no frame
+        if (frame == readyEndRead + 1) {
             parkEnemies(*shell);
             shell->enemies[2]->pos = shell->round().hero()->pos; // the hero meets it in frame 2
         }
@@ -111,9 +114,19 @@ TEST_F(ShellTest, ACaughtHeroEndsTheRoundAfterFiftyNineFramesOnTheGameOverMenu) 
             holdKey(SDLK_q); // for the menu that follows the round
     };
     EXPECT_EQ(shell->playMenus(vorlanGameShell::choiceStart), vorlanGameShell::choiceQuit);
-    EXPECT_EQ(caughtInFrame, roundStartRead + 2);
-    EXPECT_EQ(frames, roundStartRead + 2 + 58);
-    EXPECT_TRUE(screenShows(shell->screen, "GFX/Misc/GameOver.bmp"));
+    EXPECT_EQ(caughtInFrame, readyEndRead + 2);
+    EXPECT_EQ(frames, readyEndRead + 2 + 58);
+    // The picture, with the round's time and goods written on its board.
+    SDL_Surface* picture = SDL_LoadBMP("GFX/Misc/GameOver.bmp");
+    ASSERT_NE(picture, nullptr);
+    SDL_Surface* canvas = shell->screen->getSDLSurface();
+    constexpr int boardTop = 224, boardBottom = 302;
+    EXPECT_TRUE(areasEqual(canvas, 0, 0, picture, 0, 0, picture->w, boardTop));
+    EXPECT_TRUE(areasEqual(canvas, 0, boardBottom, picture, 0, boardBottom, picture->w,
+                           picture->h - boardBottom));
+    EXPECT_FALSE(
+        areasEqual(canvas, 0, boardTop, picture, 0, boardTop, picture->w, boardBottom - boardTop));
+    SDL_FreeSurface(picture);
 }
 
 TEST_F(ShellTest, AnEscapeEndsTheRoundAfterTheFrameThatReadIt) {
@@ -428,6 +441,35 @@ TEST_F(ShellTest, ACloseDuringARoundEndsTheGameWithoutAMenu) {
     EXPECT_EQ(shell->playMenus(vorlanGameShell::choiceStart), vorlanGameShell::choiceStart);
     EXPECT_EQ(frames, 6) << "the frame that read the close was the last";
 }
+
+// The name entry's cursor changes every 16 frames; with reduced flashing it stays.
+class CursorTest : public ShellTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CursorTest, BlinksUnlessFlashingIsReduced) {
+    gameOptions options;
+    options.reducedFlashing = GetParam();
+    shell->configure(options, gamePaths());
+    load();
+    shell->timeCounter->giveTime(0, 5);
+    int changes = 0;
+    bool visible = true;
+    constexpr int typingFrames = 60;
+    onFrame = [&](int frame) {
+        if (frame > typingFrames)
+            return; // the entry ends without its cursor
+        changes += shell->enterInput->cursorVisible != visible;
+        visible = shell->enterInput->cursorVisible;
+        if (frame == typingFrames)
+            pushEvent(SDL_QUIT);
+    };
+    EXPECT_EQ(shell->checkHighscore(), vorlanGameShell::choiceQuit);
+    EXPECT_EQ(changes, GetParam() ? 0 : typingFrames / 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flashing, CursorTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "reduced" : "blinking";
+                         });
 
 TEST_F(ShellTest, ACloseDuringTheNameEntryKeepsTheNameTypedSoFar) {
     load();

@@ -17,7 +17,7 @@ constexpr const char* sheetFiles[sheetCount] = {
     "GFX/Quaro/Quaro_Walk.bmp",          "GFX/Quaro/Quaro_Drinking.bmp",
     "GFX/Quaro/Quaro_KnockOut.bmp",      "GFX/Quaro/Quaro_SuperWalk.bmp",
     "GFX/Quaro/Quaro_SuperDrinking.bmp", "GFX/Indian/Indian_Walk.bmp",
-    "GFX/Indian/Indian_KnockOut.bmp"};
+    "GFX/Indian/Indian_KnockOut.bmp",    "GFX/Indian/Indian_Frightened.bmp"};
 
 bool isWall(int x, int y) {
     return mazeLayout::bricks[y / brick][x / brick] == mazeLayout::wall;

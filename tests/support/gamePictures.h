@@ -1,4 +1,4 @@
-// The game's 13 pictures built for tests: the exact geometry the game cuts, with content a
+// The game's pictures built for tests: the exact geometry the game cuts, with content a
 // test can recognise pixel by pixel (every frame, glyph and product its own colour, the maze
 // a pattern that changes with every pixel), written under a folder with the game's file
 // names. No two roles share a colour, and none uses the colour key.
@@ -23,7 +23,7 @@ constexpr const char* arrowFile = "GFX/Misc/Arrow.bmp";
 constexpr const char* gateFile = "GFX/Misc/Gate.bmp";
 constexpr const char* fontFile = "GFX/Misc/Font.bmp";
 
-// The seven character sheets: four rows (up, down, left, right) of 22 frames of 40 pixels.
+// The character sheets: four rows (up, down, left, right) of 22 frames of 40 pixels.
 enum sheet {
     quaroWalk,
     quaroDrinking,
@@ -32,6 +32,7 @@ enum sheet {
     quaroSuperDrinking,
     indianWalk,
     indianKnockOut,
+    indianFrightened,
     sheetCount
 };
 const char* sheetFile(sheet which);
@@ -51,7 +52,7 @@ rgb gateColour(int half, int frame);
 // row 0 letters, 1 digits, 2 signs; column i of the row.
 rgb glyphColour(int row, int column);
 
-// Writes all 13 pictures under root, creating the folders.
+// Writes the pictures under root, creating the folders.
 void writeAll(const std::filesystem::path& root);
 
 // Loads a picture tied to screen; a keyed one gets the game's colour key, as the game does.

@@ -3,7 +3,9 @@
 // the menus and the high-score screens rely on.
 #include "generatedAssets.h"
 
+#include <fontLayout.h>
 #include <mazeLayout.h>
+#include <readingsLayout.h>
 
 #include <gtest/gtest.h>
 
@@ -38,7 +40,9 @@ const PictureSpec pictureSpecs[] = {
     {"GFX/Misc/Mugs.bmp", 400, 160, false, true},
     {"GFX/Misc/Arrow.bmp", 320, 40, false, true},
     {"GFX/Misc/Gate.bmp", 1200, 80, false, true, true},
-    {"GFX/Misc/Font.bmp", 390, 75, true, true},
+    {"GFX/Misc/Font.bmp", 390, 125, false, true},
+    {"GFX/Misc/Marks.bmp", 120, 50, false, true},
+    {"GFX/Misc/Banners.bmp", 260, 80, false, true},
     {"GFX/Quaro/Quaro_Walk.bmp", sheetWidthPx, sheetHeightPx, true, true},
     {"GFX/Quaro/Quaro_Drinking.bmp", sheetWidthPx, sheetHeightPx, true, true},
     {"GFX/Quaro/Quaro_KnockOut.bmp", sheetWidthPx, sheetHeightPx, true, true},
@@ -46,6 +50,7 @@ const PictureSpec pictureSpecs[] = {
     {"GFX/Quaro/Quaro_SuperDrinking.bmp", sheetWidthPx, sheetHeightPx, true, true},
     {"GFX/Indian/Indian_Walk.bmp", sheetWidthPx, sheetHeightPx, true, true},
     {"GFX/Indian/Indian_KnockOut.bmp", sheetWidthPx, sheetHeightPx, true, true},
+    {"GFX/Indian/Indian_Frightened.bmp", sheetWidthPx, sheetHeightPx, true, true},
     {"GFX/Misc/StartScreen_01.bmp", 760, 520, false, false},
     {"GFX/Misc/StartScreen_02.bmp", 760, 520, false, false},
     {"GFX/Misc/StartScreen_03.bmp", 760, 520, false, false},
@@ -136,55 +141,82 @@ TEST(MazePicture, WallBricksLookLikeWallAndTheOthersLikeGround) {
         << "brightest wall " << brightest << ", darkest ground " << darkest;
 }
 
-TEST(MazePicture, TheClockBoardIsDarkForTheLightGlyphs) {
+TEST(MazePicture, TheBoardsOfTheClockAndTheReadingsAreDarkForTheLightGlyphs) {
     const Bitmap maze = load("GFX/Misc/Level_Map.bmp");
     ASSERT_TRUE(maze.loaded());
     EXPECT_LT(meanLuminance(maze, mazeLayout::clockX, mazeLayout::clockY, mazeLayout::clockWidth,
                             mazeLayout::clockHeight),
               80);
+    EXPECT_LT(meanLuminance(maze, readingsLayout::goodsDigitsX, readingsLayout::lineY,
+                            readingsLayout::goodsDigits * 15, 25),
+              80);
+    const readingsLayout::box& bar = readingsLayout::superBar;
+    EXPECT_LT(meanLuminance(maze, bar.x, bar.y, bar.width, bar.height), 80)
+        << "the empty trough of the super bar";
 }
 
-// Figures that the game shows over any ground carry a dark outline: every figure pixel next
-// to the key is dark. The super form's outline glows instead.
-double darkEdgeShare(const Bitmap& picture) {
-    int edge = 0, dark = 0;
+// The share of a figure's pixels next to the key whose luminance lies in [low, high). With a
+// cell size, only the key inside the pixel's own square cell counts: a figure may fill its
+// frame to the edge, where the next frame's ground begins.
+double edgeShare(const Bitmap& picture, double low, double high, int cell = 0) {
+    const auto keyBeside = [&](int x, int y, int dx, int dy) {
+        if (cell > 0 && ((x + dx) / cell != x / cell || (y + dy) / cell != y / cell))
+            return false;
+        return picture.isKey(x + dx, y + dy);
+    };
+    int edge = 0, inRange = 0;
     for (int y = 1; y + 1 < picture.height; ++y)
         for (int x = 1; x + 1 < picture.width; ++x) {
             if (picture.isKey(x, y))
                 continue;
-            if (picture.isKey(x - 1, y) || picture.isKey(x + 1, y) || picture.isKey(x, y - 1) ||
-                picture.isKey(x, y + 1)) {
+            if (keyBeside(x, y, -1, 0) || keyBeside(x, y, 1, 0) || keyBeside(x, y, 0, -1) ||
+                keyBeside(x, y, 0, 1)) {
                 ++edge;
-                dark += luminance(picture.at(x, y)) < 80;
+                const double l = luminance(picture.at(x, y));
+                inRange += l >= low && l < high;
             }
         }
-    return edge > 0 ? double(dark) / edge : 0;
+    return edge > 0 ? double(inRange) / edge : 0;
 }
 
-class OutlinedFigures : public ::testing::TestWithParam<const char*> {};
+// How figures meet the ground: the props and the glyphs in ink; the goods in a soft brown, so
+// that they recede; the characters in a ring of light around their ink, so that they stand out
+// among the goods; the super form in its shimmer of gold and white.
+struct EdgeSpec {
+    const char* file;
+    double low, high; // the luminance of at least 97% of the edge
+    int cell = 0;     // the frames' size, for sheets of frames
+};
 
-TEST_P(OutlinedFigures, CarryADarkOutline) {
-    const Bitmap picture = load(GetParam());
+std::ostream& operator<<(std::ostream& out, const EdgeSpec& spec) {
+    return out << spec.file;
+}
+
+constexpr double ink = 80, brown = 130, light = 180, white = 256;
+const EdgeSpec edgeSpecs[] = {
+    {"GFX/Misc/Arrow.bmp", 0, ink},
+    {"GFX/Misc/Font.bmp", 0, ink},
+    {"GFX/Misc/Products.bmp", ink, brown},
+    {"GFX/Quaro/Quaro_Walk.bmp", light, white, brickPx},
+    {"GFX/Quaro/Quaro_Drinking.bmp", light, white, brickPx},
+    {"GFX/Quaro/Quaro_KnockOut.bmp", light, white, brickPx},
+    {"GFX/Quaro/Quaro_SuperWalk.bmp", light, white, brickPx},
+    {"GFX/Quaro/Quaro_SuperDrinking.bmp", light, white, brickPx},
+    {"GFX/Indian/Indian_Walk.bmp", light, white, brickPx},
+    {"GFX/Indian/Indian_KnockOut.bmp", light, white, brickPx},
+    {"GFX/Indian/Indian_Frightened.bmp", light, white, brickPx},
+};
+
+class EdgedFigures : public ::testing::TestWithParam<EdgeSpec> {};
+
+TEST_P(EdgedFigures, MeetTheGroundAsTheirKindDoes) {
+    const EdgeSpec spec = GetParam();
+    const Bitmap picture = load(spec.file);
     ASSERT_TRUE(picture.loaded());
-    EXPECT_GT(darkEdgeShare(picture), 0.97);
+    EXPECT_GT(edgeShare(picture, spec.low, spec.high, spec.cell), 0.97);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keyed, OutlinedFigures,
-                         ::testing::Values("GFX/Misc/Products.bmp", "GFX/Misc/Arrow.bmp",
-                                           "GFX/Misc/Font.bmp", "GFX/Quaro/Quaro_Walk.bmp",
-                                           "GFX/Quaro/Quaro_Drinking.bmp",
-                                           "GFX/Quaro/Quaro_KnockOut.bmp",
-                                           "GFX/Indian/Indian_Walk.bmp",
-                                           "GFX/Indian/Indian_KnockOut.bmp"));
-
-TEST(SuperForm, GlowsWhereTheNormalFormIsOutlined) {
-    for (const char* file :
-         {"GFX/Quaro/Quaro_SuperWalk.bmp", "GFX/Quaro/Quaro_SuperDrinking.bmp"}) {
-        const Bitmap picture = load(file);
-        ASSERT_TRUE(picture.loaded());
-        EXPECT_LT(darkEdgeShare(picture), 0.2) << file;
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Keyed, EdgedFigures, ::testing::ValuesIn(edgeSpecs));
 
 // Every frame the game shows holds a figure on the key.
 class CharacterSheet : public ::testing::TestWithParam<const char*> {};
@@ -220,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values("GFX/Quaro/Quaro_Walk.bmp", "GFX/Quaro/Quaro_Drinking.bmp",
                       "GFX/Quaro/Quaro_KnockOut.bmp", "GFX/Quaro/Quaro_SuperWalk.bmp",
                       "GFX/Quaro/Quaro_SuperDrinking.bmp", "GFX/Indian/Indian_Walk.bmp",
-                      "GFX/Indian/Indian_KnockOut.bmp"));
+                      "GFX/Indian/Indian_KnockOut.bmp", "GFX/Indian/Indian_Frightened.bmp"));
 
 int distinctFrames(const Bitmap& sheet, int row, int first, int last) {
     std::vector<int> kept;
@@ -338,6 +370,38 @@ TEST(ArrowPicture, EachFramePointsItsWay) {
         off = std::min(off, 2 * M_PI - off);
         EXPECT_LT(off, 0.3) << "frame " << frame;
     }
+}
+
+// The lettering cuts each letter, capital and digit as wide as the layout says, centred in its
+// cell, and each sign from the left of its cell: nothing of the glyph lies outside that.
+TEST(FontPicture, TheLetteringsGlyphsLieWithinTheirWidths) {
+    const Bitmap font = load("GFX/Misc/Font.bmp");
+    ASSERT_TRUE(font.loaded());
+    using namespace fontLayout;
+    struct row {
+        int index, count;
+        const int* widths;
+        bool centred;
+    };
+    int signWidths[signCount];
+    for (int i = 0; i < signCount; ++i)
+        signWidths[i] = signs[i].width;
+    for (const row& r :
+         {row{letterRow, 26, letterWidths, true}, row{capitalRow, 26, capitalWidths, true},
+          row{digitRow, 10, digitWidths, true}, row{signRow, signCount, signWidths, false}})
+        for (int i = 0; i < r.count; ++i) {
+            const int left = r.centred ? (glyphWidth - r.widths[i]) / 2 : 0;
+            int outside = 0, inside = 0;
+            for (int y = 0; y < glyphHeight; ++y)
+                for (int x = 0; x < glyphWidth; ++x) {
+                    const bool ink = !font.isKey(i * glyphWidth + x, r.index * glyphHeight + y);
+                    const bool within = x >= left && x < left + r.widths[i];
+                    outside += ink && !within;
+                    inside += ink && within;
+                }
+            EXPECT_EQ(outside, 0) << "glyph " << i << " of row " << r.index;
+            EXPECT_GT(inside, 8) << "glyph " << i << " of row " << r.index;
+        }
 }
 
 TEST(FontPicture, EveryGlyphTheGameCutsIsDrawnLightOnADarkOutline) {

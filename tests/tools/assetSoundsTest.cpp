@@ -44,6 +44,7 @@ const SoundSpec soundSpecs[] = {
     {"SFX/GameOver.wav", 1.5, 5.0},
     {"SFX/QuaroTheKid.wav", 2.0, 8.0},
     {"SFX/Congrat.wav", 1.5, 5.0},
+    {"SFX/SuperEnding.wav", 0.1, 0.5}, // once, as the last three seconds begin
 };
 
 class GeneratedSound : public ::testing::TestWithParam<SoundSpec> {};
@@ -77,5 +78,27 @@ TEST_P(GeneratedSound, LoadsAsMonoSixteenBitWithItsLengthAndPeak) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSounds, GeneratedSound, ::testing::ValuesIn(soundSpecs));
+
+// Loudness as the square root of the mean square, in decibels of full scale.
+double loudnessDb(const char* file) {
+    SDL_AudioSpec format;
+    Uint8* data = nullptr;
+    Uint32 bytes = 0;
+    if (SDL_LoadWAV(assetPath(file).c_str(), &format, &data, &bytes) == nullptr)
+        return -200;
+    double sum = 0;
+    const size_t count = bytes / 2;
+    for (size_t i = 0; i < count; ++i) {
+        const double sample = int16_t(data[2 * i] | data[2 * i + 1] << 8) / 32768.0;
+        sum += sample * sample;
+    }
+    SDL_FreeWAV(data);
+    return count > 0 ? 10 * std::log10(sum / double(count)) : -200;
+}
+
+// The gate's opening is news: it sounds as loud as the pick-up it follows.
+TEST(GeneratedSounds, TheGateIsAsLoudAsAPickUp) {
+    EXPECT_NEAR(loudnessDb("SFX/Gate.wav"), loudnessDb("SFX/PickUp.wav"), 1.0);
+}
 
 } // namespace

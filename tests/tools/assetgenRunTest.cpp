@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int pictureCount = 22;
-constexpr int soundCount = 16;
+constexpr int pictureCount = 25;
+constexpr int soundCount = 17;
 
 std::map<std::string, std::string> filesUnder(const fs::path& root) {
     std::map<std::string, std::string> files;

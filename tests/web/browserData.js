@@ -1,5 +1,6 @@
 // What the browser build keeps and carries, in headless Chromium: the pictures it decodes equal
-// the desktop's BMPs pixel for pixel and its sounds the desktop's WAVs within the codec's error;
+// the desktop's BMPs pixel for pixel and its sounds the desktop's WAVs within the codec's error,
+// and the game starts before they are decoded, waiting for each it loads;
 // a second visit loads with the network off, and a new release replaces what the first kept;
 // the table and its runs, exported, come back in a
 // fresh profile through an import, and a damaged file is refused with nothing changed; a link
@@ -41,6 +42,19 @@ async function pageFile(page, file) {
   return Buffer.from(base64, 'base64');
 }
 
+// The pixels the page decoded for a picture of the game, as { width, height, rgba }.
+async function decodedPicture(page, file) {
+  const { width, height, base64 } = await web.pageValue(page, (name) => {
+    const pixels = Module.decodedPicture(name);
+    let text = '';
+    for (let i = 0; i < pixels.data.length; i += 0x8000) {
+      text += String.fromCharCode.apply(null, pixels.data.subarray(i, i + 0x8000));
+    }
+    return { width: pixels.width, height: pixels.height, base64: btoa(text) };
+  }, file);
+  return { width, height, rgba: Buffer.from(base64, 'base64') };
+}
+
 // The samples of a 16-bit PCM WAV whose format chunk comes first, as the generator writes it.
 function wavSamples(bytes) {
   const channels = bytes.readUInt16LE(22);
@@ -58,7 +72,7 @@ async function decodedMedia(page, url, pass) {
   await web.waitForPicture(page, title1, 'the first title');
   for (const name of filesUnder(path.join(assetDir, 'GFX'), '.bmp')) {
     const desktop = web.readBmp(path.join(assetDir, 'GFX', name));
-    const decoded = web.bmpPixels(await pageFile(page, `/GFX/${name}`));
+    const decoded = await decodedPicture(page, `/GFX/${name}`);
     if (decoded.width !== desktop.width || decoded.height !== desktop.height ||
         web.pixelsDiffering(decoded, desktop,
                             { x: 0, y: 0, width: desktop.width, height: desktop.height }) !== 0) {
@@ -66,10 +80,20 @@ async function decodedMedia(page, url, pass) {
     }
   }
   pass('every picture the page decodes equals the desktop\'s BMP pixel for pixel');
+  const names = ['/GFX/Misc/Level_Map.bmp', 'GFX/Misc/Level_Map.bmp', './GFX/Misc/Level_Map.bmp',
+                 '/GFX/./Misc//Level_Map.bmp'];
+  if (!(await web.pageValue(page, (list) => list.every((name) => Module.decoded(name) &&
+      Module.decoded(name) === Module.decoded(list[0])), names))) {
+    throw new Error(`the page does not find one decoded picture under all of ${names.join(', ')}`);
+  }
+  pass('the game finds a decoded picture by any name of its file');
 
   for (const name of filesUnder(path.join(assetDir, 'SFX'), '.wav')) {
     const desktop = wavSamples(fs.readFileSync(path.join(assetDir, 'SFX', name)));
-    const decoded = wavSamples(await pageFile(page, `/SFX/${name}`));
+    const decoded = await web.pageValue(page, (file) => {
+      const sound = Module.decoded(file);
+      return { channels: sound.channels, rate: sound.rate, samples: Array.from(sound.samples) };
+    }, `/SFX/${name}`);
     if (decoded.rate !== desktop.rate || decoded.channels !== desktop.channels ||
         decoded.samples.length !== desktop.samples.length) {
       throw new Error(`SFX/${name} decodes to ${decoded.samples.length} samples at ` +
@@ -87,6 +111,32 @@ async function decodedMedia(page, url, pass) {
     }
   }
   pass('every sound the page decodes has the desktop\'s rate and length, within the codec\'s error');
+}
+
+// Holds back every decoded picture and sound until the page calls releaseDecoding().
+function holdDecoding() {
+  let release;
+  const released = new Promise((resolve) => { release = resolve; });
+  window.releaseDecoding = release;
+  const later = (decoding) => decoding.then((value) => released.then(() => value));
+  const decodeBitmap = window.createImageBitmap;
+  window.createImageBitmap = (...what) => later(decodeBitmap(...what));
+  const decodeAudio = BaseAudioContext.prototype.decodeAudioData;
+  BaseAudioContext.prototype.decodeAudioData = function (...what) {
+    return later(decodeAudio.apply(this, what));
+  };
+}
+
+async function decodedLate(page, url, pass) {
+  await page.evaluateOnNewDocument(holdDecoding);
+  await page.goto(url);
+  await web.waitFor('the game to start', () => web.pageValue(page, () => Module.calledRun));
+  if (web.pixelsDiffering(await web.canvasPixels(page), title1) === 0) {
+    throw new Error('the title was drawn before its picture was decoded');
+  }
+  await web.pageValue(page, () => window.releaseDecoding() || true);
+  await web.waitForPicture(page, title1, 'the first title once the pictures are decoded');
+  pass('the game starts while its pictures and sounds decode, and waits for those it needs');
 }
 
 async function offlineReload(page, url, pass) {
@@ -250,7 +300,7 @@ const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'quaro-downloads-'));
 process.on('exit', () => fs.rmSync(downloads, { recursive: true, force: true }));
 let exported = null;
 web.runSessions(siteDir, [
-  decodedMedia, offlineReload, newRelease,
+  decodedMedia, decodedLate, offlineReload, newRelease,
   async (page, url, pass, browser) => {
     exported = await exportSaves(page, url, pass, browser, downloads);
   },

@@ -108,8 +108,8 @@ function readBmp(file) {
   return bmpPixels(fs.readFileSync(file), file);
 }
 
-// The pixels of an uncompressed BMP of 24 bits (the generator's) or 32 bits (the page's), its
-// rows stored from the bottom or from the top.
+// The pixels of an uncompressed BMP of 24 or 32 bits, its rows stored from the bottom or from
+// the top.
 function bmpPixels(bytes, name = 'the picture') {
   const width = bytes.readInt32LE(18);
   const storedHeight = bytes.readInt32LE(22);
@@ -259,5 +259,5 @@ async function runSessions(siteDir, sessions, wholeRunMs = 240000) {
 module.exports = {
   startGame, statusText, requireNotEnded, runSessions,
   gameWidth, gameHeight, serveSite, launchBrowser, stop, waitFor, pageValue, canvasPixels, readBmp,
-  bmpPixels,  pixelsDiffering, waitForPicture, holdKey, clickGame, tapGame, pixelAt,
+  pixelsDiffering, waitForPicture, holdKey, clickGame, tapGame, pixelAt,
 };

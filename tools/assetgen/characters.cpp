@@ -19,24 +19,36 @@ struct Costume {
 };
 
 constexpr Costume kidCostume{
-    {200, 124, 56, 255}, {110, 58, 30, 255}, {232, 120, 40, 255}, palette::red, {128, 78, 42, 255},
+    {168, 100, 46, 255}, {110, 58, 30, 255}, {232, 120, 40, 255}, palette::red, {128, 78, 42, 255},
     palette::blue,       {104, 58, 32, 255}, palette::yellow,     false,        false};
+// Light from hat to boots, so that it tells from the normal form in any colour vision.
 constexpr Costume superCostume{palette::white,
                                palette::gold,
                                {250, 150, 50, 255},
-                               {255, 214, 60, 255},
-                               {240, 110, 40, 255},
-                               {80, 140, 230, 255},
+                               {255, 232, 110, 255},
+                               {255, 244, 200, 255},
+                               {170, 210, 255, 255},
                                {150, 80, 40, 255},
                                palette::red,
                                false,
                                true};
+// Pale and light where the outlaw is dark, so that the two tell apart in any colour vision.
+constexpr Costume frightenedCostume{{206, 212, 226, 255},
+                                    {120, 150, 210, 255},
+                                    {150, 120, 96, 255},
+                                    {196, 218, 248, 255},
+                                    {142, 170, 218, 255},
+                                    {176, 192, 222, 255},
+                                    {96, 104, 132, 255},
+                                    palette::white,
+                                    true,
+                                    false};
 constexpr Costume outlawCostume{{46, 42, 52, 255},
                                 {160, 50, 60, 255},
                                 {70, 48, 36, 255},
-                                {120, 108, 150, 255},
+                                {92, 82, 118, 255},
                                 {40, 38, 46, 255},
-                                {132, 102, 76, 255},
+                                {104, 80, 62, 255},
                                 {36, 30, 30, 255},
                                 {214, 46, 56, 255},
                                 true,
@@ -54,6 +66,7 @@ struct Pose {
     double mugLift = -1; // below 0 no mug; 0 at the chest to 1 at the mouth
     double mugTilt = 0;  // radians
     double headTilt = 0; // radians, the head thrown back to drink (side view)
+    bool handsUp = false;
 };
 
 double smooth(double t) {
@@ -322,7 +335,9 @@ private:
             const double sx = side * 6;
             if (mug && side == drinkSide)
                 continue;
-            const double hx = side * 8.3, hy = armY + 7.5 + side * swing * 0.8;
+            const double hx = side * (pose.handsUp ? 10.5 : 8.3);
+            const double hy =
+                pose.handsUp ? armY - 15 + side * swing * 0.8 : armY + 7.5 + side * swing * 0.8;
             limb(sx, armY, hx, hy, 3.4, dress.shirt);
             c.circle(hx, hy + 0.8, 1.9);
             c.fillEdge(palette::skin, palette::ink, 0.9);
@@ -359,7 +374,13 @@ private:
         const double armY = -18 + top;
         const bool mug = pose.mugLift >= 0;
         leg(-s, std::max(0.0, -pose.legLift), shade(dress.pants, 0.25), shade(dress.boots, 0.2));
-        if (!mug) {
+        if (pose.handsUp) { // both arms up behind the head, the hands above the hat
+            for (auto [hx, hue] : {std::pair{-5.0, 0.25}, {6.0 + 0.8 * pose.armSwing, 0.0}}) {
+                limb(0, armY, hx, armY - 19, 3.2, shade(dress.shirt, hue));
+                c.circle(hx, armY - 19.5, 1.9);
+                c.fillEdge(palette::skin, palette::ink, 0.9);
+            }
+        } else if (!mug) {
             const double a = -pose.armSwing * 0.8;
             limb(0, armY, 6.5 * std::sin(a) - 0.5, armY + 7 * std::cos(a), 3.2,
                  shade(dress.shirt, 0.25));
@@ -381,7 +402,7 @@ private:
             const double hx = 4 + 3.5 * t, hy = armY + 5 - 7.5 * t;
             limb(0, armY, hx, hy, 3.4, dress.shirt);
             drawMug(hx + 1.5, hy - 1.5, -pose.mugTilt);
-        } else {
+        } else if (!pose.handsUp) {
             const double a = pose.armSwing * 0.8;
             const double hx = 6.5 * std::sin(a) + 0.5, hy = armY + 7 * std::cos(a);
             limb(0, armY, hx, hy, 3.4, dress.shirt);
@@ -450,7 +471,16 @@ constexpr Row sheetRows[4] = {{view::back, false, -1},
                               {view::side, false, -1}};
 
 const Costume& costumeOf(who figure) {
-    return figure == who::kid ? kidCostume : figure == who::superKid ? superCostume : outlawCostume;
+    switch (figure) {
+    case who::kid:
+        return kidCostume;
+    case who::superKid:
+        return superCostume;
+    case who::frightenedOutlaw:
+        return frightenedCostume;
+    default:
+        return outlawCostume;
+    }
 }
 
 // Little four-pointed glints that dance around the super kid from frame to frame.
@@ -470,15 +500,22 @@ void addSparkles(Picture& picture, int frame) {
     }
 }
 
+// Around the ink outline a ring of light sets every character apart from the goods, which are
+// edged in brown; the super kid's rings are gold and white.
+constexpr rgba halo{255, 250, 232, 255};
+
 Picture finish(const Canvas& canvas, who figure, int frame) {
     Picture picture = canvas.picture();
     picture.snapAlpha();
     picture.fillPinholes(palette::ink);
     picture.outline(palette::ink);
+    if (figure != who::superKid)
+        picture.outline(halo);
     if (figure == who::superKid) {
+        // Steady rings: rings that swapped their colours from frame to frame would flash.
         const rgba gold{255, 196, 0, 255}, white{255, 255, 255, 255};
-        picture.outline(frame % 2 == 0 ? gold : white);
-        picture.outline(frame % 2 == 0 ? white : gold);
+        picture.outline(gold);
+        picture.outline(white);
         addSparkles(picture, frame);
     }
     picture.fillPinholes(palette::ink);
@@ -707,7 +744,12 @@ void drawPortrait(const Canvas& canvas, who figure, portrait kind, double x, dou
 
 Picture walkSheet(who figure) {
     return sheetOf([figure](const Row& row, int frame) {
-        const Pose pose = walkPose(frame % walkFrames);
+        Pose pose = walkPose(frame % walkFrames);
+        if (figure == who::frightenedOutlaw) {
+            pose.handsUp = true;
+            pose.look = eyes::wide;
+            pose.hatLift = 2 + (frame % 2);
+        }
         return frameOf(figure, row, frame, {},
                        [&](const Canvas&, Figure& body) { body.draw(row.v, pose); });
     });

@@ -3,15 +3,15 @@
 #include "palette.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 
 namespace fontSheet {
 namespace {
 
-constexpr int lettersPerRow = 26;
 constexpr double sizePx = 21.5;
 constexpr double baselinePx = 18.5;
-constexpr double maxInkWidthPx = glyphWidthPx - 2.0; // the outline needs a pixel each side
+constexpr double outlinePx = 2.0; // the outline needs a pixel each side
 
 void fillGlyphPath(const Canvas& c) {
     cairo_pattern_t* gradient = cairo_pattern_create_linear(0, 4, 0, baselinePx);
@@ -26,15 +26,16 @@ void fillGlyphPath(const Canvas& c) {
     cairo_pattern_destroy(gradient);
 }
 
-// One glyph in the lettering, narrowed where needed to leave room for its outline.
-Picture letterGlyph(const TypeFace& face, const std::string& text) {
+// One glyph in the lettering, centred in the first `widthPx` pixels of its cell and narrowed
+// where needed to leave room for its outline.
+Picture letterGlyph(const TypeFace& face, const std::string& text, int widthPx = glyphWidthPx) {
     Canvas c(glyphWidthPx, glyphHeightPx);
     cairo_t* cr = c.cr();
     face.use(cr, sizePx);
     cairo_text_extents_t ink;
     cairo_text_extents(cr, text.c_str(), &ink);
-    const double squeeze = std::min(1.0, maxInkWidthPx / ink.width);
-    cairo_translate(cr, glyphWidthPx / 2.0, 0);
+    const double squeeze = std::min(1.0, (widthPx - outlinePx) / ink.width);
+    cairo_translate(cr, widthPx / 2.0, 0);
     cairo_scale(cr, squeeze, 1);
     cairo_move_to(cr, -ink.x_bearing - ink.width / 2, baselinePx);
     cairo_text_path(cr, text.c_str());
@@ -51,13 +52,24 @@ Picture cursorGlyph() {
     return c.picture();
 }
 
-// The clock's separator: two square dots, like a colon.
-Picture separatorGlyph() {
+// Square dots at the given heights, centred in the first `widthPx` pixels of the cell: two
+// make the clock's separator and the colon, one the middle dot.
+Picture dotsGlyph(std::initializer_list<double> tops, int widthPx = glyphWidthPx) {
     Canvas c(glyphWidthPx, glyphHeightPx);
-    cairo_rectangle(c.cr(), 5.5, 7, 4, 4);
-    cairo_rectangle(c.cr(), 5.5, 14.5, 4, 4);
+    for (double top : tops)
+        cairo_rectangle(c.cr(), widthPx / 2.0 - 2, top, 4, 4);
     fillGlyphPath(c);
     return c.picture();
+}
+
+constexpr double upperDotTop = 7, lowerDotTop = 14.5, middleDotTop = 10.5;
+
+Picture signGlyph(const TypeFace& face, const fontLayout::sign& sign) {
+    if (sign.code == ':')
+        return dotsGlyph({upperDotTop, lowerDotTop}, sign.width);
+    if (sign.code == fontLayout::middleDot)
+        return dotsGlyph({middleDotTop}, sign.width);
+    return letterGlyph(face, std::string(1, sign.code), sign.width);
 }
 
 void place(Picture& sheet, Picture glyph, int column, int row) {
@@ -71,16 +83,21 @@ void place(Picture& sheet, Picture glyph, int column, int row) {
 } // namespace
 
 Picture glyphs(const TypeFace& face) {
-    Picture sheet(lettersPerRow * glyphWidthPx, 3 * glyphHeightPx);
-    for (int i = 0; i < 26; ++i)
-        place(sheet, letterGlyph(face, std::string(1, char('a' + i))), i, 0);
+    using namespace fontLayout;
+    Picture sheet(cellsPerRow * glyphWidthPx, rowCount * glyphHeightPx);
+    for (int i = 0; i < 26; ++i) {
+        place(sheet, letterGlyph(face, std::string(1, char('a' + i))), i, letterRow);
+        place(sheet, letterGlyph(face, std::string(1, char('A' + i))), i, capitalRow);
+    }
     for (int i = 0; i < 10; ++i)
-        place(sheet, letterGlyph(face, std::string(1, char('0' + i))), i, 1);
-    place(sheet, cursorGlyph(), 0, 2);
-    place(sheet, separatorGlyph(), 1, 2);
+        place(sheet, letterGlyph(face, std::string(1, char('0' + i))), i, digitRow);
+    place(sheet, cursorGlyph(), 0, counterRow);
+    place(sheet, dotsGlyph({upperDotTop, lowerDotTop}), 1, counterRow);
     const char* umlauts[] = {"\xc3\xa4", "\xc3\xb6", "\xc3\xbc"}; // a, o, u with umlauts
     for (int i = 0; i < 3; ++i)
-        place(sheet, letterGlyph(face, umlauts[i]), 2 + i, 2);
+        place(sheet, letterGlyph(face, umlauts[i]), 2 + i, counterRow);
+    for (int i = 0; i < signCount; ++i)
+        place(sheet, signGlyph(face, signs[i]), i, signRow);
     return sheet;
 }
 

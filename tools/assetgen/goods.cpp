@@ -167,6 +167,27 @@ void cheeseWheel(const Canvas& c) {
     }
 }
 
+// The goods are drawn small and soft, so that the characters stand out among them at a glance:
+// at three quarters of their size, their colours a third of the way to the sand, edged in
+// brown instead of ink.
+constexpr double goodsScale = 0.75;
+constexpr double towardsSand = 0.33;
+constexpr rgba goodsEdge{132, 92, 60, 255};
+
+void soften(Picture& good) {
+    const auto mix = [](uint8_t from, uint8_t to) {
+        return uint8_t(from + (to - from) * towardsSand + 0.5);
+    };
+    for (int y = 0; y < good.height(); ++y)
+        for (int x = 0; x < good.width(); ++x) {
+            rgba& c = good.at(x, y);
+            if (c.a == 0)
+                continue;
+            c = {mix(c.r, palette::sand.r), mix(c.g, palette::sand.g), mix(c.b, palette::sand.b),
+                 c.a};
+        }
+}
+
 } // namespace
 
 Picture products() {
@@ -177,11 +198,19 @@ Picture products() {
         sheetWidth += w;
     Picture sheet(sheetWidth, mazeLayout::productHeight);
     for (int kind = 0; kind < mazeLayout::productKinds; ++kind) {
-        Canvas canvas(mazeLayout::productWidth[kind], mazeLayout::productHeight);
+        const int width = mazeLayout::productWidth[kind], height = mazeLayout::productHeight;
+        Canvas canvas(width, height);
+        cairo_t* cr = canvas.cr();
+        cairo_translate(cr, width / 2.0, height / 2.0);
+        cairo_scale(cr, goodsScale, goodsScale);
+        cairo_translate(cr, -width / 2.0, -height / 2.0);
         drawers[kind](canvas);
         Picture good = canvas.picture();
         good.snapAlpha();
-        good.outline(palette::ink);
+        good.fillPinholes(palette::ink);
+        soften(good);
+        good.outline(goodsEdge);
+        good.fillPinholes(goodsEdge);
         sheet.overlay(good, mazeLayout::productX[kind], 0);
     }
     return sheet;

@@ -6,6 +6,7 @@
 #include "characters.h"
 #include "fontSheet.h"
 #include "icon.h"
+#include "marks.h"
 #include "maze.h"
 #include "props.h"
 #include "screens.h"
@@ -21,19 +22,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The maze, its props, the font and the how-to-play screen that shows the props.
+// The maze, its props, the font, the marks and banners of a round, and the how-to-play screen
+// that shows the props.
 void writeMazePictures(const fs::path& misc, const TypeFace& face) {
     Canvas canvas(maze::widthPx, maze::heightPx);
     maze::drawMaze(canvas);
-    const Picture mazePicture = canvas.picture();
-    const Picture products = props::products(), mugs = props::mugs(mazePicture),
+    const Picture products = props::products(), mugs = props::mugs(canvas.picture()),
                   arrow = props::arrow();
+    maze::drawReadingIcons(canvas, products, mugs);
+    const Picture mazePicture = canvas.picture();
     writeOpaqueBmp((misc / "Level_Map.bmp").string(), mazePicture);
     writeKeyedBmp((misc / "Products.bmp").string(), products);
     writeKeyedBmp((misc / "Mugs.bmp").string(), mugs);
     writeKeyedBmp((misc / "Arrow.bmp").string(), arrow);
     writeKeyedBmp((misc / "Gate.bmp").string(), props::gate(mazePicture));
     writeKeyedBmp((misc / "Font.bmp").string(), fontSheet::glyphs(face));
+    writeKeyedBmp((misc / "Marks.bmp").string(), marks::marks(face));
+    writeKeyedBmp((misc / "Banners.bmp").string(), marks::banners(face));
     const Picture gateScene = props::withGate(mazePicture, 0);
     writeOpaqueBmp((misc / "StartScreen_02.bmp").string(),
                    screens::howToPlay(face, {products, mugs, arrow, gateScene}));
@@ -61,6 +66,8 @@ void writeCharacters(const fs::path& quaro, const fs::path& indian) {
     writeKeyedBmp((indian / "Indian_Walk.bmp").string(), characters::walkSheet(who::outlaw));
     writeKeyedBmp((indian / "Indian_KnockOut.bmp").string(),
                   characters::knockOutSheet(who::outlaw));
+    writeKeyedBmp((indian / "Indian_Frightened.bmp").string(),
+                  characters::walkSheet(who::frightenedOutlaw));
 }
 
 void writeSounds(const fs::path& sfx) {

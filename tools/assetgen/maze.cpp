@@ -3,6 +3,8 @@
 #include "palette.h"
 #include "rng.h"
 
+#include <readingsLayout.h>
+
 #include <cmath>
 
 namespace maze {
@@ -207,11 +209,8 @@ void drawHouseFloor(const Canvas& canvas) {
     canvas.fillEdge(palette::gold, palette::ink, 1.5);
 }
 
-void drawClockBoard(const Canvas& canvas) {
-    constexpr double marginPx = 5;
-    const double x = mazeLayout::clockX - marginPx, y = mazeLayout::clockY - marginPx;
-    const double w = mazeLayout::clockWidth + 2 * marginPx;
-    const double h = mazeLayout::clockHeight + 2 * marginPx - 2;
+// A dark board with tin nails in its corners, for the light glyphs of the wall's readings.
+void drawBoard(const Canvas& canvas, double x, double y, double w, double h) {
     canvas.roundedBox(x, y, w, h, 4);
     canvas.fillEdge(palette::woodDeep, palette::ink, 2.0);
     canvas.roundedBox(x + 2.5, y + 2.5, w - 5, h - 5, 2.5);
@@ -221,6 +220,22 @@ void drawClockBoard(const Canvas& canvas) {
             canvas.circle(nx, ny, 1.2);
             canvas.fill(palette::tin);
         }
+}
+
+void drawClockBoard(const Canvas& canvas) {
+    constexpr double marginPx = 5;
+    drawBoard(canvas, mazeLayout::clockX - marginPx, mazeLayout::clockY - marginPx,
+              mazeLayout::clockWidth + 2 * marginPx, mazeLayout::clockHeight + 2 * marginPx - 2);
+}
+
+// The boards of the goods left and of the super form's time, with the bar's empty trough.
+void drawReadingsBoards(const Canvas& canvas) {
+    using readingsLayout::box;
+    for (const box& b : {readingsLayout::goodsBoard, readingsLayout::superBoard})
+        drawBoard(canvas, b.x, b.y, b.width, b.height);
+    const box& bar = readingsLayout::superBar;
+    cairo_rectangle(canvas.cr(), bar.x - 1, bar.y - 1, bar.width + 2, bar.height + 2);
+    canvas.fillEdge(rgba{40, 24, 16, 255}, palette::woodDark, 1.0);
 }
 
 } // namespace
@@ -238,6 +253,24 @@ void drawMaze(const Canvas& canvas) {
     for (const mazeLayout::brickIndex& at : mazeLayout::mugBricks)
         drawMat(canvas, at);
     drawClockBoard(canvas);
+    drawReadingsBoards(canvas);
+}
+
+void drawReadingIcons(const Canvas& canvas, const Picture& products, const Picture& mugs) {
+    using readingsLayout::box;
+    constexpr double iconScale = 0.55;
+    const auto icon = [&](const Picture& part, const box& board) {
+        cairo_t* cr = canvas.cr();
+        cairo_save(cr);
+        cairo_translate(cr, board.x + 7, board.y + (board.height - part.height() * iconScale) / 2);
+        cairo_scale(cr, iconScale, iconScale);
+        canvas.paste(part, 0, 0);
+        cairo_restore(cr);
+    };
+    icon(products.crop(mazeLayout::productX[0], 0, mazeLayout::productWidth[0],
+                       mazeLayout::productHeight),
+         readingsLayout::goodsBoard);
+    icon(mugs.crop(0, 0, mazeLayout::brickSize, mazeLayout::brickSize), readingsLayout::superBoard);
 }
 
 } // namespace maze

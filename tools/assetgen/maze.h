@@ -17,7 +17,10 @@ constexpr double matRadiusPx = 17;
 
 bool isWall(int x, int y); // bricks outside the grid count as wall
 
-// Draws the maze without the gate (its posts and leaves are the gate picture's business).
+// Draws the maze without the gate (its posts and leaves are the gate picture's business), with
+// the boards of the clock and of the readings in the bottom wall.
 void drawMaze(const Canvas& canvas);
+// Draws a sack of the goods and a mug on the boards of their readings.
+void drawReadingIcons(const Canvas& canvas, const Picture& products, const Picture& mugs);
 
 } // namespace maze

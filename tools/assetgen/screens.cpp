@@ -177,26 +177,6 @@ void pasteScaled(const Canvas& c, const Picture& picture, int sx, int sy, int sw
     cairo_restore(cr);
 }
 
-// The four arrow keys, the up key above the others, around (x, y).
-void drawArrowKeys(const Canvas& c, double x, double y) {
-    for (auto [dx, dy, arrowAngle] :
-         {std::tuple{0, -1, 0.0}, {-1, 0, -M_PI / 2}, {0, 0, M_PI}, {1, 0, M_PI / 2}}) {
-        const double kx = x + dx * 24, ky = y + dy * 24;
-        c.roundedBox(kx - 11, ky - 11, 22, 22, 4);
-        c.fillEdge(palette::white, palette::ink, 2.0);
-        cairo_t* cr = c.cr();
-        cairo_save(cr);
-        cairo_translate(cr, kx, ky);
-        cairo_rotate(cr, arrowAngle);
-        cairo_move_to(cr, 0, -6);
-        cairo_line_to(cr, 5, 3);
-        cairo_line_to(cr, -5, 3);
-        cairo_close_path(cr);
-        c.fill(palette::ink);
-        cairo_restore(cr);
-    }
-}
-
 } // namespace
 
 Picture title(const TypeFace& face) {
@@ -216,35 +196,63 @@ Picture title(const TypeFace& face) {
 Picture howToPlay(const TypeFace& face, const Art& art) {
     Canvas c(widthPx, heightPx);
     drawBackdrop(c, daySky);
-    c.roundedBox(20, 70, widthPx - 40, 400, 14);
+    c.roundedBox(16, 66, widthPx - 32, 412, 14);
     c.fillEdge(rgba{88, 52, 30, 235}, palette::ink, 3.0);
-    bigTitle(c, face, "how to play", 58, 56);
-    constexpr double textX = 150, size = 20;
-    struct Line {
+    bigTitle(c, face, "how to play", 56, 54);
+
+    // The rules, each beside a picture of what it is about.
+    constexpr double ruleX = 104, ruleSize = 17, ruleLine = 20;
+    struct Rule {
         double y;
         const char* first;
         const char* second;
     };
-    const Line lines[] = {
-        {112, "steer quaro with the arrow keys;", "escape leaves the round."},
-        {180, "pick up all 106 goods of the general store.", nullptr},
-        {238, "a mug of root beer makes you super for a while:",
-         "knock outlaws out, each takes 10 seconds off your time."},
-        {306, "turning arrows stop you when you walk against them.", nullptr},
-        {364, "the last good opens the gate:", "walk into the house to win."},
-        {432, "an outlaw who catches you knocks you out!", nullptr},
+    const Rule rules[] = {
+        {96, "pick up all 106 goods of the general store: the last one",
+         "opens the gate, and walking into the house wins."},
+        {150, "a mug of root beer makes you super for a while: outlaws you",
+         "touch are knocked out, each takes 10 seconds off your time."},
+        {204, "turning arrows stop you when you walk against them; wait.", nullptr},
+        {240, "an outlaw who catches you knocks you out!", nullptr},
     };
-    for (const Line& line : lines) {
-        say(c, face, line.first, textX, line.y + (line.second ? 0 : 12), size, align::left);
-        if (line.second)
-            say(c, face, line.second, textX, line.y + 25, size, align::left);
+    for (const Rule& rule : rules) {
+        say(c, face, rule.first, ruleX, rule.y, ruleSize, align::left);
+        if (rule.second)
+            say(c, face, rule.second, ruleX, rule.y + ruleLine, ruleSize, align::left);
     }
-    drawArrowKeys(c, 82, 112);
-    pasteScaled(c, art.products, 0, 0, 88, 40, 35, 158, 1.2);
-    pasteScaled(c, art.mugs, 0, 0, 40, 40, 42, 218, 1.6);
-    pasteScaled(c, art.arrow, 80, 0, 40, 40, 50, 290, 1.4);
-    pasteScaled(c, art.gateScene, 320, 110, 120, 90, 38, 336, 0.85);
-    characters::drawPortrait(c, who::outlaw, portrait::walking, 82, 462, 1.5, true);
+    pasteScaled(c, art.products, 0, 0, 59, 40, 32, 78, 1.0);
+    pasteScaled(c, art.mugs, 0, 0, 40, 40, 42, 128, 1.2);
+    pasteScaled(c, art.arrow, 80, 0, 40, 40, 46, 180, 1.0);
+    characters::drawPortrait(c, who::outlaw, portrait::walking, 66, 252, 1.0, true);
+
+    c.capsule(40, 262, widthPx - 40, 262, 2, palette::woodDark);
+
+    // Every key, and the gamepad.
+    constexpr double keyX = 44, meaningX = 300, keySize = 17, keyLine = 20, firstKeyY = 284;
+    struct Key {
+        const char* keys;
+        const char* meaning;
+    };
+    const Key keys[] = {
+        {"arrow keys or W A S D", "steer Quaro"},
+        {"P", "pause; P or Space goes on"},
+        {"Esc", "leave the round"},
+        {"M", "sound off and on"},
+        {"F11 or Alt+Enter", "window or full screen"},
+        {"S, D, H, Q on the menus", "start, today's round, high scores, quit"},
+        {"1 to 9, 0 on the table", "watch a row's run; G first races it"},
+        {"gamepad", "the hat or the stick steers; on the menus"},
+        {"", "button 0 starts, button 1 shows the high scores;"},
+        {"", "in a round the other buttons pause and go on"},
+    };
+    Lettering keyLook = textLook(keySize);
+    keyLook.top = palette::white;
+    keyLook.bottom = palette::gold;
+    for (size_t i = 0; i < sizeof keys / sizeof keys[0]; ++i) {
+        const double y = firstKeyY + keyLine * double(i);
+        letter(c, face, keys[i].keys, keyX, y, align::left, keyLook);
+        say(c, face, keys[i].meaning, meaningX, y, keySize, align::left);
+    }
     pressAnyKey(c, face);
     return c.picture();
 }
@@ -268,6 +276,7 @@ Picture gameOver(const TypeFace& face) {
     drawBackdrop(c, duskSky);
     bigTitle(c, face, "game over", 130, 110);
     say(c, face, "the outlaws got you, partner.", 480, 200, 28);
+    board(c, gameOverBoard.x, gameOverBoard.y, gameOverBoard.width, gameOverBoard.height);
     menuBoard(c, face);
     characters::drawPortrait(c, who::kid, portrait::knockedOut, 540, 430, 4.4);
     characters::drawPortrait(c, who::outlaw, portrait::standing, 690, 470, 3.2);

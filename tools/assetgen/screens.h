@@ -25,6 +25,8 @@ constexpr int tableFirstRowY = 103;
 constexpr int tableRowStepPx = 23;
 constexpr int tableNameX = 370;
 constexpr int tableTimeX = 530;
+// Where the game writes the time and the goods taken of a lost round.
+constexpr area gameOverBoard{440, 224, 290, 78};
 
 // Game pictures shown on the screens as illustrations.
 struct Art {

@@ -153,23 +153,6 @@ Samples birds() {
 }
 
 // The gate: the latch clacks, then the hinges squeal while it swings.
-Samples gateCreak(Rng& rng) {
-    const double modes[3] = {1150, 2300, 3400};
-    Samples out = creak(rng, 1.0, 260, 520, modes, 22);
-    for (float& s : out)
-        s *= 0.8f;
-    Samples latch(samplesFor(0.08));
-    Filter metal = Filter::bandPass(2600, 6);
-    for (size_t i = 0; i < latch.size(); ++i) {
-        const double t = i / rateHz;
-        latch[i] = float(metal(float(rng.range(-1, 1))) * strike(t, 0.0005, 0.015) * 3);
-    }
-    Samples mix;
-    mixIn(mix, latch, 0);
-    mixIn(mix, out, 0.05);
-    return mix;
-}
-
 // An outlaw's war whoop: a rising, gruff "hyaaah!".
 Samples yellOne(Rng& rng) {
     return voice({{0.09, 150, 160, vowelI, vowelI, 0.5, 0.9},
@@ -343,6 +326,52 @@ Samples fanfare() {
     return out;
 }
 
+// The gate swings open: the latch, a short creak of its hinges, and a bright brass call that
+// tells the player, as loud as a pick-up.
+Samples gateOpening(Rng& rng) {
+    const double modes[3] = {1150, 2300, 3400};
+    Samples hinges = creak(rng, 0.35, 260, 520, modes, 22);
+    Samples latch(samplesFor(0.08));
+    Filter metal = Filter::bandPass(2600, 6);
+    for (size_t i = 0; i < latch.size(); ++i) {
+        const double t = i / rateHz;
+        latch[i] = float(metal(float(rng.range(-1, 1))) * strike(t, 0.0005, 0.015) * 3);
+    }
+    struct Call {
+        double at;
+        double seconds;
+        int midi[3];
+    };
+    const Call calls[] = {{0.12, 0.2, {67, 72, 76}}, {0.34, 0.66, {72, 76, 79}}};
+    Samples mix;
+    mixIn(mix, latch, 0);
+    mixIn(mix, hinges, 0.04, 0.5);
+    for (const Call& call : calls)
+        for (int midi : call.midi)
+            mixIn(mix, brass(noteHz(midi), call.seconds), call.at, 0.5);
+    // Gently rounded off at its peaks, so that the call stays loud between them: as loud, on
+    // the whole, as a pick-up.
+    constexpr double drive = 0.58;
+    for (float& sample : mix)
+        sample = float(std::tanh(drive * sample));
+    return mix;
+}
+
+// The super form runs out: three quick falling notes.
+Samples superEnding() {
+    Samples out;
+    Phase phase;
+    for (int midi : {88, 84, 79}) {
+        const double hz = noteHz(midi);
+        const size_t n = samplesFor(0.07);
+        for (size_t i = 0; i < n; ++i) {
+            const double t = i / rateHz;
+            out.push_back(float(square(phase.next(hz), hz) * 0.6 * strike(t, 0.002, 0.05)));
+        }
+    }
+    return out;
+}
+
 // Lets every sound end in silence, so that cutting it off never clicks.
 void fadeOut(Samples& samples) {
     const size_t n = std::min(samples.size(), samplesFor(0.015));
@@ -362,7 +391,7 @@ std::vector<Effect> all() {
     effects.push_back({"QuaroArrow.wav", thud(rng), medium});
     effects.push_back({"QuaroWalk.wav", footstep(rng), soft});
     effects.push_back({"BirdSinging.wav", birds(), soft});
-    effects.push_back({"Gate.wav", gateCreak(rng), medium});
+    effects.push_back({"Gate.wav", gateOpening(rng), loudestPeak});
     effects.push_back({"IndianYell_01.wav", yellOne(rng), loudestPeak});
     effects.push_back({"IndianYell_02.wav", yellTwo(rng), loudestPeak});
     effects.push_back({"IndianTalk.wav", mumble(rng), loudestPeak});
@@ -372,6 +401,7 @@ std::vector<Effect> all() {
     effects.push_back({"GameOver.wav", gameOverTune(), loudestPeak});
     effects.push_back({"QuaroTheKid.wav", titleJingle(rng), loudestPeak});
     effects.push_back({"Congrat.wav", fanfare(), loudestPeak});
+    effects.push_back({"SuperEnding.wav", superEnding(), soft});
     for (Effect& effect : effects)
         fadeOut(effect.samples);
     return effects;

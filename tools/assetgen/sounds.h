@@ -1,4 +1,4 @@
-// The sixteen sound effects of the game, synthesised: steps, pick-ups, gulps, bonks, creaks,
+// The seventeen sound effects of the game, synthesised: steps, pick-ups, gulps, bonks, creaks,
 // birds, voices and the tunes of the title, the game over and the congratulation.
 #pragma once
 

@@ -1,0 +1,23 @@
+// What the screens between rounds write in the game's lettering over their pictures: the time
+// and the goods taken of a lost round on the game-over screen's board, and the keys of the
+// high-score table under it. The texts live here, so that new keys change them alone.
+#pragma once
+
+class quaroLettering;
+
+struct lostRound {
+    int minutes = 0;
+    int seconds = 0;
+    int goodsTaken = 0;
+};
+
+namespace screenNotes {
+
+extern const char* const tableKeys;
+
+// On the game-over picture's board (recorded, not yet shown).
+void writeLostRound(quaroLettering& font, const lostRound& round);
+// Under the high-score table (recorded, not yet shown).
+void writeTableKeys(quaroLettering& font);
+
+} // namespace screenNotes
