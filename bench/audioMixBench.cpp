@@ -24,7 +24,7 @@ void BM_MixingPassTwentyPlaybacks(benchmark::State& state) {
         // The mixer needs an open device; paused, so that the device's own passes stay idle.
         Audio audio;
         audio.start();
-        SDL_PauseAudio(1);
+        audio.setPaused(true);
         std::vector<Uint8> samples(soundBytes);
         for (size_t i = 0; i < samples.size(); ++i)
             samples[i] = Uint8(std::rand());

@@ -3,6 +3,7 @@
 // three times, and the start-up to the first title screen with a round's pictures and sounds
 // loaded.
 #include "kuImages.h"
+#include "kuInput.h"
 #include "kuScreen.h"
 #include "quaroAssets.h"
 #include "quaroPaths.h"
@@ -30,6 +31,8 @@ void headlessSdl() {
 void openScreen(kuScreen& screen, int factor) {
     screen.setSize(quaroAssets::screenSize);
     screen.setFullScreen(factor == 1);
+    if (factor == 1)
+        screen.setDesktopSize(quaroAssets::screenSize);
     screen.setScale(factor);
     screen.open();
 }
@@ -37,10 +40,9 @@ void openScreen(kuScreen& screen, int factor) {
 // Holds one random arrow, as a player steering through the maze does.
 void steer(std::mt19937& random) {
     static const SDLKey arrows[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
-    Uint8* keys = SDL_GetKeyState(nullptr);
     for (SDLKey arrow : arrows)
-        keys[arrow] = 0;
-    keys[arrows[std::uniform_int_distribution<int>(0, 3)(random)]] = 1;
+        kuSetKeyHeld(arrow, false);
+    kuSetKeyHeld(arrows[std::uniform_int_distribution<int>(0, 3)(random)], true);
     SDL_Event press = {};
     press.type = SDL_KEYDOWN;
     SDL_PushEvent(&press);

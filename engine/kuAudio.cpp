@@ -77,16 +77,16 @@ const char* Error::getMessage() const {
     return message;
 }
 
-Audio::Audio() : started(false), obtainedSpec{}, muted(false) {}
+Audio::Audio() : started(false), device(0), obtainedSpec{}, muted(false) {}
 
 Audio::~Audio() {
     if (!started)
         return;
-    SDL_PauseAudio(1);
+    kuPlatform::pauseAudio(device, true);
     PlayingQueue* queue = nullptr;
-    SDL_LockAudio();
+    kuPlatform::lockAudio(device);
     std::swap(queue, activeQueue);
-    SDL_UnlockAudio();
+    kuPlatform::unlockAudio(device);
     delete queue;
     activeAudio = nullptr;
 }
@@ -96,17 +96,18 @@ void Audio::start() {
         return;
     activeAudio = nullptr;
     SDL_AudioSpec desired = desiredFormat();
-    if (kuPlatform::openAudio(&desired, &obtainedSpec) < 0) {
+    device = kuPlatform::openAudio(&desired, &obtainedSpec);
+    if (device == 0) {
         reportOpenFailure(SDL_GetError());
         return;
     }
-    PlayingQueue* queue = new PlayingQueue;
-    SDL_LockAudio();
+    PlayingQueue* queue = new PlayingQueue(device);
+    kuPlatform::lockAudio(device);
     activeQueue = queue;
-    SDL_UnlockAudio();
+    kuPlatform::unlockAudio(device);
     activeAudio = this;
     started = true;
-    SDL_PauseAudio(0);
+    kuPlatform::pauseAudio(device, false);
 }
 
 void Audio::setMuted(bool mute) {
@@ -117,7 +118,7 @@ void Audio::setMuted(bool mute) {
 
 void Audio::setPaused(bool paused) {
     if (started)
-        SDL_PauseAudio(paused ? 1 : 0);
+        kuPlatform::pauseAudio(device, paused);
 }
 
 void Sound::wavDeleter::operator()(Uint8* bytes) const {

@@ -3,7 +3,7 @@
 // reads 0, so the game runs unchanged on a machine without sound.
 #pragma once
 
-#include <SDL.h>
+#include "kuSdl.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -54,9 +54,12 @@ public:
     void setPaused(bool paused);
     // The format the device granted; every sound is converted to it before it plays.
     const SDL_AudioSpec& getObtainedSpec() const { return obtainedSpec; }
+    // The open device; 0 until started.
+    kuAudioDevice getDevice() const { return device; }
 
 private:
     bool started;
+    kuAudioDevice device;
     SDL_AudioSpec obtainedSpec;
     bool muted;
 };

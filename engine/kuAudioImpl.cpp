@@ -11,13 +11,16 @@ PlayingQueue* activeQueue = nullptr;
 
 namespace {
 
-// Holds SDL's audio lock for a scope; SDL's lock is recursive.
+// Holds the device's audio lock for a scope; SDL's lock is recursive.
 class audioLock {
 public:
-    audioLock() { SDL_LockAudio(); }
-    ~audioLock() { SDL_UnlockAudio(); }
+    explicit audioLock(kuAudioDevice device) : device(device) { kuPlatform::lockAudio(device); }
+    ~audioLock() { kuPlatform::unlockAudio(device); }
     audioLock(const audioLock&) = delete;
     audioLock& operator=(const audioLock&) = delete;
+
+private:
+    kuAudioDevice device;
 };
 
 } // namespace
@@ -38,7 +41,8 @@ int Playing::getBytes(int len, const Uint8** chunk) {
     return n;
 }
 
-PlayingQueue::PlayingQueue() : maxItems(capacity), numItems(0) {}
+PlayingQueue::PlayingQueue(kuAudioDevice device)
+    : device(device), maxItems(capacity), numItems(0) {}
 
 PlayingQueue::~PlayingQueue() {
     clear();
@@ -56,7 +60,7 @@ void PlayingQueue::add(Playing* playing) {
 }
 
 bool PlayingQueue::tryAdd(Playing* playing) {
-    audioLock lock;
+    audioLock lock(device);
     const int32_t used = count();
     if (used >= maxItems)
         return false;
@@ -66,7 +70,7 @@ bool PlayingQueue::tryAdd(Playing* playing) {
 }
 
 void PlayingQueue::withdraw(const Uint8* data) {
-    audioLock lock;
+    audioLock lock(device);
     const int32_t used = count();
     int32_t keep = 0;
     for (int32_t r = 0; r < used; ++r) {
@@ -82,7 +86,7 @@ void PlayingQueue::withdraw(const Uint8* data) {
 }
 
 void PlayingQueue::clear() {
-    audioLock lock;
+    audioLock lock(device);
     for (std::unique_ptr<Playing>& playing : items)
         playing.reset();
     numItems.store(0, std::memory_order_relaxed);

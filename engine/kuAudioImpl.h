@@ -3,7 +3,7 @@
 // under the audio lock, which SDL holds for the whole callback.
 #pragma once
 
-#include <SDL.h>
+#include "kuSdl.h"
 
 #include <atomic>
 #include <cstdint>
@@ -40,7 +40,8 @@ class PlayingQueue {
 public:
     static constexpr int32_t capacity = 20;
 
-    PlayingQueue();
+    // The device's lock guards the queue; without a device (0) there is no lock to take.
+    explicit PlayingQueue(kuAudioDevice device = 0);
     // Deletes every playback under the audio lock.
     virtual ~PlayingQueue();
     PlayingQueue(const PlayingQueue&) = delete;
@@ -67,6 +68,7 @@ public:
 
 private:
     std::unique_ptr<Playing> items[capacity];
+    kuAudioDevice device;
     int32_t maxItems;
     std::atomic<int32_t> numItems;
 };

@@ -1,5 +1,7 @@
 #include "kuBlit.h"
 
+#include "kuVideo.h"
+
 #include <cstring>
 
 namespace {
@@ -8,9 +10,9 @@ namespace {
 bool copiesPlainly(const SDL_Surface* src, const SDL_Surface* dst) {
     const SDL_PixelFormat* a = src->format;
     const SDL_PixelFormat* b = dst->format;
-    return (src->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA)) == 0 && a->BitsPerPixel == 32 &&
-           b->BitsPerPixel == 32 && a->Rmask == b->Rmask && a->Gmask == b->Gmask &&
-           a->Bmask == b->Bmask && !SDL_MUSTLOCK(src) && !SDL_MUSTLOCK(dst);
+    return kuSurfaces::isPlain(src) && a->BitsPerPixel == 32 && b->BitsPerPixel == 32 &&
+           a->Rmask == b->Rmask && a->Gmask == b->Gmask && a->Bmask == b->Bmask &&
+           !SDL_MUSTLOCK(src) && !SDL_MUSTLOCK(dst);
 }
 
 void copyRows(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, const SDL_Rect& to) {
@@ -69,7 +71,11 @@ void kuBlit(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, SDL_Rect& 
         to.h = 0;
         return;
     }
-    SDL_Rect part = {Sint16(x), Sint16(y), Uint16(w), Uint16(h)};
+    SDL_Rect part;
+    part.x = Sint16(x);
+    part.y = Sint16(y);
+    part.w = Uint16(w);
+    part.h = Uint16(h);
     to.w = Uint16(w);
     to.h = Uint16(h);
     if (copiesPlainly(src, dst))

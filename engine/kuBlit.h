@@ -4,7 +4,7 @@
 // more than they save on the small rectangles a frame draws. Everything else is the library's.
 #pragma once
 
-#include <SDL.h>
+#include "kuSdl.h"
 
 // Copies the part `from` of src to dst with its top-left corner at (to.x, to.y), and writes
 // the clipped destination back into `to` (width and height 0 when nothing is left), as

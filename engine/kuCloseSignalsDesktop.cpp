@@ -4,7 +4,7 @@
 // the grace period comes, once no save is under way.
 #include "kuCloseSignals.h"
 
-#include <SDL.h>
+#include "kuSdl.h"
 
 #include <fcntl.h>
 #include <poll.h>

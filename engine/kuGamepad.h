@@ -1,18 +1,63 @@
-// The first gamepad, open for as long as this object lives when there is one; none, or one
-// that cannot be opened, is no error. While it is open its events reach the input handlers.
+// Gamepads: the one the game plays with, and what its events mean. On SDL 1.2 that is the first
+// joystick, opened at start-up, steering with its first hat or first stick, its buttons known
+// by number: 0 starts, 1 shows the table, the others pause and resume. On SDL 2 it is a game
+// controller (SDL's own mappings, the user's from SDL_GAMECONTROLLERCONFIG or a mapping file),
+// opened when it is found, also after start-up, steering with its d-pad or left stick, its
+// buttons known by name: A starts and resumes, B shows the table, Start starts, pauses and
+// resumes, Back leaves a menu. None, or one that cannot be opened, is no error.
 #pragma once
 
-#include <SDL.h>
+#include "kuSdl.h"
+
+#include <memory>
+#include <string>
 
 class kuGamepad {
 public:
-    kuGamepad();
+    // The mapping file (SDL 2's game controller mappings, one a line) is read when it exists.
+    explicit kuGamepad(const std::string& mappingFile = "");
     ~kuGamepad();
     kuGamepad(const kuGamepad&) = delete;
     kuGamepad& operator=(const kuGamepad&) = delete;
 
-    bool isOpen() const { return joystick != nullptr; }
+    bool isOpen() const;
 
 private:
-    SDL_Joystick* joystick = nullptr;
+    struct state;
+    std::unique_ptr<state> my;
+};
+
+// What a button press asks for; the screen takes what it knows.
+struct kuPadPress {
+    bool starts = false;     // a round, from a menu
+    bool showsTable = false; // from a menu
+    bool quits = false;      // leaves a menu
+    bool pauses = false;     // pauses a round, or resumes it while it is paused
+    bool resumes = false;    // resumes a paused round
+};
+
+// Reads gamepad events one at a time, keeping the direction the pad steers.
+class kuPadReader {
+public:
+    // A stick steers beyond 40% of its full deflection.
+    static constexpr int stickDeadZone = 32767 * 2 / 5;
+
+    enum class meaning { none, steered, pressed, unplugged };
+
+    // What the event means: none for events of no pad (and those the game ignores), steered
+    // when the direction may have changed, pressed for a button press, unplugged when a pad
+    // went away (the direction is then none).
+    meaning read(const SDL_Event& event);
+    // The direction steered now: -1, 0 or +1 on each axis.
+    int directionX() const { return dx; }
+    int directionY() const { return dy; }
+    // The press read last.
+    const kuPadPress& press() const { return lastPress; }
+    // No direction.
+    void reset() { dx = dy = 0; }
+
+private:
+    int dx = 0;
+    int dy = 0;
+    kuPadPress lastPress;
 };

@@ -3,11 +3,24 @@
 #include "kuExceptions.h"
 #include "kuPlatform.h"
 #include "kuScreen.h"
+#include "kuVideo.h"
 
 #include <vector>
 
 namespace {
+
 constexpr int cubeColours = 256;
+
+// The library's rectangle format: 16-bit position and extent.
+SDL_Rect sdlRect(const kuRectangle& rect) {
+    SDL_Rect result;
+    result.x = Sint16(rect.x);
+    result.y = Sint16(rect.y);
+    result.w = Uint16(rect.width);
+    result.h = Uint16(rect.height);
+    return result;
+}
+
 } // namespace
 
 kuImage::kuImage() : screen(nullptr), surface(nullptr), size(sizeManip::zeroSize) {}
@@ -27,13 +40,11 @@ void kuImage::loadBMP(const char* fileName) {
 void kuImage::grab(const kuRectangle& area) {
     if (screen == nullptr)
         kuE::kuRaiseBug("No screenobject set in kuImage::grab");
-    const SDL_PixelFormat* format = screen->getSDLSurface()->format;
     SDL_Surface* copy =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, int(area.width), int(area.height), format->BitsPerPixel,
-                             format->Rmask, format->Gmask, format->Bmask, format->Amask);
+        kuSurfaces::createLike(screen->getSDLSurface(), int(area.width), int(area.height));
     if (copy == nullptr)
         kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
-    SDL_Rect from = {Sint16(area.x), Sint16(area.y), Uint16(area.width), Uint16(area.height)};
+    SDL_Rect from = sdlRect(area);
     SDL_BlitSurface(screen->getSDLSurface(), &from, copy, nullptr);
     if (isOpen())
         close();
@@ -43,10 +54,9 @@ void kuImage::grab(const kuRectangle& area) {
 
 void kuImage::copyTranslucent(kuImage& source, uint8_t opacity) {
     SDL_Surface* from = source.getSDLSurface();
-    SDL_Surface* copy = SDL_ConvertSurface(from, from->format, from->flags);
+    SDL_Surface* copy = kuSurfaces::translucentCopy(from, opacity);
     if (copy == nullptr)
         kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
-    SDL_SetAlpha(copy, SDL_SRCALPHA, opacity);
     if (isOpen())
         close();
     surface = copy;
@@ -91,5 +101,13 @@ void kuImage::checkColorMap() {
                     colour.b = Uint8(b << 6);
                 }
     }
-    SDL_SetColors(screen->getSDLSurface(), colours.data(), 0, int(colours.size()));
+    kuSurfaces::setColours(screen->getSDLSurface(), colours.data(), int(colours.size()));
+}
+
+void kuImage::drawOnto(kuImage& target, const kuRectangle& source, const pt& at) {
+    SDL_Rect from = sdlRect(source);
+    kuRectangle placed;
+    rectManip::init(placed, at.x, at.y, source.width, source.height);
+    SDL_Rect to = sdlRect(placed);
+    SDL_UpperBlit(getSDLSurface(), &from, target.getSDLSurface(), &to);
 }

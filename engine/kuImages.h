@@ -4,8 +4,7 @@
 #pragma once
 
 #include "kuGeomUtil.h"
-
-#include <SDL.h>
+#include "kuSdl.h"
 
 #include <cstdint>
 
@@ -33,6 +32,9 @@ public:
 
     // Draws the part `source` with its top-left corner at `at` and records it as dirty.
     void display(const kuRectangle& source, const pt& at);
+    // Copies the part `source` into the target picture with its top-left corner at `at`, as
+    // display copies it onto the screen (a colour key stays transparent); nothing is recorded.
+    void drawOnto(kuImage& target, const kuRectangle& source, const pt& at);
     // The size as loaded; close leaves it as it was.
     void getSize(sz& out) const { out = size; }
     void setScreen(kuScreen* newScreen) { screen = newScreen; }

@@ -2,7 +2,7 @@
 // free exactly when its surface is null; a second request for a loaded name shares it.
 #pragma once
 
-#include <SDL.h>
+#include "kuSdl.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 // build uses them where its SDL layer has nothing; the desktop tests hold them against SDL's own.
 #pragma once
 
-#include <SDL.h>
+#include "kuSdl.h"
 
 #include <cstdint>
 #include <string>

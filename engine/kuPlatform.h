@@ -1,17 +1,20 @@
 // The calls that differ between the desktop and the browser, and only those. The build links
-// exactly one implementation: kuPlatformDesktop.cpp hands each call to SDL 1.2, and
+// exactly one implementation: kuPlatformDesktop.cpp hands each call to SDL (with what differs
+// between SDL 1.2 and SDL 2 in kuPlatformSdl1.cpp and kuPlatformSdl2.cpp), and
 // kuPlatformWeb.cpp, built with Emscripten, supplies what the browser's SDL layer lacks or
-// does differently. Every call behaves the same to its caller on both.
+// does differently. Every call behaves the same to its caller on all of them.
 #pragma once
 
 #include "kuGeomUtil.h"
-
-#include <SDL.h>
+#include "kuInput.h"
+#include "kuSdl.h"
 
 namespace kuPlatform {
 
 // SDL_Init with the flags; true when SDL started. The desktop never falls back to a
-// text-mode video driver (see kuSdlStart.h).
+// text-mode video driver (see kuSdlStart.h): without a display and without SDL_VIDEODRIVER
+// this fails with SDL's error text set to "no display (set DISPLAY, or SDL_VIDEODRIVER to
+// choose a driver)".
 bool startSdl(Uint32 flags);
 // SDL's video alone on its dummy driver, whatever DISPLAY and SDL_VIDEODRIVER say: for rounds
 // simulated with no window and no sound. True when SDL started.
@@ -19,8 +22,6 @@ bool startHeadless();
 // The size of the desktop to fit the picture to, read before the first video mode is set;
 // 0 x 0 when there is none to fit (the browser's page scales the picture itself).
 sz desktopSize();
-// The title of the game's window (or page).
-void setWindowTitle(const char* title);
 
 // A new surface holding the picture of the BMP file, in the display's format once a video
 // mode is set; the caller frees it with SDL_FreeSurface. Only regular files are opened,
@@ -36,17 +37,23 @@ void setColourKey(SDL_Surface* surface, Uint8 red, Uint8 green, Uint8 blue);
 void setEventFilter(int (*filter)(const SDL_Event*));
 // Waits for the next event and fills `event`: 1, or 0 on a library error.
 int waitEvent(SDL_Event* event);
-// The state of every key, 1 while it is held, indexed by the SDLK_ constants. The array is
-// the library's and stays valid until SDL_Quit.
-const Uint8* heldKeys();
+// The keys held now, asked by their SDLK_ names; valid until SDL_Quit.
+kuHeldKeys heldKeys();
 
 // True for the event that says the game lost the input focus or was hidden (iconified, or
 // its page put away).
 bool lostFocus(const SDL_Event& event);
 
-// SDL_OpenAudio. The browser plays buffers of at least 128 frames, so there a smaller
-// request is raised to that; `obtained` tells what was granted.
-int openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained);
+// Opens the audio device, paused; its number, or 0 with SDL's error text set. The callback
+// always gets a buffer of silence and a null userdata. The browser
+// plays buffers of at least 128 frames, so there a smaller request is raised to that;
+// `obtained` tells what was granted. The device stays open until SDL is shut down.
+kuAudioDevice openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained);
+// Paused, the device plays silence and calls no callback.
+void pauseAudio(kuAudioDevice device, bool paused);
+// The device's lock, which SDL holds over every callback; recursive. Device 0 locks nothing.
+void lockAudio(kuAudioDevice device);
+void unlockAudio(kuAudioDevice device);
 // The samples of a WAV file, with their format in `spec` and their byte count in `length`;
 // null, with SDL's error text set to the reason, when the file cannot be read. Only regular
 // files are opened, without blocking. freeWave releases them.

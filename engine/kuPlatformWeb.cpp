@@ -172,10 +172,6 @@ sz desktopSize() {
     return sizeManip::zeroSize;
 }
 
-void setWindowTitle(const char* title) {
-    SDL_WM_SetCaption(title, title);
-}
-
 // The site's pictures are decoded by the page (web/quaro-media.js) and never become files;
 // any other picture is read from its BMP file.
 SDL_Surface* loadPicture(const char* fileName) {
@@ -200,8 +196,8 @@ int waitEvent(SDL_Event* event) {
     return 1;
 }
 
-const Uint8* heldKeys() {
-    return SDL_GetKeyboardState(nullptr);
+kuHeldKeys heldKeys() {
+    return kuHeldKeys(SDL_GetKeyboardState(nullptr));
 }
 
 // The browser's layer reports the page's focus and visibility as window events.
@@ -210,14 +206,28 @@ bool lostFocus(const SDL_Event& event) {
                                              event.window.event == SDL_WINDOWEVENT_HIDDEN);
 }
 
-int openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained) {
+// The layer has one device, which this number stands for.
+kuAudioDevice openAudio(SDL_AudioSpec* desired, SDL_AudioSpec* obtained) {
+    constexpr kuAudioDevice theDevice = 1;
     SDL_AudioSpec request = *desired;
     if (request.samples < smallestBufferFrames)
         request.samples = smallestBufferFrames;
     if (SDL_OpenAudio(&request, obtained) < 0)
-        return -1;
+        return 0;
     EM_ASM({ quaroSound.opened(); });
-    return 0;
+    return theDevice;
+}
+
+void pauseAudio(kuAudioDevice, bool paused) {
+    SDL_PauseAudio(paused ? 1 : 0);
+}
+
+void lockAudio(kuAudioDevice) {
+    SDL_LockAudio();
+}
+
+void unlockAudio(kuAudioDevice) {
+    SDL_UnlockAudio();
 }
 
 // The site's sounds are decoded by the page (web/quaro-media.js) to 16-bit samples and never

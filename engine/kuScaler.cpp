@@ -108,12 +108,19 @@ kuScaler kuScaler::forDisplay(const sz& canvas, const sz& desktop, bool fullScre
     return kuScaler(canvas, desktop, factor);
 }
 
+kuScaler kuScaler::forOutput(const sz& canvas, const sz& output, int preferredFactor) {
+    const int factor = preferredFactor > 0 && fitsFullScreen(canvas, output, preferredFactor)
+                           ? preferredFactor
+                           : largestFactor(canvas, output, true);
+    return kuScaler(canvas, output, factor);
+}
+
 kuScaler::kuScaler(const sz& canvas) : kuScaler(canvas, canvas, 1) {}
 
 kuScaler::kuScaler(const sz& canvas, const sz& output, int factor)
     : canvas(canvas), output(output),
-      factor(factor), origin{int32_t(output.width - canvas.width * factor) / 2,
-                             int32_t(output.height - canvas.height * factor) / 2} {}
+      factor(factor), origin{std::max(int32_t(output.width - canvas.width * factor) / 2, 0),
+                             std::max(int32_t(output.height - canvas.height * factor) / 2, 0)} {}
 
 bool kuScaler::isIdentity() const {
     return factor == 1 && sizeManip::isEqual(canvas, output);
@@ -140,7 +147,9 @@ kuRectangle kuScaler::toOutput(const kuRectangle& canvasRect) const {
     kuRectangle result;
     rectManip::init(result, origin.x + part.x * factor, origin.y + part.y * factor,
                     part.width * factor, part.height * factor);
-    return result;
+    kuRectangle wholeOutput;
+    rectManip::init(wholeOutput, 0, 0, output.width, output.height);
+    return rectManip::intersection(result, wholeOutput);
 }
 
 SDL_Rect kuScaler::copy(SDL_Surface* from, SDL_Surface* to, const kuRectangle& canvasRect) const {

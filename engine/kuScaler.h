@@ -1,12 +1,12 @@
 // The whole-number enlargement between the game's canvas and the output the player sees.
 // Every canvas pixel becomes a factor x factor block of the output, and the enlarged canvas
-// sits in the output's centre; the rest of the output is border. The factor is at least 1 and
-// the enlarged canvas always lies inside the output.
+// sits in the output's centre; the rest of the output is border. The factor is at least 1, and
+// the enlarged canvas lies inside the output except on an output smaller than the canvas,
+// which shows the canvas's top-left part.
 #pragma once
 
 #include "kuGeomUtil.h"
-
-#include <SDL.h>
+#include "kuSdl.h"
 
 #include <optional>
 
@@ -25,6 +25,10 @@ public:
     // canvas's when even factor 1 does not fit the desktop; a window is the enlarged canvas.
     static kuScaler forDisplay(const sz& canvas, const sz& desktop, bool fullScreen,
                                int forcedFactor);
+
+    // The enlargement that fills an output of a given size as far as it can: the preferred
+    // factor (0 for none) where it fits, otherwise the largest that fits.
+    static kuScaler forOutput(const sz& canvas, const sz& output, int preferredFactor);
 
     // The canvas shown unchanged on an output of its own size.
     explicit kuScaler(const sz& canvas);

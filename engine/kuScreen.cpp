@@ -6,11 +6,11 @@
 #include "kuImagesImpl.h"
 #include "kuPlatform.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-constexpr int bitsPerPixel = 32;
 constexpr uint32_t defaultWidth = 640;
 constexpr uint32_t defaultHeight = 480;
 
@@ -27,13 +27,26 @@ SDL_Rect toSdlRect(int32_t x, int32_t y, uint32_t width, uint32_t height) {
 // A canvas surface of the given size in the output's own pixel format, so that copying it
 // to the output needs no conversion.
 SDL_Surface* canvasLike(const SDL_Surface* output, const sz& size) {
-    const SDL_PixelFormat* format = output->format;
-    SDL_Surface* canvas =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, int(size.width), int(size.height), format->BitsPerPixel,
-                             format->Rmask, format->Gmask, format->Bmask, format->Amask);
+    SDL_Surface* canvas = kuSurfaces::createLike(output, int(size.width), int(size.height));
     if (canvas == nullptr)
         kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
     return canvas;
+}
+
+sz sizeOf(const SDL_Surface* surface) {
+    return {uint32_t(surface->w), uint32_t(surface->h)};
+}
+
+// The rectangle cut to the surface's clip rectangle, as the library's fill cuts it: what is
+// left of it, or an empty rectangle at the nearest corner of the clip rectangle.
+SDL_Rect clipped(const SDL_Rect& rect, const SDL_Surface* surface) {
+    const SDL_Rect& clip = surface->clip_rect;
+    const int left = std::max<int>(rect.x, clip.x);
+    const int right = std::min<int>(rect.x + rect.w, clip.x + clip.w);
+    const int top = std::max<int>(rect.y, clip.y);
+    const int bottom = std::min<int>(rect.y + rect.h, clip.y + clip.h);
+    return toSdlRect(left, top, uint32_t(std::max(right - left, 0)),
+                     uint32_t(std::max(bottom - top, 0)));
 }
 
 void paintBlack(SDL_Surface* surface) {
@@ -44,8 +57,8 @@ void paintBlack(SDL_Surface* surface) {
 
 kuScreen::kuScreen()
     : output(nullptr), canvas(nullptr), size{defaultWidth, defaultHeight}, scaler(size),
-      forcedScale(0), updateRects{}, shownRects{}, updateRectCount(0), updating(false),
-      fullScreen(true) {}
+      desktopGiven(false), forcedScale(0), updateRects{}, shownRects{}, updateRectCount(0),
+      updating(false), fullScreen(true) {}
 
 kuScreen::~kuScreen() {
     if (isOpen())
@@ -57,6 +70,8 @@ void kuScreen::open() {
         kuE::kuRaiseBug("Screenobject is already open in kuScreen::open");
     if (!desktop)
         desktop = reportedDesktopSize();
+    if (fullScreen && !fullScreenFits())
+        fullScreen = false;
     if (!openOutput(nullptr))
         kuE::kuRaiseGeneric("OpenDisplay", SDL_GetError());
     globalPool = new kuImagePool;
@@ -66,31 +81,68 @@ sz kuScreen::reportedDesktopSize() {
     return kuPlatform::desktopSize();
 }
 
+bool kuScreen::fullScreenFits() const {
+    const sz usable = kuScaler::usableDesktop(*desktop, size);
+    if (kuScaler::fitsFullScreen(size, usable, 1))
+        return true;
+    std::printf("The %u x %u desktop is smaller than the game's %u x %u picture: playing in a "
+                "window.\n",
+                usable.width, usable.height, size.width, size.height);
+    std::fflush(stdout);
+    return false;
+}
+
 bool kuScreen::openOutput(SDL_Surface* kept) {
     scaler = kuScaler::forDisplay(size, kuScaler::usableDesktop(*desktop, size), fullScreen,
                                   forcedScale);
-    const sz outputSize = scaler.getOutputSize();
-    const Uint32 flags = fullScreen ? SDL_FULLSCREEN : 0;
-    output = SDL_SetVideoMode(int(outputSize.width), int(outputSize.height), bitsPerPixel, flags);
-    ownCanvas.reset(output == nullptr || scaler.isIdentity() ? nullptr : canvasLike(output, size));
-    canvas = ownCanvas ? ownCanvas.get() : output;
-    if (output == nullptr)
+    output = video.open(scaler.getOutputSize(), size, fullScreen, desktopGiven);
+    if (output == nullptr) {
+        ownCanvas.reset();
+        canvas = nullptr;
         return false;
+    }
+    fitCanvas(kept);
+    return true;
+}
+
+void kuScreen::fitCanvas(SDL_Surface* kept) {
+    if (!sizeManip::isEqual(sizeOf(output), scaler.getOutputSize()))
+        scaler = kuScaler::forOutput(size, sizeOf(output), scaler.getFactor());
+    ownCanvas.reset(scaler.isIdentity() ? nullptr : canvasLike(output, size));
+    canvas = ownCanvas ? ownCanvas.get() : output;
     if (ownCanvas) {
         paintBlack(output); // the border, and the canvas until it is shown
         paintBlack(canvas);
     }
     if (kept != nullptr)
         SDL_BlitSurface(kept, nullptr, canvas, nullptr);
-    return true;
+}
+
+kuScreen::ownedSurface kuScreen::copyOfCanvas() const {
+    ownedSurface copy(kuSurfaces::createLike(canvas, canvas->w, canvas->h));
+    if (!copy)
+        kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
+    SDL_BlitSurface(canvas, nullptr, copy.get(), nullptr);
+    return copy;
+}
+
+void kuScreen::followResize() {
+    const ownedSurface kept = copyOfCanvas();
+    output = video.surfaceAfterResize();
+    if (output == nullptr)
+        kuE::kuRaiseGeneric("OpenDisplay", SDL_GetError());
+    scaler = kuScaler::forOutput(size, sizeOf(output), 0);
+    fitCanvas(kept.get());
+    if (!scaler.isIdentity())
+        showOnOutput(rectManip::zeroRect);
+    video.showAll();
 }
 
 void kuScreen::toggleFullScreen() {
     requireOpen("Screenobject is not open in kuScreen::toggleFullScreen");
-    // A copy, because the output the canvas may be goes away with the old mode.
-    const ownedSurface kept(SDL_ConvertSurface(canvas, canvas->format, SDL_SWSURFACE));
-    if (!kept)
-        kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
+    if (!fullScreen && !fullScreenFits())
+        return;
+    const ownedSurface kept = copyOfCanvas();
     fullScreen = !fullScreen;
     if (!openOutput(kept.get())) {
         fullScreen = !fullScreen;
@@ -102,6 +154,7 @@ void kuScreen::toggleFullScreen() {
 
 void kuScreen::close() {
     requireOpen("Screenobject is not open in kuScreen::close");
+    video.close();
     output = nullptr;
     canvas = nullptr;
     ownCanvas.reset();
@@ -142,6 +195,11 @@ void kuScreen::setDesktopSize(const sz& given) {
     if (isOpen())
         kuE::kuRaiseBug("Cannot change the desktop of an open screen in kuScreen::setDesktopSize");
     desktop = given;
+    desktopGiven = true;
+}
+
+void kuScreen::setTitle(const char* title) {
+    video.setTitle(title);
 }
 
 void kuScreen::beginUpdate() {
@@ -205,7 +263,7 @@ void kuScreen::display(kuImage* image, const kuRectangle& source, const pt& at) 
 
 void kuScreen::fillRect(const kuRectangle& area, int red, int green, int blue) {
     requireOpen("Screenobject is not open in kuScreen::fillRect");
-    SDL_Rect rect = toSdlRect(area.x, area.y, area.width, area.height);
+    SDL_Rect rect = clipped(toSdlRect(area.x, area.y, area.width, area.height), canvas);
     const Uint32 colour = SDL_MapRGB(canvas->format, Uint8(red), Uint8(green), Uint8(blue));
     SDL_FillRect(canvas, &rect, colour);
     if (rect.x < 0 || rect.y < 0 || rect.x + rect.w > long(size.width) ||
@@ -232,6 +290,11 @@ void kuScreen::update() {
         updateRectCount = 0;
         return;
     }
+    if (video.resized()) {
+        updateRectCount = 0; // the whole picture is shown anyway
+        followResize();
+        return;
+    }
     int shown = 0;
     while (updateRectCount > 0) {
         const SDL_Rect area = showOnOutput(updateRects[--updateRectCount]);
@@ -239,7 +302,7 @@ void kuScreen::update() {
             shownRects[shown++] = area;
     }
     if (shown > 0)
-        SDL_UpdateRects(output, shown, shownRects);
+        video.show(shownRects, shown);
 }
 
 SDL_Rect kuScreen::showOnOutput(const kuRectangle& rect) {
@@ -255,9 +318,13 @@ SDL_Rect kuScreen::showOnOutput(const kuRectangle& rect) {
 
 void kuScreen::refreshAll() {
     requireOpen("Screenobject is not open in kuScreen::refreshAll");
+    if (video.resized()) {
+        followResize();
+        return;
+    }
     if (!scaler.isIdentity())
         showOnOutput(rectManip::zeroRect);
-    SDL_UpdateRect(output, 0, 0, 0, 0);
+    video.showAll();
 }
 
 void kuScreen::requireOpen(const char* message) {

@@ -7,8 +7,8 @@
 
 #include "kuGeomUtil.h"
 #include "kuScaler.h"
-
-#include <SDL.h>
+#include "kuSdl.h"
+#include "kuVideo.h"
 
 #include <cstdint>
 #include <memory>
@@ -27,7 +27,9 @@ public:
 
     // Sets the video mode at 32 bits per pixel, full screen unless setFullScreen(false) was
     // called, with the size and factor the scaler chooses for the desktop, and creates
-    // globalPool. Full screen takes the desktop's own size, so the monitor keeps its mode.
+    // globalPool. Full screen takes the desktop's own size, so the monitor keeps its mode; on a
+    // desktop smaller than the canvas it cannot show the whole picture, so the screen opens in
+    // a window instead and says so in a line on standard output.
     void open();
     // Forgets the output (the video library owns it), frees the canvas, deletes globalPool.
     void close();
@@ -43,15 +45,19 @@ public:
     sz getSize() const { return size; }
     void setFullScreen(bool fullScreen);
     void setScale(int factor);
-    // The desktop to fit instead of the one the video driver reports.
+    // The desktop to fit instead of the one the video driver reports; full screen then has
+    // exactly its size.
     void setDesktopSize(const sz& desktop);
+    // The window's title, from now on.
+    void setTitle(const char* title);
 
     // What the driver reports as the desktop's size; right only before the first video mode
     // is set (afterwards it reports the mode's size). 0 x 0 when it does not know.
     static sz reportedDesktopSize();
 
     // Re-opens the output in the other mode, keeping the canvas, and shows the whole picture
-    // at once. When the other mode cannot be set, the screen stays in the one it had.
+    // at once. When the other mode cannot be set, or full screen would not show the whole
+    // canvas, the screen stays in the one it had.
     void toggleFullScreen();
     bool isFullScreen() const { return fullScreen; }
     // The factor the output shows the canvas at.
@@ -74,7 +80,8 @@ public:
     void fillRect(const kuRectangle& area, int red, int green, int blue);
 
     // Makes every recorded rectangle visible, newest first, in one library call; an all-zero
-    // rectangle refreshes the whole screen.
+    // rectangle refreshes the whole screen. An output the player resized is fitted again
+    // first, and shown whole.
     void update();
     // Makes the whole picture visible.
     void refreshAll();
@@ -95,18 +102,29 @@ private:
     // Sets the video mode the scaler chooses and makes the canvas, with the kept picture (if
     // any) copied onto it; a canvas of its own starts black. False when the mode cannot be set.
     bool openOutput(SDL_Surface* kept);
+    // Fits the scaler to the output's real size, keeping the factor where it still fits, and
+    // makes the canvas as openOutput does.
+    void fitCanvas(SDL_Surface* kept);
+    // After the player resized the window: the canvas fitted to the new size, shown whole.
+    void followResize();
+    // A copy of the canvas, which may be the output that goes away with the old mode.
+    ownedSurface copyOfCanvas() const;
+    // Whether full screen shows the whole canvas on the desktop; when not, says so.
+    bool fullScreenFits() const;
     // The output area that shows the recorded rectangle, copied there; empty for nothing.
     SDL_Rect showOnOutput(const kuRectangle& rect);
     void record(const SDL_Rect& drawn);
     void requireOpen(const char* message);
 
+    kuVideoOutput video;
     SDL_Surface* output; // the video library's; null while closed
     SDL_Surface* canvas; // the output itself, or ownCanvas
     ownedSurface ownCanvas;
     sz size;
     kuScaler scaler;
     std::optional<sz> desktop; // read at the first open, unless given
-    int forcedScale;           // 0: the scaler chooses
+    bool desktopGiven;
+    int forcedScale; // 0: the scaler chooses
     kuRectangle updateRects[maxUpdateRects];
     SDL_Rect shownRects[maxUpdateRects];
     int32_t updateRectCount;

@@ -3,7 +3,7 @@
 // (aalib, caca) when there is no display; a game there shows escape codes and waits forever.
 #pragma once
 
-#include <SDL.h>
+#include "kuSdl.h"
 
 // SDL_Init with the flags. When SDL_VIDEODRIVER is set, SDL obeys it as always. Otherwise
 // video comes only from X (DISPLAY set), and without a display this fails with SDL's error

@@ -14,20 +14,21 @@ constexpr char extraLetter1 = 125;
 constexpr char extraLetter2 = 126;
 constexpr char extraLetter3 = 127;
 
-// The character a key types, or 0 for a key that types nothing.
-char typedBy(SDLKey key) {
-    if (key >= SDLK_a && key <= SDLK_z)
-        return char('a' + (key - SDLK_a));
-    if (key >= SDLK_0 && key <= SDLK_9)
-        return char('0' + (key - SDLK_0));
-    switch (key) {
-    case SDLK_SPACE:
-        return ' ';
-    case SDLK_BACKQUOTE:
+// The character of the name a typed character gives, or 0 for one the name cannot hold. The
+// table keeps lower-case letters only, so capitals are typed as lower-case.
+char nameCharacter(char typed) {
+    if (typed >= 'a' && typed <= 'z')
+        return typed;
+    if (typed >= 'A' && typed <= 'Z')
+        return char(typed - 'A' + 'a');
+    if ((typed >= '0' && typed <= '9') || typed == ' ')
+        return typed;
+    switch (typed) {
+    case '`':
         return extraLetter1;
-    case SDLK_QUOTE:
+    case '\'':
         return extraLetter2;
-    case SDLK_RIGHTBRACKET:
+    case ']':
         return extraLetter3;
     default:
         return 0;
@@ -55,13 +56,18 @@ void EnterInputHandler::handleEvent(SDL_Event* event) {
     cursorVisible = true;
     if (event->type == SDL_QUIT)
         done = true;
-    if (event->type == SDL_KEYDOWN) {
+    bool typed = false;
+    for (const char c : kuTypedText(*event))
+        if (const char letter = nameCharacter(c)) {
+            type(letter);
+            typed = true;
+        }
+    if (typed) {
+        show();
+    } else if (event->type == SDL_KEYDOWN) {
         const SDLKey key = event->key.keysym.sym;
         const int length = int(std::strlen(name));
-        if (const char c = typedBy(key)) {
-            type(c);
-            show();
-        } else if (key == SDLK_BACKSPACE && cursor > 0) {
+        if (key == SDLK_BACKSPACE && cursor > 0) {
             erasePrevious();
             show();
         } else if (key == SDLK_LEFT && cursor > 0) {

@@ -1,5 +1,6 @@
-// The name entry on the congratulation screen: letters, digits, the space and three extra
-// letters are typed at the cursor, at most 10 characters; Escape, Return or Enter finish.
+// The name entry on the congratulation screen: letters (as lower-case), digits, the space and
+// three extra letters are typed at the cursor, at most 10 characters; Escape, Return or Enter
+// finish.
 // Every change is drawn at once over the restored text area.
 #pragma once
 

@@ -1,8 +1,8 @@
-// The time source the shell paces itself with. The game uses SDL's tick counter; tests put
-// in a clock of their own, so that frames run as fast as the machine allows.
+// The time source the shell paces itself with. The game uses the system's tick counter; tests
+// put in a clock of their own, so that frames run as fast as the machine allows.
 #pragma once
 
-#include <SDL.h>
+#include "kuSystem.h"
 
 class frameClock {
 public:
@@ -12,8 +12,8 @@ public:
     virtual void delay(Uint32 milliseconds) = 0;
 };
 
-class sdlClock : public frameClock {
+class systemClock : public frameClock {
 public:
-    Uint32 ticks() override { return SDL_GetTicks(); }
-    void delay(Uint32 milliseconds) override { SDL_Delay(milliseconds); }
+    Uint32 ticks() override { return kuSystem::ticks(); }
+    void delay(Uint32 milliseconds) override { kuSystem::sleep(milliseconds); }
 };

@@ -11,18 +11,16 @@ void IntroInputHandler::activate() {
 }
 
 void IntroInputHandler::handleEvent(SDL_Event* event) {
-    if (event->type == SDL_KEYDOWN || event->type == SDL_JOYBUTTONDOWN)
+    if (event->type == SDL_KEYDOWN || pad.read(*event) == kuPadReader::meaning::pressed)
         proceed = true;
     else if (event->type == SDL_QUIT)
         quit = true;
     // A click made while the game was busy is over by the time it is handled.
-    if (event->type == SDL_MOUSEBUTTONDOWN && event->button.button == SDL_BUTTON_LEFT)
-        clickAt({event->button.x, event->button.y});
+    if (const std::optional<pt> click = kuLeftClickAt(*event))
+        clickAt(*click);
     // Any event at all goes on while the left button alone is held, even a mouse motion.
-    int x = 0;
-    int y = 0;
-    if (SDL_GetMouseState(&x, &y) == SDL_BUTTON(SDL_BUTTON_LEFT))
-        clickAt({x, y});
+    if (const std::optional<pt> mouse = kuLeftButtonAloneAt())
+        clickAt(*mouse);
 }
 
 void IntroInputHandler::clickAt(const pt& outputPoint) {

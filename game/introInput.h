@@ -3,6 +3,7 @@
 // every screen.
 #pragma once
 
+#include "kuGamepad.h"
 #include "kuGeomUtil.h"
 #include "kuInput.h"
 
@@ -20,4 +21,7 @@ public:
     bool quit;        // the window was closed
     bool proceed;     // a key or the left button alone
     kuScreen* screen; // not owned; maps the mouse to the canvas, which it is while null
+
+private:
+    kuPadReader pad;
 };

@@ -9,9 +9,6 @@ constexpr uint32_t buttonHeight = 50;
 constexpr int32_t startY = 320;
 constexpr int32_t highscoreY = 380;
 constexpr int32_t quitY = 435;
-// A gamepad's first two buttons start a round and show the table.
-constexpr Uint8 startButton = 0;
-constexpr Uint8 highscoreButton = 1;
 
 // Keys 1 to 9 name rows 0 to 8, key 0 row 9; any other key none.
 int rowOfKey(SDLKey key) {
@@ -62,23 +59,24 @@ void MenuInputHandler::handleEvent(SDL_Event* event) {
         return;
     }
     if (event->type == SDL_MOUSEBUTTONDOWN) {
-        if (event->button.button == SDL_BUTTON_LEFT)
-            clickAt({event->button.x, event->button.y});
+        if (const std::optional<pt> click = kuLeftClickAt(*event))
+            clickAt(*click);
         return;
     }
     if (event->type == SDL_QUIT)
         quit = true;
-    if (event->type == SDL_JOYBUTTONDOWN) {
-        if (event->jbutton.button == startButton)
+    if (pad.read(*event) == kuPadReader::meaning::pressed) {
+        const kuPadPress& press = pad.press();
+        if (press.starts)
             startGame = true;
-        else if (event->jbutton.button == highscoreButton)
+        else if (press.showsTable)
             showHighscore = true;
+        else if (press.quits)
+            quit = true;
         return;
     }
-    int x = 0;
-    int y = 0;
-    if (SDL_GetMouseState(&x, &y) == SDL_BUTTON(SDL_BUTTON_LEFT))
-        clickAt({x, y});
+    if (const std::optional<pt> mouse = kuLeftButtonAloneAt())
+        clickAt(*mouse);
 }
 
 void MenuInputHandler::clickAt(const pt& outputPoint) {

@@ -1,12 +1,13 @@
 // The menus' handler: s, d (today's round), h and q (or Escape) choose by the key pressed, a
-// gamepad's button 0 starts and button 1 shows the table, a left click chooses by the button under
-// the mouse, a window close quits, and a digit key names a row of the table (to race it when g came
-// just before). Keys and clicks count by their events, so those made while the game was busy count
-// too. Every menu picture shows its three buttons inside the same click areas, in canvas
-// coordinates: the mouse is mapped from the output through the screen, and a click on the border
-// chooses nothing.
+// gamepad's buttons start, show the table or leave as kuGamepad.h tells, a left click chooses by
+// the button under the mouse, a window close quits, and a digit key names a row of the table (to
+// race it when g came just before). Keys and clicks count by their events, so those made while
+// the game was busy count too. Every menu picture shows its three buttons inside the same click
+// areas, in canvas coordinates: the mouse is mapped from the output through the screen, and a
+// click on the border chooses nothing.
 #pragma once
 
+#include "kuGamepad.h"
 #include "kuGeomUtil.h"
 #include "kuInput.h"
 
@@ -43,4 +44,7 @@ public:
     bool raceRow;     // the digit of rowKey came right after g
     bool raceArmed;   // g was the last key
     kuScreen* screen; // not owned; maps the mouse to the canvas, which it is while null
+
+private:
+    kuPadReader pad;
 };

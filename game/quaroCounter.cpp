@@ -8,7 +8,6 @@
 namespace {
 
 constexpr signed char lastCode = 127;
-constexpr unsigned char firstSignCode = '{';
 constexpr int letterRowY = 0;
 constexpr int digitRowY = 25;
 constexpr int signRowY = 50;
@@ -117,16 +116,4 @@ void quaroCounter::showTime() {
     char text[32];
     std::snprintf(text, sizeof text, "%.2ld%c%.2ld", long(minutes), separator, long(seconds));
     drawText(text, pos);
-}
-
-std::string quaroCounter::drawable(std::string text) {
-    for (char& c : text) {
-        const unsigned char code = static_cast<unsigned char>(c);
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-        else if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                   (code >= firstSignCode && code <= lastCode)))
-            c = ' ';
-    }
-    return text;
 }

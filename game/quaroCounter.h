@@ -5,8 +5,6 @@
 
 #include "kuBitmapFont.h"
 
-#include <string>
-
 class kuImage;
 class vorlanMaze;
 
@@ -37,10 +35,6 @@ public:
     void tick();
     // Restores the background under 75 pixels at pos, if there is one, and draws the time.
     void showTime();
-
-    // The text as the font can draw it: capitals as small letters, anything but a-z, 0-9, the
-    // space and the codes 123 to 127 as a space.
-    static std::string drawable(std::string text);
 
     kuImage* fontImage; // not owned
     int minutes;

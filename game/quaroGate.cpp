@@ -29,10 +29,6 @@ void quaroGate::show() {
         kuE::kuRaiseBug("No maze picture assigned in quaroGate::show!");
     const kuImageFrame& frame = frames[frameIndex];
     const pt corner = rectManip::position(centredRect(pos, frame.rect.width, frame.rect.height));
-    SDL_Rect from = {Sint16(frame.rect.x), Sint16(frame.rect.y), Uint16(frame.rect.width),
-                     Uint16(frame.rect.height)};
-    SDL_Rect to = {Sint16(corner.x), Sint16(corner.y), Uint16(frame.rect.width),
-                   Uint16(frame.rect.height)};
-    SDL_UpperBlit(image->getSDLSurface(), &from, mazeFrame->image->getSDLSurface(), &to);
+    image->drawOnto(*mazeFrame->image, frame.rect, corner);
     screen->display(image, frame.rect, corner);
 }

@@ -93,18 +93,30 @@ gameOptions parseOptions(int argc, char** argv) {
     return options;
 }
 
-bool scaleFitsDesktop(const gameOptions& options) {
-    if (options.windowed || options.scale == 0)
-        return true;
+std::string scaleRefusal(const gameOptions& options, const sz& reportedDesktop) {
     const sz canvas = quaroAssets::screenSize;
-    const sz desktop = kuScaler::usableDesktop(kuScreen::reportedDesktopSize(), canvas);
-    if (kuScaler::fitsFullScreen(canvas, desktop, options.scale))
+    const sz desktop = kuScaler::usableDesktop(reportedDesktop, canvas);
+    if (options.windowed || options.scale == 0 ||
+        kuScaler::fitsFullScreen(canvas, desktop, options.scale))
+        return "";
+    const std::string scale = "--scale " + std::to_string(options.scale);
+    const std::string desktopSize =
+        std::to_string(desktop.width) + " x " + std::to_string(desktop.height);
+    if (!kuScaler::fitsFullScreen(canvas, desktop, 1))
+        return "quaro: the " + desktopSize + " desktop is smaller than the game's " +
+               std::to_string(canvas.width) + " x " + std::to_string(canvas.height) +
+               " picture at any scale, so " + scale + " cannot take it whole; add --window";
+    return "quaro: " + scale + " does not fit the " + desktopSize +
+           " desktop in full screen; at most " +
+           std::to_string(kuScaler::largestFactor(canvas, desktop, true)) +
+           " does, or add --window";
+}
+
+bool scaleFitsDesktop(const gameOptions& options) {
+    const std::string refusal = scaleRefusal(options, kuScreen::reportedDesktopSize());
+    if (refusal.empty())
         return true;
-    std::fprintf(stderr,
-                 "quaro: --scale %d does not fit the %u x %u desktop in full screen; at most "
-                 "%d does, or add --window\n",
-                 options.scale, desktop.width, desktop.height,
-                 kuScaler::largestFactor(canvas, desktop, true));
+    std::fprintf(stderr, "%s\n", refusal.c_str());
     return false;
 }
 
@@ -165,9 +177,12 @@ void printUsage(std::FILE* out) {
         "letter), F11 or Alt+Enter switches between window and full screen, and closing\n"
         "the window (or SIGTERM, SIGINT, SIGHUP) ends the game (a name being typed is\n"
         "kept); a second such signal, or 3 seconds without an end, ends it at once.\n"
-        "Gamepad: the hat or the stick steers; any button goes on from the titles;\n"
-        "on the menus button 0 starts a round and button 1 shows the high scores; in a\n"
-        "round the other buttons pause and resume.\n\n"
+        "Gamepad: the d-pad (or hat) or the left stick steers; any button goes on from\n"
+        "the titles; on the menus A or Start starts a round, B shows the high scores and\n"
+        "Back quits; in a round Start pauses and resumes, A resumes, and pulling the pad\n"
+        "out pauses. (The classic SDL 1.2 build knows buttons by number: 0 starts, 1\n"
+        "shows the high scores, the others pause and resume.) Gamepad mappings of your\n"
+        "own go in ~/.config/quaro/gamecontrollerdb.txt.\n\n"
         "The daily round is the same for every player on a UTC day: its seed is the\n"
         "date's number YYYYMMDD times 2654435761, modulo 2^32. Its best times are kept\n"
         "in a table of their own per day, Save/Daily/YYYY-MM-DD/ beside the main\n"

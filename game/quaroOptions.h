@@ -3,6 +3,8 @@
 // the README and the man page give.
 #pragma once
 
+#include "kuGeomUtil.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -27,6 +29,10 @@ struct gameOptions {
 };
 
 gameOptions parseOptions(int argc, char** argv);
+// Why the forced scale cannot be played in full screen on a desktop of this size, in one line
+// that names the desktop's size (and the game's, when even factor 1 does not fit); empty when
+// it can, or when the game plays in a window.
+std::string scaleRefusal(const gameOptions& options, const sz& desktop);
 // False, after saying why on standard error, when a forced scale does not fit the desktop in
 // full screen. Asks SDL for the desktop's size: call it after SDL started and before the
 // screen opens.

@@ -1,11 +1,9 @@
 #include "quaroPaths.h"
 
 #include "kuPrintable.h"
+#include "kuSystem.h"
 #include "quaroConfig.h"
 #include "quaroHighScore.h"
-
-#include <pwd.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -72,19 +70,25 @@ std::vector<candidate> candidatesOf(const pathsInput& input) {
     return distinct;
 }
 
-// The user's own data folder: $XDG_DATA_HOME when it is absolute, ~/.local/share otherwise,
-// with an absolute $HOME or else the account's home (a relative one would put the table under
-// whatever folder the game was started in).
+// The user's own data folder: $XDG_DATA_HOME when it is absolute, ~/.local/share otherwise.
 fs::path userDataFolder(const pathsInput& input) {
     if (fs::path(input.xdgDataHome).is_absolute())
         return input.xdgDataHome;
-    const bool homeUsable = fs::path(input.home).is_absolute() || input.accountHome.empty();
-    return fs::path(homeUsable ? input.home : input.accountHome) / ".local/share";
+    return fs::path(input.home) / ".local/share";
+}
+
+// The user's own configuration folder: $XDG_CONFIG_HOME when it is absolute, ~/.config
+// otherwise.
+fs::path userConfigFolder(const pathsInput& input) {
+    if (fs::path(input.xdgConfigHome).is_absolute())
+        return input.xdgConfigHome;
+    return fs::path(input.home) / ".config";
 }
 
 gamePaths pathsFor(const candidate& chosen, const pathsInput& input) {
     gamePaths paths;
     paths.source = chosen.source;
+    paths.padMappingFile = (userConfigFolder(input) / "quaro" / "gamecontrollerdb.txt").string();
     if (chosen.source == dataSource::currentFolder)
         return paths; // the relative defaults
     paths.dataFolder = chosen.folder;
@@ -134,22 +138,15 @@ pathsInput thisProcessPathsInput() {
     };
     input.dataDirVariable = variable("QUARO_DATA_DIR");
     input.xdgDataHome = variable("XDG_DATA_HOME");
-    input.home = variable("HOME");
-    const passwd* user = getpwuid(getuid());
-    if (user != nullptr && user->pw_dir != nullptr)
-        input.accountHome = user->pw_dir;
-    std::error_code error;
-    const fs::path current = fs::current_path(error);
-    input.currentFolder = error ? "." : current.string();
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    if (!error)
-        input.executableFolder = executable.parent_path().string();
+    input.xdgConfigHome = variable("XDG_CONFIG_HOME");
+    input.home = kuSystem::homeFolder();
+    input.currentFolder = kuSystem::currentFolder();
+    input.executableFolder = kuSystem::executableFolder();
     input.installedBesideExecutable = quaroInstalledDataFromBin;
     input.installedFolder = quaroInstalledDataDir;
     input.holdsData = [](const std::string& folder) {
-        std::error_code ignored;
-        return fs::is_directory(fs::path(folder) / "GFX", ignored) &&
-               fs::is_directory(fs::path(folder) / "SFX", ignored);
+        return kuSystem::isFolder((fs::path(folder) / "GFX").string()) &&
+               kuSystem::isFolder((fs::path(folder) / "SFX").string());
     };
     return input;
 }

@@ -19,9 +19,9 @@ struct pathsInput {
     // <prefix>/share/quaro compiled in.
     std::string installedBesideExecutable;
     std::string installedFolder;
-    std::string xdgDataHome; // $XDG_DATA_HOME
-    std::string home;        // $HOME
-    std::string accountHome; // the user's home from the password database
+    std::string xdgDataHome;   // $XDG_DATA_HOME
+    std::string xdgConfigHome; // $XDG_CONFIG_HOME
+    std::string home;          // $HOME, or the user's home from the password database
     std::function<bool(const std::string& folder)> holdsData; // GFX/ and SFX/ are both there
 };
 
@@ -33,6 +33,9 @@ struct gamePaths {
     // The installed data is read-only: its table lives in the user's data folder instead.
     std::string tableFile = "Save/Highscore.hs";
     std::string tableFolder = "Save"; // the table's folder; what the game saves goes there
+    // The player's own gamepad mappings, read when the file is there: gamecontrollerdb.txt in
+    // the user's configuration folder ($XDG_CONFIG_HOME/quaro, by default ~/.config/quaro).
+    std::string padMappingFile;
 
     // The name to open for a file of the data, such as "GFX/Misc/Font.bmp".
     std::string dataFile(const std::string& relativeName) const;
@@ -45,9 +48,7 @@ struct pathsSearch {
 };
 
 // The first of $QUARO_DATA_DIR, the current folder, the executable's folder and the installed
-// data that holds GFX/ and SFX/, and the table that goes with it. The user's data folder is
-// $XDG_DATA_HOME when it is absolute, else .local/share in $HOME when that is absolute, else
-// in the account's home: relative ones are ignored, as the XDG rules ignore relative XDG_*.
+// data that holds GFX/ and SFX/, and the table that goes with it.
 pathsSearch findGamePaths(const pathsInput& input);
 
 // This process's environment, working folder and executable, the compiled-in installed data,

@@ -23,6 +23,12 @@ constexpr int32_t lineStep = 33;
 constexpr int32_t tableKeysCentreX = 495;
 constexpr int32_t tableKeysY = 482;
 
+// Below the record's name field, between the kid and the cactus.
+constexpr int32_t saveFailureCentreX = 380;
+constexpr int32_t saveFailureTop = 405;
+constexpr int32_t saveFailureLineStep = 27;
+constexpr int32_t saveFailureWidth = 450;
+
 void writeLine(quaroLettering& font, int32_t y, const std::string& label,
                const std::string& value) {
     font.drawText(label, {labelX, y});
@@ -49,6 +55,18 @@ void writeLostRound(quaroLettering& font, const lostRound& round) {
 
 void writeTableKeys(quaroLettering& font) {
     font.drawCentred(tableKeys, tableKeysCentreX, tableKeysY);
+}
+
+void writeSaveFailure(quaroLettering& font, const std::string& why) {
+    const std::string lines[] = {"the table was not saved:", why, "press a key"};
+    int32_t y = saveFailureTop;
+    for (const std::string& line : lines) {
+        std::string text = font.drawable(line);
+        while (font.width(text) > saveFailureWidth) // a reason the system worded at length
+            text.pop_back();
+        font.drawCentred(text, saveFailureCentreX, y);
+        y += saveFailureLineStep;
+    }
 }
 
 } // namespace screenNotes

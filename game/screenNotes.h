@@ -1,7 +1,10 @@
 // What the screens between rounds write in the game's lettering over their pictures: the time
-// and the goods taken of a lost round on the game-over screen's board, and the keys of the
-// high-score table under it. The texts live here, so that new keys change them alone.
+// and the goods taken of a lost round on the game-over screen's board, the keys of the
+// high-score table under it, and on the record's screen a table that could not be saved. The texts
+// live here, so that new keys change them alone.
 #pragma once
+
+#include <string>
 
 class quaroLettering;
 
@@ -19,5 +22,8 @@ extern const char* const tableKeys;
 void writeLostRound(quaroLettering& font, const lostRound& round);
 // Under the high-score table (recorded, not yet shown).
 void writeTableKeys(quaroLettering& font);
+// On the record's picture, below the name field: the table was not saved, why, and that a key
+// goes on (recorded, not yet shown).
+void writeSaveFailure(quaroLettering& font, const std::string& why);
 
 } // namespace screenNotes

@@ -5,7 +5,6 @@
 #include "introInput.h"
 #include "kuAudio.h"
 #include "kuImages.h"
-#include "kuPlatform.h"
 #include "kuScreen.h"
 #include "menuInput.h"
 #include "pauseBox.h"
@@ -227,12 +226,12 @@ void vorlanGameShell::startDevices() {
     enterInput = new EnterInputHandler;
     audio->start();
     audio->setMuted(options.muted);
-    gamepad = std::make_unique<kuGamepad>();
+    gamepad = std::make_unique<kuGamepad>(paths.padMappingFile);
     screen->setSize(screenSize);
     screen->setFullScreen(!options.windowed);
     screen->setScale(options.scale);
+    screen->setTitle(windowTitle);
     screen->open();
-    kuPlatform::setWindowTitle(windowTitle);
     connectInput();
 }
 
@@ -579,13 +578,7 @@ int vorlanGameShell::checkHighscore() {
 }
 
 void vorlanGameShell::showSaveFailure(const std::string& why) {
-    const std::string lines[] = {"the table was not saved|", why, "press a key"};
-    for (size_t i = 0; i < std::size(lines); ++i) {
-        const std::string line = quaroCounter::drawable(lines[i].substr(0, failureLineLength));
-        const int32_t width = int32_t(line.size()) * quaroCounter::glyphWidth;
-        nameCounter->drawText(line.c_str(), {failureCentreX - width / 2,
-                                             failureTop + failureLineHeight * int32_t(i)});
-    }
+    screenNotes::writeSaveFailure(*lettering, why);
     screen->update();
     introInput->activate();
     while (!introInput->quit && !introInput->proceed) {

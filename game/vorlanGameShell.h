@@ -196,7 +196,7 @@ private:
     gamePaths tablePaths;
     // Prints the line a player shares after the daily round.
     void shareDailyResult(bool won) const;
-    sdlClock defaultClock;
+    systemClock defaultClock;
     frameClock* clock;
     std::unique_ptr<shellKeys> keys;
     std::unique_ptr<kuGamepad> gamepad;

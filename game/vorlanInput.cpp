@@ -5,19 +5,6 @@
 
 namespace {
 
-// Only the first gamepad steers.
-constexpr Uint8 firstPad = 0;
-constexpr Uint8 horizontalAxis = 0;
-constexpr Uint8 verticalAxis = 1;
-// Buttons 0 and 1 choose on the menus; the others pause and resume a round.
-constexpr Uint8 firstPauseButton = 2;
-
-int stickDirection(Sint16 value) {
-    if (value > VorlanInputHandler::stickDeadZone)
-        return 1;
-    return value < -VorlanInputHandler::stickDeadZone ? -1 : 0;
-}
-
 bool steeringKey(SDLKey key) {
     switch (key) {
     case SDLK_UP:
@@ -37,16 +24,14 @@ bool steeringKey(SDLKey key) {
 } // namespace
 
 VorlanInputHandler::VorlanInputHandler()
-    : quit(false), pauseRequested(false), resumeRequested(false), sprite(nullptr), padDX(0),
-      padDY(0) {}
+    : quit(false), pauseRequested(false), resumeRequested(false), sprite(nullptr) {}
 
 void VorlanInputHandler::activate() {
     kuInputHandler::activate();
     quit = false;
     pauseRequested = false;
     resumeRequested = false;
-    padDX = 0;
-    padDY = 0;
+    pad.reset();
     if (sprite != nullptr) {
         sprite->wantedDX = 0;
         sprite->wantedDY = 0;
@@ -59,16 +44,11 @@ void VorlanInputHandler::handleEvent(SDL_Event* event) {
     case SDL_KEYUP:
         handleKey(event->key);
         break;
-    case SDL_JOYHATMOTION:
-    case SDL_JOYAXISMOTION:
-    case SDL_JOYBUTTONDOWN:
-        handlePad(*event);
-        break;
     case SDL_QUIT:
         quit = true;
         break;
     default:
-        if (kuPlatform::lostFocus(*event))
+        if (!handlePad(*event) && kuPlatform::lostFocus(*event))
             pauseRequested = true;
         break;
     }
@@ -89,40 +69,33 @@ void VorlanInputHandler::handleKey(const SDL_KeyboardEvent& key) {
         resumeRequested = true;
 }
 
-void VorlanInputHandler::handlePad(const SDL_Event& event) {
-    if (event.type == SDL_JOYBUTTONDOWN) {
-        if (event.jbutton.which == firstPad && event.jbutton.button >= firstPauseButton)
-            pauseRequested = resumeRequested = true;
-        return;
+bool VorlanInputHandler::handlePad(const SDL_Event& event) {
+    switch (pad.read(event)) {
+    case kuPadReader::meaning::none:
+        return false;
+    case kuPadReader::meaning::pressed:
+        pauseRequested = pauseRequested || pad.press().pauses;
+        resumeRequested = resumeRequested || pad.press().resumes || pad.press().pauses;
+        return true;
+    case kuPadReader::meaning::unplugged:
+        pauseRequested = true;
+        break;
+    case kuPadReader::meaning::steered:
+        if (pad.directionX() != 0 || pad.directionY() != 0)
+            resumeRequested = true;
+        break;
     }
-    if (event.type == SDL_JOYHATMOTION) {
-        if (event.jhat.which != firstPad || event.jhat.hat != 0)
-            return;
-        const Uint8 hat = event.jhat.value;
-        padDX = (hat & SDL_HAT_RIGHT) ? 1 : ((hat & SDL_HAT_LEFT) ? -1 : 0);
-        padDY = (hat & SDL_HAT_DOWN) ? 1 : ((hat & SDL_HAT_UP) ? -1 : 0);
-    } else {
-        if (event.jaxis.which != firstPad)
-            return;
-        if (event.jaxis.axis == horizontalAxis)
-            padDX = stickDirection(event.jaxis.value);
-        else if (event.jaxis.axis == verticalAxis)
-            padDY = stickDirection(event.jaxis.value);
-        else
-            return;
-    }
-    if (padDX != 0 || padDY != 0)
-        resumeRequested = true;
     if (sprite != nullptr)
         steer();
+    return true;
 }
 
 void VorlanInputHandler::steer() {
-    const Uint8* held = kuPlatform::heldKeys();
-    const bool down = held[SDLK_DOWN] || held[SDLK_s] || padDY > 0;
-    const bool up = held[SDLK_UP] || held[SDLK_w] || padDY < 0;
-    const bool right = held[SDLK_RIGHT] || held[SDLK_d] || padDX > 0;
-    const bool left = held[SDLK_LEFT] || held[SDLK_a] || padDX < 0;
+    const kuHeldKeys held = kuPlatform::heldKeys();
+    const bool down = held[SDLK_DOWN] || held[SDLK_s] || pad.directionY() > 0;
+    const bool up = held[SDLK_UP] || held[SDLK_w] || pad.directionY() < 0;
+    const bool right = held[SDLK_RIGHT] || held[SDLK_d] || pad.directionX() > 0;
+    const bool left = held[SDLK_LEFT] || held[SDLK_a] || pad.directionX() < 0;
     sprite->wantedDY = down ? 1 : (up ? -1 : 0);
     sprite->wantedDX = right ? 1 : (left ? -1 : 0);
 }

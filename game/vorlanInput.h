@@ -1,9 +1,10 @@
 // The round's input handler: after every key or gamepad event the arrow keys, W A S D and the
-// gamepad's hat or stick held become the hero's wished direction (down beats up, right beats
-// left), Escape or a window close sets quit, and the pause keys set the pause requests the
-// round acts on between frames.
+// gamepad's direction held become the hero's wished direction (down beats up, right beats
+// left), Escape or a window close sets quit, and the pause keys and buttons set the pause
+// requests the round acts on between frames.
 #pragma once
 
+#include "kuGamepad.h"
 #include "kuInput.h"
 
 class vorlanCharSprite;
@@ -11,7 +12,7 @@ class vorlanCharSprite;
 class VorlanInputHandler : public kuInputHandler {
 public:
     // A stick steers beyond 40% of its full deflection.
-    static constexpr int stickDeadZone = 32767 * 2 / 5;
+    static constexpr int stickDeadZone = kuPadReader::stickDeadZone;
 
     VorlanInputHandler();
 
@@ -22,19 +23,19 @@ public:
     void handleEvent(SDL_Event* event) override;
 
     bool quit;
-    // P, a gamepad button other than 0 and 1, or the window losing the input focus or being
-    // iconified. The round clears it when it pauses.
+    // P, a gamepad's pause button, the window losing the input focus or being iconified, or
+    // the gamepad unplugged. The round clears it when it pauses.
     bool pauseRequested;
-    // P, Space, a steering key, the gamepad moved or a button other than 0 and 1.
+    // P, Space, a steering key, the gamepad moved or its pause or resume button.
     bool resumeRequested;
     vorlanCharSprite* sprite; // the hero steered; not owned
 
 private:
     void handleKey(const SDL_KeyboardEvent& key);
-    void handlePad(const SDL_Event& event);
+    // False for an event of no gamepad.
+    bool handlePad(const SDL_Event& event);
     // The wish from the keys held and the gamepad's direction.
     void steer();
 
-    int padDX; // the gamepad's direction: -1, 0 or +1 on each axis
-    int padDY;
+    kuPadReader pad;
 };

@@ -26,11 +26,12 @@ void WatchInputHandler::handleEvent(SDL_Event* event) {
         break;
     }
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_JOYBUTTONDOWN:
     case SDL_QUIT:
         stop = true;
         break;
     default:
+        if (pad.read(*event) == kuPadReader::meaning::pressed)
+            stop = true;
         break;
     }
 }

@@ -5,6 +5,7 @@
 // both at the start of every run watched.
 #pragma once
 
+#include "kuGamepad.h"
 #include "kuInput.h"
 #include "quaroViewer.h"
 
@@ -23,4 +24,5 @@ public:
 
 private:
     std::vector<viewerAction> actions;
+    kuPadReader pad;
 };

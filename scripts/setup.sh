@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages what this machine lacks: by default only what building and
-# playing the game needs (the compiler, CMake, SDL, cairo and the font of the pictures); with
-# --test also what the tests need (test libraries, an X server and its tools, the sanitizers'
+# playing the game needs (the compiler, CMake, SDL 2, cairo and the font of the pictures); with
+# --test also what the tests need (the classic SDL 1.2, test libraries, an X server and its tools, the sanitizers'
 # and fuzzers' compiler, valgrind, the package checkers); with --web also the browser build
 # and its test. Run it twice and the second run installs nothing.
 # Usage: scripts/setup.sh [--test] [--web]
@@ -9,6 +9,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config            # the build
+  libsdl2-dev                          # SDL 2, which the desktop game is built on
   libcairo2-dev fonts-dejavu-core      # the asset generator
 )
 tests=(
@@ -18,10 +19,11 @@ tests=(
   dpkg-dev file                        # the Debian package: dpkg-shlibdeps, and file for CPack
   desktop-file-utils appstream lintian man-db  # checking the install and the package
 )
-# The classic SDL 1.2, unless sdl12-compat's development package is already installed.
 installed() { dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | grep -q '^ii'; }
+# The classic SDL 1.2, for the classic build the tests build too and the benchmarks' floor,
+# unless sdl12-compat's development package is already installed.
 if ! installed libsdl1.2-compat-dev; then
-  packages+=(libsdl1.2-dev)
+  tests+=(libsdl1.2-dev)
 fi
 for option in "$@"; do
   case "$option" in

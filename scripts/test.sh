@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: a normal build with the
-# end-to-end tests (valgrind's memcheck among them), a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the audio tests under ThreadSanitizer, the browser build played
-# in headless Chromium, and the loaders of the high-score table, of recorded runs and of
-# saved-game files and the browser build's picture and sound decoders under libFuzzer, each
-# for QUARO_FUZZ_SECONDS (20 by default, 80 seconds in all). Build folders are reused.
+# Installs what is missing, then builds and runs every test: the normal build on SDL 2 and the
+# classic build on SDL 1.2, each with the end-to-end tests (valgrind's memcheck among them);
+# on SDL 2 a build under AddressSanitizer and UndefinedBehaviorSanitizer, the audio tests under
+# ThreadSanitizer, and the loaders of the high-score table, of recorded runs and of saved-game
+# files and the browser build's picture and sound decoders under libFuzzer, each for
+# QUARO_FUZZ_SECONDS (20 by default, 80 seconds in all); and the browser build played in
+# headless Chromium. Build folders are reused.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -23,24 +24,28 @@ run_tests() { # folder, then ctest options
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@"
 }
 
-echo "== Normal build"
-build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== Normal build (SDL 2)"
+build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARO_SDL=2
 run_tests build
 
+echo "== Classic build (SDL 1.2)"
+build build-sdl1 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARO_SDL=1
+run_tests build-sdl1
+
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
-build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=address,undefined
+build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=address,undefined -DQUARO_SDL=2
 run_tests build-asan -LE e2e
 
 echo "== ThreadSanitizer (audio)"
 QUARO_TARGETS="kuAudioTest kuAudioAllocTest" \
-  build build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=thread
+  build build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUARO_SANITIZE=thread -DQUARO_SDL=2
 run_tests build-tsan -L audio
 
 echo "== The browser build in headless Chromium"
 "$root/scripts/web.sh" --test
 
 echo "== Fuzzing the loaders of the table, of recorded runs and of saved games, and the browser's decoders"
-cmake -S "$root" -B "$root/build-fuzz" -DQUARO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S "$root" -B "$root/build-fuzz" -DQUARO_FUZZ=ON -DQUARO_SDL=2 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 cmake --build "$root/build-fuzz" -j "$jobs"
 corpus=$(mktemp -d)

@@ -47,8 +47,18 @@ stuck_case() { # status line signals...: the status and the line expected after 
     fail "no line '$says' after $*: $(cat "$WORK/game/stderr")"
 }
 
-stuck_case 143 "the game did not close within 3000 ms" TERM
-stuck_case 143 "a second request to close" TERM INT
-stuck_case 129 "the game did not close within 3000 ms" HUP
+if ldd "$QUARO" | grep -q 'libSDL-1\.2'; then
+  stuck_case 143 "the game did not close within 3000 ms" TERM
+  stuck_case 143 "a second request to close" TERM INT
+  stuck_case 129 "the game did not close within 3000 ms" HUP
+else
+  # SDL 2 passes over a joystick device that is no joystick: the game plays, and closes as
+  # asked. (The grace period of a game stuck elsewhere is kuCloseSignalsTest's.)
+  SDL_JOYSTICK_DEVICE=/dev/zero start_game --window
+  wait_for_window
+  kill -HUP "$GAME_PID"
+  wait_for_game
+  [ "$STATUS" = 0 ] || fail "status $STATUS after HUP, not 0"
+fi
 
 echo "PASS"

@@ -81,6 +81,18 @@ wait_for_window() {
   fail "no game window"
 }
 
+# Polls the command until it succeeds (at most about SCREEN_WAIT_SECONDS), else fails saying
+# what did not happen.
+wait_until() { # what command...
+  local what=$1
+  shift
+  for _ in $(seq $((5 * ${SCREEN_WAIT_SECONDS:-10}))); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  fail "$what"
+}
+
 screenshot() { # name: writes $WORK/name.png
   import -window root "$WORK/$1.png"
 }

@@ -29,34 +29,39 @@ click_at 120 345 # on the border, where the start button would be unscaled: noth
 sleep 0.5
 expect_scaled_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" 2 200 20 "the menu after a border click"
 click_at 450 710 # the middle of the start button, (125, 345) on the canvas
-sleep 1
-screenshot round
 convert "$BUILD/GFX/Misc/Level_Map.bmp" -scale 200% "$WORK/map2.png"
-convert "$WORK/round.png" -crop 1520x1040+200+20 +repage "$WORK/round-canvas.png"
-[ "$(pixels_differing "$WORK/round-canvas.png" "$WORK/map2.png" 80x80+0+0)" = 0 ] ||
-  fail "the enlarged maze is not drawn"
-[ "$(pixels_differing "$WORK/round-canvas.png" "$WORK/map2.png" 150x50+1300+986)" != 0 ] ||
-  fail "no clock in the enlarged round"
+enlarged_round_drawn() { # the maze's corner as on the map, the clock drawn over the map
+  screenshot round
+  convert "$WORK/round.png" -crop 1520x1040+200+20 +repage "$WORK/round-canvas.png"
+  [ "$(pixels_differing "$WORK/round-canvas.png" "$WORK/map2.png" 80x80+0+0)" = 0 ] &&
+    [ "$(pixels_differing "$WORK/round-canvas.png" "$WORK/map2.png" 150x50+1300+986)" != 0 ]
+}
+wait_until "the enlarged round with its clock is not drawn" enlarged_round_drawn
 [ -n "${PREVIEW_DIR:-}" ] && mkdir -p "$PREVIEW_DIR" && cp "$WORK/round.png" "$PREVIEW_DIR/round-1920x1080.png"
 
 hold_key F11
-sleep 1
-window=$(xdotool search --name Quaro | head -1)
-geometry=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
-[ "$geometry" = 760x520 ] || fail "F11 gave a window of $geometry, not 760x520"
-import -window "$window" "$WORK/window.png"
-[ "$(pixels_differing "$WORK/window.png" "$BUILD/GFX/Misc/Level_Map.bmp" 40x40+0+0)" = 0 ] ||
-  fail "the window does not show the round"
+window_of_the_canvas_size() { # leaves the game's window in $window
+  window=$(xdotool search --name Quaro | head -1) &&
+    geometry=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }') &&
+    [ "$geometry" = 760x520 ]
+}
+wait_until "F11 gave no 760x520 window" window_of_the_canvas_size
+window_shows_the_round() {
+  import -window "$window" "$WORK/window.png" &&
+    [ "$(pixels_differing "$WORK/window.png" "$BUILD/GFX/Misc/Level_Map.bmp" 40x40+0+0)" = 0 ]
+}
+wait_until "the window does not show the round" window_shows_the_round
 
 xdotool mousemove --window "$window" 5 5 # the keyboard follows the pointer without a manager
 xdotool keydown alt keydown Return
 sleep 0.3
 xdotool keyup Return keyup alt
-sleep 1
-screenshot back
-convert "$WORK/back.png" -crop 80x80+200+20 +repage "$WORK/back-corner.png"
-[ "$(pixels_differing "$WORK/back-corner.png" "$WORK/map2.png" 80x80+0+0)" = 0 ] ||
-  fail "Alt+Enter did not bring back the enlarged full screen"
+enlarged_again() {
+  screenshot back
+  convert "$WORK/back.png" -crop 80x80+200+20 +repage "$WORK/back-corner.png"
+  [ "$(pixels_differing "$WORK/back-corner.png" "$WORK/map2.png" 80x80+0+0)" = 0 ]
+}
+wait_until "Alt+Enter did not bring back the enlarged full screen" enlarged_again
 
 hold_key Escape
 expect_scaled_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" 2 200 20 "the menu after the round"

@@ -162,7 +162,7 @@ protected:
         audio = std::make_unique<Audio>();
         audio->start();
         ASSERT_TRUE(audio->isStarted());
-        SDL_PauseAudio(1);
+        audio->setPaused(true);
         lock = std::make_unique<AudioLock>();
     }
     void TearDown() override {
@@ -250,6 +250,9 @@ TEST_F(AllocTest, NoRoomForTheConvertedCopyRaisesAndTriesAgainLater) {
 }
 
 TEST_F(AllocTest, FailedConversionLeavesNoBufferAndTriesAgainLater) {
+    if (!convertsAsClassicSdl())
+        GTEST_SKIP() << "SDL 2's build converts with the engine's own converter, which this "
+                        "test cannot make fail";
     Sound sound;
     loadMono8(sound, 500);
     probe.failConversion = true;

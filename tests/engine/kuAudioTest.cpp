@@ -36,7 +36,7 @@ class QueueTest : public AudioTest {
 protected:
     void SetUp() override {
         AudioTest::SetUp();
-        SDL_PauseAudio(1);
+        audio->setPaused(true);
     }
 
     std::vector<int16_t> pass(int len = bufferBytes) {
@@ -73,7 +73,7 @@ TEST_F(AudioTest, StartGrantsTheFixedFormatAndBecomesActive) {
     EXPECT_EQ(activeAudio, audio.get());
     ASSERT_NE(activeQueue, nullptr);
     EXPECT_EQ(activeQueue->count(), 0);
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING);
+    EXPECT_TRUE(audioPlaying(audio->getDevice()));
 }
 
 TEST_F(AudioTest, StartingAgainKeepsTheQueue) {
@@ -91,11 +91,12 @@ TEST_F(AudioTest, DestroyingDeletesEveryPlaybackAndMixesNothingAfter) {
         for (int i = 0; i < 5; ++i)
             activeQueue->add(new CountedPlaying(samples.data(), 1000, true, deaths));
     }
+    const kuAudioDevice device = audio->getDevice();
     audio.reset();
     EXPECT_EQ(deaths, 5);
     EXPECT_EQ(activeQueue, nullptr);
     EXPECT_EQ(activeAudio, nullptr);
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED);
+    EXPECT_FALSE(audioPlaying(device));
     std::vector<uint8_t> stream(bufferBytes, 0x11);
     fillAudio(nullptr, stream.data(), bufferBytes);
     EXPECT_EQ(stream, std::vector<uint8_t>(bufferBytes, 0x11));
@@ -106,7 +107,7 @@ TEST_F(AudioTest, DestroyingDeletesEveryPlaybackAndMixesNothingAfter) {
 TEST_F(AudioTest, TeardownRacesNoRunningCallback) {
     const std::vector<uint8_t> samples = rampBytes(512);
     audio.reset();
-    SDL_CloseAudio();
+    closeAudioDevices();
     constexpr int rounds = 30;
     for (int i = 0; i < rounds; ++i) {
         auto running = std::make_unique<Audio>();
@@ -117,7 +118,7 @@ TEST_F(AudioTest, TeardownRacesNoRunningCallback) {
         SDL_Delay(1);
         running.reset();
         EXPECT_EQ(activeQueue, nullptr);
-        SDL_CloseAudio();
+        closeAudioDevices();
     }
 }
 
@@ -353,7 +354,7 @@ protected:
     std::vector<int16_t> heard() {
         EXPECT_TRUE(waitUntilEmpty(*activeQueue));
         audio.reset();
-        SDL_CloseAudio();
+        closeAudioDevices();
         const std::vector<int16_t> all = readCapture(capture());
         size_t start = 0;
         while (start < all.size() && all[start] == 0)
@@ -437,7 +438,7 @@ TEST_F(CaptureTest, NothingStartedWhileMutedIsHeardLater) {
 
 TEST_F(CaptureTest, PausingHoldsThePlaybacksWhereTheyAre) {
     audio->setPaused(true);
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED);
+    EXPECT_FALSE(audioPlaying(audio->getDevice()));
     audio->setPaused(false);
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING);
+    EXPECT_TRUE(audioPlaying(audio->getDevice()));
 }

@@ -1,5 +1,6 @@
 #include "kuBlit.h"
 #include "headlessSdl.h"
+#include "kuPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-constexpr Uint32 key = 0x00ff00ff;
+constexpr Uint32 key = 0x00ff00ff; // red 255, green 0, blue 255
 
 // A 32-bit surface with a different colour on every pixel; every fifth one is the key.
 SDL_Surface* pattern(int width, int height, Uint32 seed) {
@@ -30,7 +31,7 @@ TEST_P(BlitTest, ClipsAndCopiesAsTheLibrarysBlitDoes) {
     const auto& [from, at, keyed] = GetParam();
     SDL_Surface* picture = pattern(16, 12, 0x100000);
     if (keyed)
-        SDL_SetColorKey(picture, SDL_SRCCOLORKEY | SDL_RLEACCEL, key);
+        kuPlatform::setColourKey(picture, 0xff, 0x00, 0xff);
     SDL_Surface* targets[2] = {pattern(30, 20, 0x200000), pattern(30, 20, 0x200000)};
     SDL_Rect clip = {3, 2, 20, 14};
     SDL_Rect libraryTo = at;

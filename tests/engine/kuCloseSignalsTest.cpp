@@ -18,11 +18,11 @@
 
 namespace {
 
-enum class then { closes, savesWhileEnding, startsASaveWhileEnding };
+enum class then { closes, savesWhileEnding, startsASaveWhileEnding, staysStuck };
 
 struct signalCase {
     const char* what;
-    int signal; // sent twice but when the game closes
+    int signal; // sent twice but when the game closes or stays stuck
     then after;
     bool saved; // the save the child makes is on disk
 };
@@ -32,8 +32,13 @@ struct signalCase {
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         _exit(3);
     {
-        const kuCloseSignals signals(60000); // the grace never ends a case
-        if (c.after == then::closes) {
+        // The grace ends only the case that never reads its events.
+        const kuCloseSignals signals(c.after == then::staysStuck ? 200 : 60000);
+        if (c.after == then::staysStuck) {
+            raise(c.signal);
+            for (;;)
+                pause();
+        } else if (c.after == then::closes) {
             raise(c.signal);
             SDL_Event event;
             while (SDL_WaitEvent(&event) == 1 && event.type != SDL_QUIT) {
@@ -80,5 +85,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         signalCase{"hupClosesLikeTerm", SIGHUP, then::closes, false},
         signalCase{"aSaveUnderWayFinishesFirst", SIGTERM, then::savesWhileEnding, true},
-        signalCase{"noSaveStartsOnceTheEndIsDue", SIGINT, then::startsASaveWhileEnding, false}),
+        signalCase{"noSaveStartsOnceTheEndIsDue", SIGINT, then::startsASaveWhileEnding, false},
+        signalCase{"aStuckGameEndsAfterTheGrace", SIGTERM, then::staysStuck, false}),
     [](const ::testing::TestParamInfo<signalCase>& info) { return info.param.what; });

@@ -18,13 +18,12 @@ void pushKey(SDLKey key) {
     event.type = SDL_KEYDOWN;
     event.key.type = SDL_KEYDOWN;
     event.key.keysym.sym = key;
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
+    ASSERT_TRUE(queueEvent(event));
 }
 
 int pendingEvents() {
     SDL_Event events[16];
-    SDL_PumpEvents();
-    return SDL_PeepEvents(events, 16, SDL_PEEKEVENT, SDL_ALLEVENTS);
+    return peekEvents(events, 16);
 }
 
 // Consumes the presses of one key and remembers every event it saw.
@@ -75,9 +74,9 @@ TEST_F(InputTest, WaitHandlesExactlyOneEvent) {
 }
 
 TEST_F(InputTest, ActivateInstallsTheFilterThatAcceptsEverything) {
-    EXPECT_EQ(SDL_GetEventFilter(), &eventFilter);
+    EXPECT_EQ(installedFilter(), &eventFilter);
     SDL_Event event = {};
-    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP, SDL_MOUSEMOTION, SDL_QUIT, SDL_USEREVENT})
+    for (sdlEventType type : {SDL_KEYDOWN, SDL_KEYUP, SDL_MOUSEMOTION, SDL_QUIT, SDL_USEREVENT})
         EXPECT_EQ(eventFilter(&(event.type = type, event)), 1);
 }
 

@@ -260,7 +260,7 @@ TEST_F(SdlTest, WindowedScreenOpensAtItsSize) {
     screen.setFullScreen(false);
     screen.setSize({760, 520});
     screen.open();
-    EXPECT_EQ(screen.getSDLSurface()->flags & SDL_FULLSCREEN, 0u);
+    EXPECT_FALSE(outputIsFullScreen());
     EXPECT_TRUE(raisesBug([&] { screen.setFullScreen(true); },
                           "Cannot change the display mode of an open screen in "
                           "kuScreen::setFullScreen"));
@@ -358,7 +358,7 @@ TEST_F(SdlTest, SwitchingModesKeepsThePictureAndShowsItWhole) {
     EXPECT_FALSE(screen.isFullScreen());
     EXPECT_EQ(screen.getOutputSurface(), screen.getSDLSurface())
         << "a window at N = 1 on 1920 x 1080 is the canvas";
-    EXPECT_EQ(screen.getOutputSurface()->flags & SDL_FULLSCREEN, 0u);
+    EXPECT_FALSE(outputIsFullScreen());
     EXPECT_EQ(pixelAt(screen.getSDLSurface(), 0, 0), red);
     screen.toggleFullScreen();
     EXPECT_TRUE(screen.isFullScreen());
@@ -367,4 +367,24 @@ TEST_F(SdlTest, SwitchingModesKeepsThePictureAndShowsItWhole) {
     EXPECT_EQ(pixelAt(screen.getOutputSurface(), 202, 20), black);
     EXPECT_EQ(screen.toCanvas({203, 21}), (pt{1, 0}));
     EXPECT_EQ(screen.toCanvas({199, 21}), std::nullopt);
+}
+
+// Full screen on a desktop smaller than the canvas would cut the picture (or, with a video
+// mode of the canvas's size, fail to open): the screen opens in a window instead, says so in
+// one line, and F11 keeps it there.
+TEST_F(SdlTest, ADesktopSmallerThanTheCanvasGetsAWindowWithANote) {
+    kuScreen screen;
+    screen.setSize({760, 520});
+    screen.setDesktopSize({640, 480});
+    StdoutCapture capture;
+    screen.open();
+    EXPECT_FALSE(screen.isFullScreen());
+    EXPECT_FALSE(outputIsFullScreen());
+    EXPECT_EQ(screen.getOutputSurface()->w, 760);
+    EXPECT_EQ(screen.getOutputSurface()->h, 520);
+    screen.toggleFullScreen();
+    EXPECT_FALSE(screen.isFullScreen());
+    const std::string note = "The 640 x 480 desktop is smaller than the game's 760 x 520 "
+                             "picture: playing in a window.\n";
+    EXPECT_EQ(capture.text(), note + note);
 }

@@ -197,7 +197,12 @@ class UnconvertibleTest : public SoundTest,
 TEST_P(UnconvertibleTest, RaisesAndPlaysAgainOnceTheRateFits) {
     const unconvertibleCase& c = GetParam();
     Sound sound;
-    sound.loadWAV(wav("s.wav", c.format, 600).c_str());
+    const std::string loading =
+        errorOf([&] { sound.loadWAV(wav("s.wav", c.format, 600).c_str()); });
+    if (!loading.empty()) {
+        EXPECT_FALSE(convertsAsClassicSdl()) << "SDL 1.2 loads it; SDL 2's loader may refuse it";
+        return;
+    }
     sound.setRate(c.rate);
     EXPECT_EQ(errorOf([&] { sound.play(); }),
               "Sound::CheckConvert: Could not build conversion structure!");

@@ -142,7 +142,7 @@ TEST_P(DamagedAssetsTest, EndTheStartUpNamingTheFile) {
         EXPECT_EQ(message.rfind(asset.message, 0), 0u) << message;
         EXPECT_GT(message.size(), std::string(asset.message).size() - 1) << "a reason is given";
         shell->freeData();
-        SDL_CloseAudio(); // the next start opens the device again
+        closeAudioDevices(); // the next start opens the device again
     }
 }
 

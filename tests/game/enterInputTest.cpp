@@ -1,6 +1,7 @@
 #include "enterInput.h"
 #include "geomPrinters.h"
 #include "introInput.h"
+#include "kuPlatform.h"
 #include "kuScreen.h"
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
@@ -34,9 +35,12 @@ protected:
         event.key.keysym.sym = sym;
         entry->handleEvent(&event);
     }
+    // Types each character as a player does: a key press on SDL 1.2, a text event on SDL 2.
     void typeText(const char* text) {
-        for (const char* c = text; *c != '\0'; ++c)
-            key(*c == ' ' ? SDLK_SPACE : SDLKey(*c));
+        for (const char* c = text; *c != '\0'; ++c) {
+            SDL_Event event = typedEvent(std::string(1, *c));
+            entry->handleEvent(&event);
+        }
     }
 
     EnterInputHandler* entry = nullptr;
@@ -87,9 +91,7 @@ TEST_F(NameEntryTest, TakesAtMostTenCharacters) {
 }
 
 TEST_F(NameEntryTest, ThreeKeysTypeTheExtraLettersAndModifiersTypeNothing) {
-    key(SDLK_BACKQUOTE);
-    key(SDLK_QUOTE);
-    key(SDLK_RIGHTBRACKET);
+    typeText("`']");
     key(SDLK_LSHIFT);
     key(SDLK_RCTRL);
     key(SDLK_LALT);
@@ -149,7 +151,7 @@ TEST_F(ShellTest, AWonRoundEntersTheTypedNameInTheTableAndTheFile) {
     shell->normalYou->itemCount = 105;
     parkEnemies(*shell);
     pressKey(SDLK_LEFT);
-    const Uint8* keys = SDL_GetKeyState(nullptr);
+    const kuHeldKeys keys = kuPlatform::heldKeys();
     bool typed = false, menuAsked = false;
     onFrame = [&](int) {
         if (typed && shell->enterInput->done && !menuAsked) {
@@ -165,8 +167,11 @@ TEST_F(ShellTest, AWonRoundEntersTheTypedNameInTheTableAndTheFile) {
             pressKey(SDLK_DOWN);                                  // and down into the house
         if (shell->enterInput->background != nullptr && !typed) { // the name entry runs
             typed = true;
-            for (SDLKey k : {SDLK_k, SDLK_i, SDLK_d, SDLK_RETURN})
-                pushKeyDown(k);
+            for (const char* letter : {"k", "i", "d"}) {
+                SDL_Event event = typedEvent(letter);
+                SDL_PushEvent(&event);
+            }
+            pushKeyDown(SDLK_RETURN);
         }
     };
     EXPECT_EQ(shell->run(), vorlanGameShell::roundWon);

@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 // An event is judged by its own key or button: by the time a menu handles an event made
 // while the game was busy, the key or the button is long released, or another one held.
 TEST_F(HandlerTest, MenusAndTitlesJudgeKeysAndClicksByTheirEvents) {
-    const auto key = [](Uint8 type, SDLKey sym) {
+    const auto key = [](sdlEventType type, SDLKey sym) {
         SDL_Event event = {};
         event.type = event.key.type = type;
         event.key.keysym.sym = sym;
@@ -164,26 +164,4 @@ TEST_F(HandlerTest, TitleGoesOnAtAKeyPressAndQuitsAtAWindowClose) {
     intro.handleEvent(&event);
     EXPECT_TRUE(intro.quit);
     EXPECT_FALSE(intro.proceed);
-}
-
-// A gamepad's button 0 starts a round and button 1 shows the table; any button goes on from
-// a title.
-TEST_F(HandlerTest, GamepadButtonsChooseOnMenusAndGoOnFromTitles) {
-    const struct {
-        Uint8 button;
-        int choice;
-    } cases[] = {{0, 0}, {1, 1}, {2, -1}, {7, -1}};
-    for (const auto& c : cases) {
-        SDL_Event press = {};
-        press.type = press.jbutton.type = SDL_JOYBUTTONDOWN;
-        press.jbutton.button = c.button;
-        MenuInputHandler menu;
-        menu.activate();
-        menu.handleEvent(&press);
-        EXPECT_EQ(choiceOf(menu), c.choice) << "button " << int(c.button);
-        IntroInputHandler title;
-        title.activate();
-        title.handleEvent(&press);
-        EXPECT_TRUE(title.proceed) << "button " << int(c.button);
-    }
 }

@@ -166,14 +166,11 @@ TEST_F(PauseTest, LosingTheFocusPausesAndOnlyAKeyResumes) {
     pt heroWhenPaused = {};
     int pausedFrames = 0;
     onFrame = [&](int frame) {
-        SDL_Event event = {};
-        event.type = event.active.type = SDL_ACTIVEEVENT;
         if (frame == 3) {
-            event.active.state = SDL_APPINPUTFOCUS;
+            SDL_Event event = focusLostEvent();
             SDL_PushEvent(&event);
         } else if (frame == 10) {
-            event.active.gain = 1;
-            event.active.state = SDL_APPINPUTFOCUS;
+            SDL_Event event = focusBackEvent();
             SDL_PushEvent(&event);
         } else if (frame == 20) {
             pressKey(SDLK_LEFT);
@@ -204,6 +201,7 @@ TEST_F(PauseTest, PauseIsARoundsMatterOnly) {
     EXPECT_FALSE(shell->menuInput->quit || shell->menuInput->startGame ||
                  shell->menuInput->showHighscore);
     shell->enterInput->activate();
-    shell->enterInput->handleEvent(&press);
+    SDL_Event typed = typedEvent("p");
+    shell->enterInput->handleEvent(&typed);
     EXPECT_STREQ(shell->enterInput->name, "p");
 }

@@ -1,6 +1,5 @@
 #include "gameFixture.h"
 #include "geomPrinters.h"
-#include "quaroRecording.h"
 #include "raises.h"
 
 #include <gtest/gtest.h>

@@ -79,3 +79,36 @@ TEST(GameOptionsTest, FileOptionsTakeAFileAfterThemOrAfterAnEqualsSign) {
             EXPECT_EQ(parse(missing).error, c.missing);
     }
 }
+
+// A forced scale in full screen is refused in one line that names the desktop's size, and the
+// game's where even factor 1 is too large: a 640 x 480 desktop fits the picture at no scale.
+TEST(GameOptionsTest, AScaleThatDoesNotFitIsRefusedNamingTheSizes) {
+    const struct {
+        std::vector<std::string> arguments;
+        sz desktop;
+        std::string refusal;
+    } cases[] = {
+        {{"--scale", "2"}, {1920, 1080}, ""},
+        {{"--scale", "3"},
+         {1920, 1080},
+         "quaro: --scale 3 does not fit the 1920 x 1080 desktop in full screen; at most 2 does, "
+         "or add --window"},
+        {{"--scale", "2"},
+         {640, 480},
+         "quaro: the 640 x 480 desktop is smaller than the game's 760 x 520 picture at any "
+         "scale, so --scale 2 cannot take it whole; add --window"},
+        {{"--scale", "1"},
+         {640, 480},
+         "quaro: the 640 x 480 desktop is smaller than the game's 760 x 520 picture at any "
+         "scale, so --scale 1 cannot take it whole; add --window"},
+        {{"--scale", "2", "--window"}, {640, 480}, ""},
+        {{}, {640, 480}, ""},
+        {{"--scale", "2"},
+         {0, 0}, // no size reported: the picture's own
+         "quaro: --scale 2 does not fit the 760 x 520 desktop in full screen; at most 1 does, or "
+         "add --window"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(scaleRefusal(parse(c.arguments), c.desktop), c.refusal)
+            << c.desktop.width << " x " << c.desktop.height;
+}

@@ -25,7 +25,7 @@ constexpr Uint32 aDay = 24 * 3600 * 1000;
 
 bool queueEmpty() {
     SDL_Event event;
-    return SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) == 0;
+    return peekEvents(&event, 1) == 0;
 }
 
 // The game's demonstration run: a round won by the autopilot.
@@ -150,9 +150,7 @@ TEST_F(ReplaysTest, ALiveRoundWithPausesADrinkAndAKnockOutPlaysBackFromItsFile) 
         if (framesSeen == 100) {
             pressKey(SDLK_p);
         } else if (framesSeen == 300) {
-            SDL_Event focusLost = {};
-            focusLost.type = focusLost.active.type = SDL_ACTIVEEVENT;
-            focusLost.active.state = SDL_APPINPUTFOCUS;
+            SDL_Event focusLost = focusLostEvent();
             SDL_PushEvent(&focusLost);
         } else {
             const pt wish = autopilotWish(round);

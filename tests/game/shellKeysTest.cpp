@@ -8,7 +8,7 @@
 namespace {
 
 struct KeyCase {
-    Uint8 type;
+    sdlEventType type;
     SDLKey key;
     SDLMod mod;
     bool typing; // a name is being typed

@@ -3,6 +3,7 @@
 // comes from QUARO_SOAK_FRAMES (a short run by default).
 #include "enemyCharSprite.h"
 #include "enterInput.h"
+#include "kuPlatform.h"
 #include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
@@ -53,7 +54,7 @@ protected:
         onFrame = [this](int frame) {
             checkPlaces();
             const vorlanCharSprite* hero = shell->round().hero();
-            const Uint8* keys = SDL_GetKeyState(nullptr);
+            const kuHeldKeys keys = kuPlatform::heldKeys();
             if (hero->itemCount == 106 && hero->speed == 0 && !keys[SDLK_RIGHT]) {
                 releaseAllKeys();
                 pressKey(SDLK_RIGHT);

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Debian package as CPack makes it from the build folder: the game in /usr/games, its data
-# and documents, Depends computed from the binary, and no error from lintian (its warnings
-# and notes are printed).
-# Usage: package.sh BUILD_DIR
+# and documents, Depends computed from the binary (on the SDL the game was built on), and no
+# error from lintian (its warnings and notes are printed).
+# Usage: package.sh BUILD_DIR SDL_PACKAGE
 set -euo pipefail
 BUILD=$1
+SDL_PACKAGE=$2
 WORK=$(mktemp -d /tmp/quaro-package.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -21,7 +22,7 @@ for file in games/quaro share/quaro/GFX/Misc/Level_Map.bmp share/quaro/SFX/Congr
 done
 [ "$(dpkg-deb --field "$deb" Section)" = games ] || fail "not in the games section"
 depends=$(dpkg-deb --field "$deb" Depends)
-[[ $depends == *libc6* && $depends == *libsdl1.2* ]] || fail "Depends: $depends"
+[[ $depends == *libc6* && $depends == *"$SDL_PACKAGE"* ]] || fail "Depends: $depends"
 
 status=0
 lintian --info --display-info "$deb" > "$WORK/lintian" 2>&1 || status=$?

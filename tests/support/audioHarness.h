@@ -5,6 +5,8 @@
 
 #include "kuAudio.h"
 #include "kuAudioImpl.h"
+#include "kuPlatform.h"
+#include "sdlScript.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +22,19 @@ void useDiskAudio(const std::string& captureFile);
 // Makes the next device fail to open: the disk driver with a capture in a missing folder.
 void useUnopenableDiskAudio(const std::string& missingFolder);
 
-// SDL's audio lock for a scope: no callback runs meanwhile. The lock is recursive, so the code
-// under test may take it too.
+// The started device's audio lock for a scope: no callback runs meanwhile. The lock is
+// recursive, so the code under test may take it too.
 class AudioLock {
 public:
-    AudioLock() { SDL_LockAudio(); }
-    ~AudioLock() { SDL_UnlockAudio(); }
+    AudioLock() : device(activeAudio != nullptr ? activeAudio->getDevice() : 0) {
+        kuPlatform::lockAudio(device);
+    }
+    ~AudioLock() { kuPlatform::unlockAudio(device); }
     AudioLock(const AudioLock&) = delete;
     AudioLock& operator=(const AudioLock&) = delete;
+
+private:
+    kuAudioDevice device;
 };
 
 // Polls until the running device has mixed the queue empty; false if it never does (a

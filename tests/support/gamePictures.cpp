@@ -1,5 +1,6 @@
 #include "gamePictures.h"
 
+#include "kuPlatform.h"
 #include "mazeLayout.h"
 
 #include <string>
@@ -107,9 +108,7 @@ std::unique_ptr<kuImage> load(kuScreen& screen, const std::filesystem::path& fil
     image->setScreen(&screen);
     image->loadBMP(file.string().c_str());
     if (keyed) {
-        SDL_Surface* surface = image->getSDLSurface();
-        SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL,
-                        SDL_MapRGB(surface->format, colourKey.r, colourKey.g, colourKey.b));
+        kuPlatform::setColourKey(image->getSDLSurface(), colourKey.r, colourKey.g, colourKey.b);
     }
     return image;
 }

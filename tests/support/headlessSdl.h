@@ -3,6 +3,7 @@
 #pragma once
 
 #include "kuScreen.h"
+#include "sdlScript.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

@@ -22,29 +22,15 @@ void ScriptedClock::delay(Uint32 milliseconds) {
     now += milliseconds;
 }
 
-namespace {
-
-// The first key the test holds, or none.
-SDLKey heldKey() {
-    int count = 0;
-    const Uint8* keys = SDL_GetKeyState(&count);
-    for (int key = 0; key < count; ++key)
-        if (keys[key] != 0)
-            return SDLKey(key);
-    return SDLK_UNKNOWN;
-}
-
-} // namespace
-
-EventFeeder::EventFeeder(Uint8 type)
+EventFeeder::EventFeeder(sdlEventType type)
     : pusher([this, type] {
           while (running) {
               SDL_Event pending;
-              if (SDL_PeepEvents(&pending, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) == 0) {
+              if (peekEvents(&pending, 1) == 0) {
                   SDL_Event event = {};
                   event.type = type;
                   event.key.type = type;
-                  event.key.keysym.sym = type == SDL_KEYDOWN ? heldKey() : SDLK_UNKNOWN;
+                  event.key.keysym.sym = type == SDL_KEYDOWN ? firstHeldKey() : SDLK_UNKNOWN;
                   SDL_PushEvent(&event);
               }
               std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -63,18 +49,15 @@ GameFolder::GameFolder() : cwd(dir.path()) {
 }
 
 void holdKey(SDLKey key) {
-    SDL_GetKeyState(nullptr)[key] = 1;
+    kuSetKeyHeld(key, true);
 }
 
 void releaseKey(SDLKey key) {
-    SDL_GetKeyState(nullptr)[key] = 0;
+    kuSetKeyHeld(key, false);
 }
 
 void releaseAllKeys() {
-    int count = 0;
-    Uint8* keys = SDL_GetKeyState(&count);
-    for (int i = 0; i < count; ++i)
-        keys[i] = 0;
+    kuReleaseAllKeys();
 }
 
 void pushKeyDown(SDLKey key) {
@@ -83,7 +66,7 @@ void pushKeyDown(SDLKey key) {
     event.key.type = SDL_KEYDOWN;
     event.key.state = SDL_PRESSED;
     event.key.keysym.sym = key;
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
+    ASSERT_TRUE(queueEvent(event));
 }
 
 void pressKey(SDLKey key) {

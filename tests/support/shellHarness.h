@@ -42,7 +42,7 @@ public:
 // test sets; so the outcome does not depend on timing.
 class EventFeeder {
 public:
-    explicit EventFeeder(Uint8 type = SDL_KEYDOWN);
+    explicit EventFeeder(sdlEventType type = SDL_KEYDOWN);
     ~EventFeeder();
     EventFeeder(const EventFeeder&) = delete;
     EventFeeder& operator=(const EventFeeder&) = delete;

@@ -1,6 +1,7 @@
 #include "soundLog.h"
 
 #include "kuAudioImpl.h"
+#include "kuPlatform.h"
 #include "wavFiles.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@ constexpr int drainBytes = 1 << 16; // more than any logged sound holds
 SoundLog::SoundLog() : wavFile(dir.file("tick.wav")), audio(std::make_unique<Audio>()) {
     writeWav(wavFile, deviceWav, std::vector<uint8_t>(4, 0)); // one silent sample frame
     audio->start();
-    SDL_PauseAudio(1);
+    audio->setPaused(true);
 }
 
 SoundLog::~SoundLog() {
@@ -37,12 +38,12 @@ std::vector<std::string> SoundLog::collect() {
     std::vector<std::string> played;
     if (activeQueue == nullptr)
         return played;
-    SDL_LockAudio();
+    kuPlatform::lockAudio(audio->getDevice());
     for (int32_t i = 0; i < activeQueue->count(); ++i)
         played.push_back(nameOf(activeQueue->item(i)->getData()));
     std::vector<Uint8> sink(drainBytes);
     activeQueue->getBytes(drainBytes, sink.data());
-    SDL_UnlockAudio();
+    kuPlatform::unlockAudio(audio->getDevice());
     return played;
 }
 

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The whole process's start-up: milliseconds from starting the game to the first frame of its
+# window that is not black, under a private Xvfb of the game's size, polled as fast as xwd
+# reads the screen (a few milliseconds a look). Prints the median of RUNS starts (5 by default)
+# and every figure.
+# Needs xwd (Debian's x11-apps).
+# Usage: bench/startupFigure.sh BUILD_DIR [RUNS]
+set -euo pipefail
+BUILD=$(cd "$1" && pwd)
+RUNS=${2:-5}
+WORK=$(mktemp -d /tmp/quaro-startup.XXXXXX)
+XVFB_PID=
+GAME_PID=
+cleanup() {
+  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 760x520x24 -nolisten tcp -noreset 3>"$WORK/display" 2>/dev/null &
+XVFB_PID=$!
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$WORK/display")"
+for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
+mkdir -p "$WORK/game"
+ln -s "$BUILD/GFX" "$WORK/game/GFX"
+ln -s "$BUILD/SFX" "$WORK/game/SFX"
+ln -s "$BUILD/RUN" "$WORK/game/RUN"
+black=$(xwd -root -silent | md5sum)
+
+now_ms() { date +%s%3N; }
+figures=()
+for _ in $(seq "$RUNS"); do
+  start=$(now_ms)
+  (cd "$WORK/game" && SDL_AUDIODRIVER=dummy exec "$BUILD/quaro" > /dev/null 2>&1) &
+  GAME_PID=$!
+  while [ "$(xwd -root -silent | md5sum)" = "$black" ]; do :; done
+  figures+=($(($(now_ms) - start)))
+  kill -9 "$GAME_PID"
+  wait "$GAME_PID" 2>/dev/null || true
+  GAME_PID=
+  # The next start begins on a black screen again.
+  xdotool search --name Quaro > /dev/null 2>&1 && sleep 0.5
+  while [ "$(xwd -root -silent | md5sum)" != "$black" ]; do sleep 0.05; done
+done
+sorted=$(printf '%s\n' "${figures[@]}" | sort -n)
+echo "start-up to the first title drawn: median $(echo "$sorted" | sed -n "$(((RUNS + 1) / 2))p") ms" \
+  "(every start: ${figures[*]} ms)"
