@@ -16,7 +16,7 @@ void WatchInputHandler::handleEvent(SDL_Event* event) {
         const SDLKey key = event->key.keysym.sym;
         // Shift and the like come before the keys they change (+ is Shift and = on many
         // keyboards): they neither act nor stop.
-        if (key >= SDLK_NUMLOCK && key <= SDLK_COMPOSE)
+        if (kuIsModifierKey(key))
             break;
         const viewerAction action = viewerActionOf(key);
         if (action == viewerAction::none)

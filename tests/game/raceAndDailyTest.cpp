@@ -2,9 +2,11 @@
 // and records set in either kept with the player's own run, the day's in the day's table.
 #include "demoRun.h"
 #include "enterInput.h"
+#include "kuPlatform.h"
 #include "quaroDaily.h"
 #include "quaroHighScore.h"
 #include "quaroRunStore.h"
+#include "sdlScript.h"
 #include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanMaze.h"
@@ -52,7 +54,7 @@ void winStartedRound(vorlanGameShell& shell, std::function<void(int)>& onFrame, 
     shell.round().hero()->itemCount = 105;
     parkEnemies(shell);
     pressKey(SDLK_LEFT);
-    const Uint8* keys = SDL_GetKeyState(nullptr);
+    const kuHeldKeys keys = kuPlatform::heldKeys();
     bool typed = false, menuAsked = false;
     onFrame = [&, name](int) {
         if (typed && shell.enterInput->done && !menuAsked) {
@@ -68,8 +70,10 @@ void winStartedRound(vorlanGameShell& shell, std::function<void(int)>& onFrame, 
             pressKey(SDLK_DOWN); // and down into the house
         if (shell.enterInput->background != nullptr && !typed) {
             typed = true;
-            for (const char* c = name; *c != 0; ++c)
-                pushKeyDown(SDLKey(SDLK_a + (*c - 'a')));
+            for (const char* c = name; *c != 0; ++c) {
+                SDL_Event typed = typedEvent(std::string(1, *c));
+                SDL_PushEvent(&typed);
+            }
             pushKeyDown(SDLK_RETURN);
         }
     };
