@@ -10,25 +10,12 @@ set -euo pipefail
 BUILD=$(cd "$1" && pwd)
 FILES=${2:-3000}
 MAKER=${HOSTILE_RUNS:-$BUILD/bench/hostileRuns}
-WORK=$(mktemp -d /tmp/quaro-memory.XXXXXX)
-XVFB_PID=
-GAME_PID=
+source "$(dirname "$0")/xvfb.sh"
+bench_begin quaro-memory
 export SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11
-cleanup() {
-  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 760x520x24 -nolisten tcp -noreset 3>"$WORK/display" 2>/dev/null &
-XVFB_PID=$!
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
-for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 760x520x24
 
-hold() { xdotool keydown "$1"; sleep "${2:-0.3}"; xdotool keyup "$1"; sleep 0.3; }
 peak_kb() { awk '/VmHWM/ { print $2 }' "/proc/$GAME_PID/status"; }
 
 # A game folder of its own; with "hostile", its Save/Replays/ holds the hostile runs.

@@ -11,30 +11,17 @@ SDL2_BUILD=$(cd "$1" && pwd)
 SDL1_BUILD=$(cd "$2" && pwd)
 SECONDS_MEASURED=${3:-12}
 COMPAT_DIR=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/sdl12-compat
-WORK=$(mktemp -d /tmp/quaro-sdl-figures.XXXXXX)
-XVFB_PID=
-GAME_PID=
+source "$(dirname "$0")/xvfb.sh"
+bench_begin quaro-sdl-figures
 export SDL_AUDIODRIVER=dummy
-cleanup() {
-  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
 
 [ -e "$COMPAT_DIR/libSDL-1.2.so.0" ] ||
   { echo "sdl12-compat is not installed: apt-get install libsdl1.2-compat" >&2; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$WORK/display" 2>/dev/null &
-XVFB_PID=$!
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
-for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 1920x1080x24
 
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-hold() { xdotool keydown "$1"; sleep "${2:-0.3}"; xdotool keyup "$1"; sleep 0.3; }
 
 # Plays the titles, starts a round and walks a loop while the game's CPU is measured; prints
 # "cpu% peak_MB".

@@ -8,22 +8,10 @@
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
 RUNS=${2:-5}
-WORK=$(mktemp -d /tmp/quaro-startup.XXXXXX)
-XVFB_PID=
-GAME_PID=
-cleanup() {
-  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/xvfb.sh"
+bench_begin quaro-startup
 
-Xvfb -displayfd 3 -screen 0 760x520x24 -nolisten tcp -noreset 3>"$WORK/display" 2>/dev/null &
-XVFB_PID=$!
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
-for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 760x520x24
 mkdir -p "$WORK/game"
 ln -s "$BUILD/GFX" "$WORK/game/GFX"
 ln -s "$BUILD/SFX" "$WORK/game/SFX"

@@ -3,7 +3,8 @@
 # joystick device that reads zeros for ever, at full CPU) ends on its own 3 seconds after a
 # SIGTERM or SIGHUP, or at once at a second request, killed by the first signal and saying why.
 # (Two signals of one kind sent at once may reach a process as one, so the second requests are
-# other signals.)
+# other signals; and the kernel hands pending signals over lowest number first, so each is sent
+# once the one before has left the pending set.)
 source "$(dirname "$0")/lib.sh"
 start_x
 make_game_folder
@@ -28,11 +29,31 @@ start_stuck_game() {
   fail "the game with /dev/zero for a joystick did not get stuck"
 }
 
+# Waits until no thread of the game has signal $1 pending: its handler has taken it.
+wait_taken() {
+  local number bit mask
+  number=$(kill -l "$1")
+  bit=$((1 << (number - 1)))
+  for _ in $(seq 300); do
+    mask=0
+    for field in $(awk '/^(SigPnd|ShdPnd):/ { print $2 }' "/proc/$GAME_PID/status" \
+      "/proc/$GAME_PID"/task/*/status 2> /dev/null); do
+      mask=$((mask | 16#$field))
+    done
+    ((mask & bit)) || return 0
+    sleep 0.1
+  done
+  fail "signal $1 stayed pending"
+}
+
 stuck_case() { # status line signals...: the status and the line expected after the signals
   local expected_status=$1 says=$2
   shift 2
   start_stuck_game
-  for signal in "$@"; do kill "-$signal" "$GAME_PID"; done
+  for signal in "$@"; do
+    kill "-$signal" "$GAME_PID"
+    wait_taken "$signal"
+  done
   for _ in $(seq 150); do
     running || break
     sleep 0.1
@@ -47,7 +68,7 @@ stuck_case() { # status line signals...: the status and the line expected after 
     fail "no line '$says' after $*: $(cat "$WORK/game/stderr")"
 }
 
-if ldd "$QUARO" | grep -q 'libSDL-1\.2'; then
+if [[ $(ldd "$QUARO") == *libSDL-1.2* ]]; then
   stuck_case 143 "the game did not close within 3000 ms" TERM
   stuck_case 143 "a second request to close" TERM INT
   stuck_case 129 "the game did not close within 3000 ms" HUP
