@@ -264,13 +264,18 @@ async function sharedLink(page, url, pass) {
   await page.goto(url);
   await web.startGame(page);
   const reloaded = page.waitForNavigation();
-  // The page may go on to its new address before the answer comes back.
+  // The page may go on to its new address before the answer comes back, which ends the
+  // evaluation with the page it ran in: only that is no failure.
   await web.pageValue(page, (bytes) => {
     const dropped = new DataTransfer();
     dropped.items.add(new File([new Uint8Array(bytes)], 'Demo.run'));
     setTimeout(() => window.dispatchEvent(new DragEvent('drop', { dataTransfer: dropped })), 0);
     return true;
-  }, Array.from(demoRun));
+  }, Array.from(demoRun)).catch((error) => {
+    if (!/navigated or closed|context was destroyed/.test(error.message)) {
+      throw error;
+    }
+  });
   await reloaded;
   const address = await web.pageValue(page, () => location.href);
   if (address !== `${url}#run=${code}`) {
