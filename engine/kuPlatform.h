@@ -16,6 +16,9 @@ namespace kuPlatform {
 // this fails with SDL's error text set to "no display (set DISPLAY, or SDL_VIDEODRIVER to
 // choose a driver)".
 bool startSdl(Uint32 flags);
+// SDL's video alone on its dummy driver, whatever DISPLAY and SDL_VIDEODRIVER say: for rounds
+// simulated with no window and no sound. True when SDL started.
+bool startHeadless();
 // The size of the desktop to fit the picture to, read before the first video mode is set;
 // 0 x 0 when there is none to fit (the browser's page scales the picture itself).
 sz desktopSize();

@@ -164,6 +164,10 @@ bool startSdl(Uint32 flags) {
     return SDL_Init(flags | SDL_INIT_JOYSTICK) == 0;
 }
 
+bool startHeadless() {
+    return SDL_Init(SDL_INIT_VIDEO) == 0;
+}
+
 sz desktopSize() {
     return sizeManip::zeroSize;
 }

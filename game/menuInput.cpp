@@ -19,7 +19,8 @@ int rowOfKey(SDLKey key) {
 } // namespace
 
 MenuInputHandler::MenuInputHandler()
-    : quit(false), startGame(false), showHighscore(false), rowKey(-1), screen(nullptr) {
+    : quit(false), startGame(false), showHighscore(false), playDaily(false), rowKey(-1),
+      raceRow(false), raceArmed(false), screen(nullptr) {
     rectManip::init(quitRect, buttonX, quitY, buttonWidth, buttonHeight);
     rectManip::init(startRect, buttonX, startY, buttonWidth, buttonHeight);
     rectManip::init(highscoreRect, buttonX, highscoreY, buttonWidth, buttonHeight);
@@ -30,22 +31,29 @@ void MenuInputHandler::activate() {
     quit = false;
     startGame = false;
     showHighscore = false;
+    playDaily = false;
     rowKey = -1;
+    raceRow = false;
+    raceArmed = false;
 }
 
 void MenuInputHandler::handleEvent(SDL_Event* event) {
     // The first choice stands: keys queued behind it change nothing.
-    if (quit || startGame || showHighscore)
+    if (quit || startGame || showHighscore || playDaily)
         return;
     // The event's own key and button, not what is held when it is handled: a key pressed
     // while the game was busy is released by then.
     if (event->type == SDL_KEYDOWN) {
         const SDLKey key = event->key.keysym.sym;
         rowKey = rowOfKey(key);
+        raceRow = rowKey >= 0 && raceArmed;
+        raceArmed = key == SDLK_g;
         if (key == SDLK_s)
             startGame = true;
         else if (key == SDLK_h)
             showHighscore = true;
+        else if (key == SDLK_d)
+            playDaily = true;
         else if (key == SDLK_q || key == SDLK_ESCAPE)
             quit = true;
         return;
@@ -81,4 +89,9 @@ void MenuInputHandler::clickAt(const pt& outputPoint) {
         showHighscore = true;
     else if (rectManip::containsPoint(quitRect, *point))
         quit = true;
+    else if (point->x >= markX && point->x < markX + int32_t(markSize) && point->y >= tableTop &&
+             point->y < tableTop + tableRowHeight * tableRows) {
+        rowKey = (point->y - tableTop) / tableRowHeight;
+        raceRow = true;
+    }
 }

@@ -8,7 +8,8 @@
 
 namespace screenNotes {
 
-const char* const tableKeys = "1 to 9, 0: watch the run of a row";
+// "*" is the lettering's middle dot.
+const char* const tableKeys = "1 to 9, 0: watch a run * G and a digit: race";
 
 namespace {
 

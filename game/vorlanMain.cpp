@@ -8,6 +8,7 @@
 #include "quaroRecording.h"
 #include "quaroRunLink.h"
 #include "quaroSaveArchive.h"
+#include "quaroVerify.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -21,6 +22,22 @@ constexpr int exitNormalEnd = 0;
 constexpr int exitAfterError = 1;
 constexpr int exitNoData = 1;
 constexpr int exitNoSdl = 2;
+
+// The run an option names (a file or a link), none for an empty one; one that cannot be
+// played ends the game before anything opens.
+std::optional<quaroRecording> runOfOption(const std::string& fileOrLink) {
+    if (fileOrLink.empty())
+        return std::nullopt;
+    std::string problem;
+    std::optional<quaroRecording> run = quaroRunLink::namesLink(fileOrLink)
+                                            ? quaroRunLink::load(fileOrLink, problem)
+                                            : quaroRecording::load(fileOrLink, problem);
+    if (!run) {
+        std::fprintf(stderr, "quaro: %s\n", problem.c_str());
+        std::exit(exitAfterError);
+    }
+    return run;
+}
 } // namespace
 
 int SDL_main(int argc, char** argv) {
@@ -49,6 +66,16 @@ int SDL_main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", search.failure.c_str());
         std::exit(exitNoData);
     }
+    // Runs are verified headless: no window, no sound, whatever the display.
+    if (!options.verifyFiles.empty()) {
+        if (!kuPlatform::startHeadless()) {
+            std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
+            std::exit(exitNoSdl);
+        }
+        const bool allMatch = verifyRuns(options.verifyFiles, *search.found, stdout);
+        SDL_Quit();
+        std::exit(allMatch ? exitNormalEnd : exitAfterError);
+    }
     // The saved games go out, or come in, before anything opens.
     const std::string& tableFolder = search.found->tableFolder;
     std::string refusal;
@@ -70,17 +97,8 @@ int SDL_main(int argc, char** argv) {
         std::printf("The table and its runs of %s are restored\n", options.importFile.c_str());
     }
     // So does a run that cannot be played.
-    std::optional<quaroRecording> replay;
-    if (!options.replayFile.empty()) {
-        std::string problem;
-        replay = quaroRunLink::namesLink(options.replayFile)
-                     ? quaroRunLink::load(options.replayFile, problem)
-                     : quaroRecording::load(options.replayFile, problem);
-        if (!replay) {
-            std::fprintf(stderr, "quaro: %s\n", problem.c_str());
-            std::exit(exitAfterError);
-        }
-    }
+    const std::optional<quaroRecording> replay = runOfOption(options.replayFile);
+    const std::optional<quaroRecording> ghost = runOfOption(options.ghostFile);
 
     if (!kuPlatform::startSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
         std::puts(SDL_GetError());
@@ -92,7 +110,7 @@ int SDL_main(int argc, char** argv) {
         // From here on a close request ends the game whatever SDL or the game is doing.
         const kuCloseSignals closeSignals;
         vorlanGameShell* shell = new vorlanGameShell;
-        shell->configure(options, *search.found, std::move(replay));
+        shell->configure(options, *search.found, replay, ghost);
         // A forced factor that does not fit is refused, with its reason, before anything opens.
         normalEnd = scaleFitsDesktop(options) && shell->checkedExec(argc, argv) &&
                     !shell->replays().fileRunFailed();
