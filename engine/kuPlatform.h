@@ -9,6 +9,8 @@
 #include "kuInput.h"
 #include "kuSdl.h"
 
+#include <string>
+
 namespace kuPlatform {
 
 // SDL_Init with the flags; true when SDL started. The desktop never falls back to a
@@ -69,5 +71,12 @@ void mixAudio(Uint8* dst, const Uint8* src, Uint32 len, int volume);
 // Called after the game wrote a file under its Save/ folder. The browser copies the folder
 // to its lasting storage, so that the file outlives the page; the desktop has nothing to do.
 void savedFilesChanged();
+
+// Where the game was loaded from, as the start of a link to it: the page's address without
+// its fragment in the browser; empty on the desktop, which has no address.
+std::string pageAddress();
+// Puts the text on the system's clipboard; false where there is none (the classic SDL 1.2) or
+// it was refused (the browser's page then shows the text to copy by hand).
+bool copyText(const std::string& text);
 
 } // namespace kuPlatform

@@ -3,6 +3,7 @@
 #include "frameClock.h"
 #include "kuAudio.h"
 #include "kuFiles.h"
+#include "kuPlatform.h"
 #include "kuPrintable.h"
 #include "kuScreen.h"
 #include "menuInput.h"
@@ -11,6 +12,7 @@
 #include "quaroLettering.h"
 #include "quaroPaths.h"
 #include "quaroRound.h"
+#include "quaroRunLink.h"
 #include "quaroRunStore.h"
 #include "roundInput.h"
 #include "shellKeys.h"
@@ -78,6 +80,12 @@ quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run, const s
          ++shown) {
         watchInput.pollEvents();
         for (const viewerAction action : watchInput.takeActions()) {
+            if (action == viewerAction::copyLink) {
+                const bool copied =
+                    kuPlatform::copyText(quaroRunLink::link(run, kuPlatform::pageAddress()));
+                panel.showNote(copied ? "link copied" : "link not copied", shown);
+                continue;
+            }
             const silence seeking(*game.audio); // stepping back plays the round again unheard
             viewer.act(action);
         }

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-const std::array<viewerKey, 11> viewerKeys = {{
+const std::array<viewerKey, 12> viewerKeys = {{
     {SDLK_SPACE, viewerAction::pause, "P or Space: pause"},
     {SDLK_p, viewerAction::pause, ""},
     {SDLK_RIGHT, viewerAction::stepForward, "Right, Left: step"},
@@ -18,6 +18,7 @@ const std::array<viewerKey, 11> viewerKeys = {{
     {SDLK_KP_MINUS, viewerAction::slower, ""},
     {SDLK_HOME, viewerAction::restart, "Home: start again"},
     {SDLK_t, viewerAction::takeOver, "T: take over"},
+    {SDLK_c, viewerAction::copyLink, "C: copy link"},
 }};
 
 viewerAction viewerActionOf(SDLKey key) {
@@ -124,6 +125,7 @@ void quaroViewer::act(viewerAction action) {
     case viewerAction::takeOver:
         takeOver = true;
         break;
+    case viewerAction::copyLink:
     case viewerAction::none:
         break;
     }

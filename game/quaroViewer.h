@@ -15,7 +15,17 @@
 class kuScreen;
 class quaroRound;
 
-enum class viewerAction { none, pause, stepForward, stepBack, faster, slower, restart, takeOver };
+enum class viewerAction {
+    none,
+    pause,
+    stepForward,
+    stepBack,
+    faster,
+    slower,
+    restart,
+    takeOver,
+    copyLink
+};
 
 struct viewerKey {
     SDLKey key;
@@ -23,8 +33,9 @@ struct viewerKey {
     const char* words; // the on-screen reminder's line for it and the keys after it, or empty
 };
 // Space or P pauses (as in a round), Right and Left step while paused, + and - (= and the
-// keypad's too) change the speed, Home restarts, t takes over; every other key stops watching.
-extern const std::array<viewerKey, 11> viewerKeys;
+// keypad's too) change the speed, Home restarts, t takes over, c copies the run's link; every
+// other key stops watching.
+extern const std::array<viewerKey, 12> viewerKeys;
 // The action of the key; none for a key that is not the viewer's (which stops watching).
 viewerAction viewerActionOf(SDLKey key);
 
@@ -47,7 +58,8 @@ public:
     // One displayed frame: unless paused, plays as many of the run's frames as the speed
     // gives (a quarter speed plays one every fourth call).
     void tick();
-    // Applies an action; takeOver only notes that the watcher asked for it.
+    // Applies an action; takeOver only notes that the watcher asked for it, and copyLink is
+    // the watching screen's.
     void act(viewerAction action);
     // Goes to the frame: forward by playing on, back by playing again from the start with
     // the screen hidden; the whole picture is then shown.

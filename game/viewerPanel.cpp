@@ -48,12 +48,19 @@ std::string viewerPanel::reminderAt(uint32_t shownFrames) {
     return lines[shownFrames / reminderLineFrames];
 }
 
+void viewerPanel::showNote(std::string text, uint32_t shownFrames) {
+    note = std::move(text);
+    noteUntil = shownFrames + reminderLineFrames;
+}
+
 void viewerPanel::draw(const quaroViewer& viewer, uint32_t shownFrames) {
     using wallPlate::align;
     wallPlate::write(maze, screen, font, readingsLayout::replayLabel, label, align::left);
     wallPlate::write(maze, screen, font, readingsLayout::viewerSpeed,
                      viewer.paused() ? "paused" : speedNames[viewer.speed()], align::right);
-    const std::string reminder = viewer.paused() ? pausedLine : reminderAt(shownFrames);
+    const std::string reminder = shownFrames < noteUntil ? note
+                                 : viewer.paused()       ? pausedLine
+                                                         : reminderAt(shownFrames);
     if (!reminder.empty())
         wallPlate::write(maze, screen, font, readingsLayout::viewerReminder, reminder,
                          align::centre);

@@ -16,7 +16,7 @@ class vorlanMaze;
 class viewerPanel {
 public:
     static constexpr uint32_t reminderLineFrames = 30; // two seconds for each line
-    static constexpr uint32_t reminderLines = 6;       // five of the keys' and what others do
+    static constexpr uint32_t reminderLines = 7;       // six of the keys' and what others do
     static constexpr uint32_t reminderFrames = reminderLines * reminderLineFrames;
     static const char* const pausedLine; // while paused, in the reminder's place
 
@@ -27,6 +27,8 @@ public:
     void draw(const quaroViewer& viewer, uint32_t shownFrames);
     // The reminder's text in the frame: one of its lines, or empty once it has gone.
     static std::string reminderAt(uint32_t shownFrames);
+    // Shows the text in the reminder's place for two seconds from the frame.
+    void showNote(std::string text, uint32_t shownFrames);
 
 private:
     void drawBar(const quaroViewer& viewer);
@@ -36,4 +38,6 @@ private:
     vorlanMaze& maze;
     quaroLettering& font;
     std::string label;
+    std::string note;
+    uint32_t noteUntil = 0; // the displayed frame the note goes at
 };

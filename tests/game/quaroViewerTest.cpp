@@ -113,26 +113,21 @@ TEST_F(ViewerTest, TheBarsMarksAreWhereTheHeroDrankAndKnockedOutlawsOut) {
 
 TEST(ViewerKeysTest, EachKeyHasItsActionAndTheReminderNamesThemThenHides) {
     const std::pair<SDLKey, viewerAction> keys[] = {
-        {SDLK_SPACE, viewerAction::pause},
-        {SDLK_p, viewerAction::pause},
-        {SDLK_RIGHT, viewerAction::stepForward},
-        {SDLK_LEFT, viewerAction::stepBack},
-        {SDLK_PLUS, viewerAction::faster},
-        {SDLK_KP_PLUS, viewerAction::faster},
-        {SDLK_MINUS, viewerAction::slower},
-        {SDLK_HOME, viewerAction::restart},
-        {SDLK_t, viewerAction::takeOver},
-        {SDLK_ESCAPE, viewerAction::none},
-        {SDLK_q, viewerAction::none},
+        {SDLK_SPACE, viewerAction::pause},       {SDLK_p, viewerAction::pause},
+        {SDLK_RIGHT, viewerAction::stepForward}, {SDLK_LEFT, viewerAction::stepBack},
+        {SDLK_PLUS, viewerAction::faster},       {SDLK_KP_PLUS, viewerAction::faster},
+        {SDLK_MINUS, viewerAction::slower},      {SDLK_HOME, viewerAction::restart},
+        {SDLK_t, viewerAction::takeOver},        {SDLK_c, viewerAction::copyLink},
+        {SDLK_ESCAPE, viewerAction::none},       {SDLK_q, viewerAction::none},
     };
     for (const auto& [key, action] : keys)
         EXPECT_EQ(viewerActionOf(key), action) << key;
     const char* const lines[viewerPanel::reminderLines] = {
-        "P or Space: pause", "Right, Left: step", "+, -: speed",
-        "Home: start again", "T: take over",      "other keys: leave"};
+        "P or Space: pause", "Right, Left: step", "+, -: speed",      "Home: start again",
+        "T: take over",      "C: copy link",      "other keys: leave"};
     for (uint32_t line = 0; line < viewerPanel::reminderLines; ++line)
         EXPECT_EQ(viewerPanel::reminderAt(line * viewerPanel::reminderLineFrames), lines[line]);
-    EXPECT_EQ(viewerPanel::reminderAt(viewerPanel::reminderFrames - 1), lines[5]);
+    EXPECT_EQ(viewerPanel::reminderAt(viewerPanel::reminderFrames - 1), lines[6]);
     EXPECT_EQ(viewerPanel::reminderAt(viewerPanel::reminderFrames), "");
 }
 

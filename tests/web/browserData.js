@@ -293,6 +293,21 @@ async function sharedLink(page, url, pass) {
   }
   pass('a dropped run becomes a link, which plays the run without the titles or the menu');
 
+  // C while a run plays copies its link: the page's address with the run's code.
+  await web.pageValue(page, () => {
+    document.addEventListener('copy', () => {
+      window.copiedText = document.getSelection().toString();
+    });
+    return true;
+  });
+  await web.holdKey(page, 'KeyC');
+  await web.waitFor('the copy', async () => (await web.statusText(page)) === 'Copied to the clipboard.');
+  const copied = await web.pageValue(page, () => window.copiedText);
+  if (copied !== `${url}#run=${code}`) {
+    throw new Error(`C copied "${copied}"`);
+  }
+  pass('C while a run plays copies the link of the run');
+
   await page.goto('about:blank');
   await page.goto(`${url}#run=${code.slice(0, 40)}`);
   await web.startGame(page);
