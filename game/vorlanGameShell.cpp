@@ -212,6 +212,8 @@ int vorlanGameShell::playMenus(int choice) {
 
 void vorlanGameShell::loadData() {
     startDevices();
+    if (!replayRun && !options.daily && !ghostRun)
+        showFirstTitle();
     loadAssets();
     buildActors();
     nextFrameTime = 0;
@@ -233,6 +235,12 @@ void vorlanGameShell::startDevices() {
     screen->setTitle(windowTitle);
     screen->open();
     connectInput();
+}
+
+void vorlanGameShell::showFirstTitle() {
+    // Checked before it shows, as every screen is.
+    requireSize(*drawPictureFile(titlePicture1), paths.dataFile(titlePicture1), screenSize);
+    screen->update();
 }
 
 void vorlanGameShell::connectInput() {
