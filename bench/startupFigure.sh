@@ -3,8 +3,10 @@
 # window that is not black, under a private Xvfb of the game's size, polled as fast as xwd
 # reads the screen (a few milliseconds a look). Prints the median of RUNS starts (5 by default)
 # and every figure.
-# Needs xwd (Debian's x11-apps).
-# Usage: bench/startupFigure.sh BUILD_DIR [RUNS]
+# With --wm, a window manager runs on the server, as on a player's desktop; without one, SDL 2
+# waits 100 ms for the answer to its full-screen request.
+# Needs xwd (Debian's x11-apps), and openbox for --wm.
+# Usage: bench/startupFigure.sh BUILD_DIR [RUNS] [--wm]
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
 RUNS=${2:-5}
@@ -12,6 +14,7 @@ source "$(dirname "$0")/xvfb.sh"
 bench_begin quaro-startup
 
 start_xvfb 760x520x24
+[ "${3:-}" = --wm ] && start_window_manager
 mkdir -p "$WORK/game"
 ln -s "$BUILD/GFX" "$WORK/game/GFX"
 ln -s "$BUILD/SFX" "$WORK/game/SFX"

@@ -52,6 +52,18 @@ void kuImage::grab(const kuRectangle& area) {
     sizeManip::init(size, area.width, area.height);
 }
 
+void kuImage::copyTranslucent(kuImage& source, uint8_t opacity) {
+    SDL_Surface* from = source.getSDLSurface();
+    SDL_Surface* copy = kuSurfaces::translucentCopy(from, opacity);
+    if (copy == nullptr)
+        kuE::kuRaiseGeneric("MEMORY", "Out of memory!");
+    if (isOpen())
+        close();
+    surface = copy;
+    size = source.size;
+    screen = source.screen;
+}
+
 void kuImage::close() {
     if (!isOpen())
         kuE::kuRaiseBug("Image object is not open in kuImage::close");

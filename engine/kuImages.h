@@ -6,6 +6,8 @@
 #include "kuGeomUtil.h"
 #include "kuSdl.h"
 
+#include <cstdint>
+
 class kuScreen;
 
 class kuImage {
@@ -21,6 +23,9 @@ public:
     // Takes a copy of the area of its screen's picture, replacing the picture held before;
     // displayed at the area's corner it puts back exactly what was there.
     void grab(const kuRectangle& area);
+    // Holds a copy of the source's picture, its transparent colour kept, drawn at the opacity
+    // (0 invisible, 255 opaque) through the surface's own alpha; raises when memory runs out.
+    void copyTranslucent(kuImage& source, uint8_t opacity);
     void close();
     bool isOpen() const { return surface != nullptr; }
     SDL_Surface* getSDLSurface();

@@ -30,6 +30,9 @@ std::string kuTypedText(const SDL_Event& event);
 // True for a key press the keyboard repeats while the key stays down (SDL 2 reports them;
 // SDL 1.2 repeats nothing unless asked to).
 bool kuIsKeyRepeat(const SDL_Event& event);
+// True for the keys that change others (Shift, Control, Alt, the locks and the like), which
+// come before the keys they change.
+bool kuIsModifierKey(SDLKey key);
 // Where the mouse is, in the output's pixels, while its left button alone is held; none while
 // another button is held too, or none is.
 std::optional<pt> kuLeftButtonAloneAt();

@@ -14,6 +14,10 @@ bool kuHeldKeys::operator[](SDLKey key) const {
     return state[key] != 0;
 }
 
+bool kuIsModifierKey(SDLKey key) {
+    return key >= SDLK_NUMLOCK && key <= SDLK_COMPOSE;
+}
+
 std::string kuTypedText(const SDL_Event& event) {
     if (event.type != SDL_KEYDOWN)
         return "";

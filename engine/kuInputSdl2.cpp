@@ -7,6 +7,19 @@ bool kuHeldKeys::operator[](SDLKey key) const {
     return state[SDL_GetScancodeFromKey(key)] != 0;
 }
 
+bool kuIsModifierKey(SDLKey key) {
+    switch (key) {
+    case SDLK_NUMLOCKCLEAR:
+    case SDLK_CAPSLOCK:
+    case SDLK_SCROLLLOCK:
+    case SDLK_MODE:
+    case SDLK_APPLICATION:
+        return true;
+    default:
+        return key >= SDLK_LCTRL && key <= SDLK_RGUI;
+    }
+}
+
 std::string kuTypedText(const SDL_Event& event) {
     if (event.type != SDL_TEXTINPUT)
         return "";

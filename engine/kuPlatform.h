@@ -9,6 +9,8 @@
 #include "kuInput.h"
 #include "kuSdl.h"
 
+#include <string>
+
 namespace kuPlatform {
 
 // SDL_Init with the flags; true when SDL started. The desktop never falls back to a
@@ -16,6 +18,9 @@ namespace kuPlatform {
 // this fails with SDL's error text set to "no display (set DISPLAY, or SDL_VIDEODRIVER to
 // choose a driver)".
 bool startSdl(Uint32 flags);
+// SDL's video alone on its dummy driver, whatever DISPLAY and SDL_VIDEODRIVER say: for rounds
+// simulated with no window and no sound. True when SDL started.
+bool startHeadless();
 // The size of the desktop to fit the picture to, read before the first video mode is set;
 // 0 x 0 when there is none to fit (the browser's page scales the picture itself).
 sz desktopSize();
@@ -69,5 +74,12 @@ void savedFilesChanged();
 // True where the player's settings are kept in the Save/ folder with the table (the browser,
 // whose lasting storage is that folder); false where they have a configuration folder.
 bool settingsKeptWithSaves();
+
+// Where the game was loaded from, as the start of a link to it: the page's address without
+// its fragment in the browser; empty on the desktop, which has no address.
+std::string pageAddress();
+// Puts the text on the system's clipboard; false where there is none (the classic SDL 1.2) or
+// it was refused (the browser's page then shows the text to copy by hand).
+bool copyText(const std::string& text);
 
 } // namespace kuPlatform

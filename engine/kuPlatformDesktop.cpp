@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -43,6 +44,12 @@ std::string loadFailure(const char* fileName) {
 }
 
 } // namespace
+
+// The dummy driver works alike on both SDLs.
+bool startHeadless() {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    return SDL_Init(SDL_INIT_VIDEO) == 0;
+}
 
 SDL_Surface* loadPicture(const char* fileName) {
     SDL_RWops* file = openRegularFile(fileName);

@@ -66,6 +66,15 @@ void mixAudio(Uint8* dst, const Uint8* src, Uint32 len, int volume) {
     SDL_MixAudio(dst, src, len, volume);
 }
 
+std::string pageAddress() {
+    return "";
+}
+
+// SDL 1.2 has no clipboard.
+bool copyText(const std::string&) {
+    return false;
+}
+
 } // namespace kuPlatform
 
 void kuSetKeyHeld(SDLKey key, bool held) {

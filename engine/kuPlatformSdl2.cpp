@@ -130,6 +130,14 @@ void mixAudio(Uint8* dst, const Uint8* src, Uint32 len, int volume) {
     SDL_MixAudioFormat(dst, src, AUDIO_S16LSB, len, volume);
 }
 
+std::string pageAddress() {
+    return "";
+}
+
+bool copyText(const std::string& text) {
+    return SDL_SetClipboardText(text.c_str()) == 0;
+}
+
 } // namespace kuPlatform
 
 namespace {

@@ -164,6 +164,10 @@ bool startSdl(Uint32 flags) {
     return SDL_Init(flags | SDL_INIT_JOYSTICK) == 0;
 }
 
+bool startHeadless() {
+    return SDL_Init(SDL_INIT_VIDEO) == 0;
+}
+
 sz desktopSize() {
     return sizeManip::zeroSize;
 }
@@ -277,6 +281,20 @@ void savedFilesChanged() {
 
 bool settingsKeptWithSaves() {
     return true;
+}
+
+std::string pageAddress() {
+    const int length = EM_ASM_INT({ return lengthBytesUTF8(location.origin + location.pathname); });
+    std::string address(size_t(length) + 1, '\0');
+    EM_ASM({ stringToUTF8(location.origin + location.pathname, $0, $1); }, address.data(),
+           length + 1);
+    address.resize(size_t(length));
+    return address;
+}
+
+// The page copies with its own command, which it may refuse; it then shows the text instead.
+bool copyText(const std::string& text) {
+    return EM_ASM_INT({ return quaroShare.copyText(UTF8ToString($0)); }, text.c_str()) != 0;
 }
 
 } // namespace kuPlatform

@@ -286,6 +286,10 @@ void kuScreen::record(const SDL_Rect& drawn) {
 
 void kuScreen::update() {
     requireOpen("Screenobject is not open in kuScreen::update");
+    if (hidden) {
+        updateRectCount = 0;
+        return;
+    }
     if (video.resized()) {
         updateRectCount = 0; // the whole picture is shown anyway
         followResize();

@@ -85,6 +85,9 @@ public:
     void update();
     // Makes the whole picture visible.
     void refreshAll();
+    // While hidden, update forgets the recorded rectangles: drawing goes on on the canvas,
+    // unseen, until refreshAll after the screen is shown again. For rounds worked out ahead.
+    void setHidden(bool hide) { hidden = hide; }
 
     int pendingRectCount() const { return updateRectCount; }
     // The recorded rectangle at stack position i (0 the oldest).
@@ -128,4 +131,5 @@ private:
     std::optional<kuRectangle> updatingRect; // still collecting inside a bracket
     bool updating;
     bool fullScreen;
+    bool hidden = false;
 };

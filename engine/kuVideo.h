@@ -61,5 +61,8 @@ void setColours(SDL_Surface* surface, const SDL_Color* colours, int count);
 // A copy of the picture in the pixel format the output shows best, or null when there is no
 // output yet or the conversion fails; the caller frees both.
 SDL_Surface* inDisplayFormat(SDL_Surface* picture);
+// A copy of the picture, keeping its colour key, drawn at this opacity (255 opaque) wherever it
+// is copied; null when out of memory.
+SDL_Surface* translucentCopy(SDL_Surface* picture, Uint8 opacity);
 
 } // namespace kuSurfaces

@@ -82,4 +82,11 @@ SDL_Surface* inDisplayFormat(SDL_Surface* picture) {
     return SDL_DisplayFormat(picture);
 }
 
+SDL_Surface* translucentCopy(SDL_Surface* picture, Uint8 opacity) {
+    SDL_Surface* copy = SDL_ConvertSurface(picture, picture->format, picture->flags);
+    if (copy != nullptr)
+        SDL_SetAlpha(copy, SDL_SRCALPHA, opacity);
+    return copy;
+}
+
 } // namespace kuSurfaces

@@ -115,4 +115,13 @@ SDL_Surface* inDisplayFormat(SDL_Surface* picture) {
     return SDL_ConvertSurfaceFormat(picture, displayFormat, 0);
 }
 
+SDL_Surface* translucentCopy(SDL_Surface* picture, Uint8 opacity) {
+    SDL_Surface* copy = SDL_ConvertSurface(picture, picture->format, 0);
+    if (copy == nullptr)
+        return nullptr;
+    SDL_SetSurfaceAlphaMod(copy, opacity);
+    SDL_SetSurfaceBlendMode(copy, SDL_BLENDMODE_BLEND);
+    return copy;
+}
+
 } // namespace kuSurfaces

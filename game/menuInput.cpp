@@ -21,7 +21,7 @@ int rowOfKey(SDLKey key) {
 
 MenuInputHandler::MenuInputHandler()
     : quit(false), startGame(false), showHighscore(false), openSettings(false), switchList(false),
-      rowKey(-1), screen(nullptr) {
+      playDaily(false), rowKey(-1), raceRow(false), raceArmed(false), screen(nullptr) {
     rectManip::init(settingsRect, buttonX, settingsY, buttonWidth, buttonHeight);
     rectManip::init(quitRect, buttonX, quitY, buttonWidth, buttonHeight);
     rectManip::init(startRect, buttonX, startY, buttonWidth, buttonHeight);
@@ -35,18 +35,23 @@ void MenuInputHandler::activate() {
     showHighscore = false;
     openSettings = false;
     switchList = false;
+    playDaily = false;
     rowKey = -1;
+    raceRow = false;
+    raceArmed = false;
 }
 
 void MenuInputHandler::handleEvent(SDL_Event* event) {
     // The first choice stands: keys queued behind it change nothing.
-    if (quit || startGame || showHighscore || openSettings)
+    if (quit || startGame || showHighscore || openSettings || playDaily)
         return;
     // The event's own key and button, not what is held when it is handled: a key pressed
     // while the game was busy is released by then.
     if (event->type == SDL_KEYDOWN) {
         const SDLKey key = event->key.keysym.sym;
         rowKey = rowOfKey(key);
+        raceRow = rowKey >= 0 && raceArmed;
+        raceArmed = key == SDLK_g;
         if (key == SDLK_s)
             startGame = true;
         else if (key == SDLK_h)
@@ -55,6 +60,8 @@ void MenuInputHandler::handleEvent(SDL_Event* event) {
             openSettings = true;
         else if (key == SDLK_a)
             switchList = true;
+        else if (key == SDLK_d)
+            playDaily = true;
         else if (key == SDLK_q || key == SDLK_ESCAPE)
             quit = true;
         return;
@@ -92,4 +99,9 @@ void MenuInputHandler::clickAt(const pt& outputPoint) {
         quit = true;
     else if (rectManip::containsPoint(settingsRect, *point))
         openSettings = true;
+    else if (point->x >= markX && point->x < markX + int32_t(markSize) && point->y >= tableTop &&
+             point->y < tableTop + tableRowHeight * tableRows) {
+        rowKey = (point->y - tableTop) / tableRowHeight;
+        raceRow = true;
+    }
 }

@@ -114,6 +114,10 @@ void quaroHighScore::recoverLeftovers(const std::string& file) {
                      [](const std::vector<uint8_t>& bytes) { return bytes.size() == fileBytes; });
 }
 
+bool quaroHighScore::isPlayed(int i) const {
+    return slots[i].minutes < defaultMinutes;
+}
+
 void quaroHighScore::setDefaults() {
     for (row& r : slots) {
         std::memset(r.name, 0, sizeof r.name);

@@ -31,6 +31,8 @@ public:
     const char* getSlotName(int i) const { return slots[i].name; }
     int getSlotMinutes(int i) const { return slots[i].minutes; }
     int getSlotSeconds(int i) const { return slots[i].seconds; }
+    // Row i holds a time played, not the default row a new table starts with.
+    bool isPlayed(int i) const;
 
     // The place (1 to 10) the time would take, or -1. An equal time is no record.
     int isRecord(int minutes, int seconds) const;

@@ -11,6 +11,8 @@ const std::string replayOption = "--replay";
 const std::string exportOption = "--export";
 const std::string importOption = "--import";
 const std::string settingsOption = "--settings";
+const std::string verifyOption = "--verify";
+const std::string ghostOption = "--ghost";
 
 // The value of an option given as "--option=VALUE" or "--option VALUE"; empty when missing.
 std::string valueOf(const std::string& option, int argc, char** argv, int& i) {
@@ -43,6 +45,8 @@ gameOptions parseOptions(int argc, char** argv) {
             options.muted = true;
         } else if (argument == "--reduced-flashing") {
             options.reducedFlashing = true;
+        } else if (argument == "--daily") {
+            options.daily = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
         } else if (argument == "--version") {
@@ -62,6 +66,19 @@ gameOptions parseOptions(int argc, char** argv) {
             options.replayFile = valueOf(replayOption, argc, argv, i);
             if (options.replayFile.empty())
                 options.error = "--replay takes the file of a run, or a link to one";
+        } else if (names(argument, ghostOption)) {
+            options.ghostFile = valueOf(ghostOption, argc, argv, i);
+            if (options.ghostFile.empty())
+                options.error = "--ghost takes the file of a run, or a link to one";
+        } else if (names(argument, verifyOption)) {
+            // Every argument after it up to the next option is a file.
+            if (argument != verifyOption)
+                options.verifyFiles.push_back(argument.substr(verifyOption.size() + 1));
+            while (argument == verifyOption && i + 1 < argc &&
+                   std::string(argv[i + 1]).rfind("--", 0) != 0)
+                options.verifyFiles.push_back(argv[++i]);
+            if (options.verifyFiles.empty() || options.verifyFiles.back().empty())
+                options.error = "--verify takes the files of one or more runs";
         } else if (names(argument, exportOption)) {
             options.exportFile = valueOf(exportOption, argc, argv, i);
             if (options.exportFile.empty())
@@ -119,10 +136,11 @@ bool scaleFitsDesktop(const gameOptions& options) {
 void printUsage(std::FILE* out) {
     std::fprintf(
         out,
-        "Usage: quaro [--window] [--scale N] [--mute] [--reduced-flashing]\n"
-        "             [--replay FILE|LINK] [--export FILE] [--import FILE]\n"
-        "             [--settings FILE]\n"
+        "Usage: quaro [--window] [--scale N] [--mute] [--reduced-flashing] [--daily]\n"
+        "             [--ghost FILE|LINK] [--replay FILE|LINK]\n"
+        "             [--export FILE] [--import FILE] [--settings FILE]\n"
         "             [--help] [--version]\n"
+        "       quaro --verify FILE...\n"
         "A maze chase: steer Quaro through the maze, pick up every product, then walk\n"
         "through the open gate into the house.\n\n"
         "  --window       play in a window instead of the whole screen\n"
@@ -131,11 +149,22 @@ void printUsage(std::FILE* out) {
         "  --reduced-flashing\n"
         "                 show steady marks instead of blinking ones (the name entry's\n"
         "                 cursor, the glow of the super form's last seconds)\n"
+        "  --daily        start with today's round (see the daily round below)\n"
         "  --replay FILE  play the recorded run in FILE and exit: 0 when its round is\n"
         "                 won at the time it claims, 1 otherwise; a key or a click\n"
         "                 stops it. The name in a run is its own claim. A link whose\n"
         "                 address ends in #run=CODE, as the browser game shares runs,\n"
         "                 or the CODE alone, plays the run it carries\n"
+        "  --ghost FILE   race the ghost of the run in FILE (or a link): its hero drawn\n"
+        "                 translucent over a round of its seed, with a split beside the\n"
+        "                 clock at every 10 products and a table of them after the round;\n"
+        "                 a record set in the race counts\n"
+        "  --verify FILE...\n"
+        "                 play each run at full speed with no window and no sound, and\n"
+        "                 print a line per file: its name, the time it claims, the time\n"
+        "                 played, its frames, won, lost or left, and whether it matches\n"
+        "                 (or why it was refused); exit 0 only when every run matches.\n"
+        "                 Needs no display\n"
         "  --export FILE  write the high-score table, the assisted list, their runs\n"
         "                 and the settings to FILE and exit\n"
         "  --import FILE  restore them from such a FILE, then play;\n"
@@ -152,13 +181,19 @@ void printUsage(std::FILE* out) {
         "Keys in a round (unless the settings bind others): the arrow keys or W A S D\n"
         "steer, P pauses (P, Space or a steering key resumes; losing the focus pauses\n"
         "too), Escape leaves the round.\n"
-        "On the menus: s starts a round, h shows the high scores, o opens the\n"
-        "settings, q or Escape quits.\n"
-        "On the high-score table: 1 to 9 and 0 play back the run of rows 1 to 10; any\n"
-        "key or click goes back to the table; a shows the rounds won with an assist\n"
-        "(their runs played the same way), and a again the table. A menu left alone for 30 seconds "
-        "plays\n"
-        "the best run (or the game's own demonstration) until a key or a click.\n"
+        "On the menus: s starts a round, d plays today's round, h shows the high\n"
+        "scores, o opens the settings, q or Escape quits.\n"
+        "On the high-score table: a mark shows the rows whose run is kept; 1 to 9 and 0\n"
+        "play back the run of rows 1 to 10, and g then such a digit (or a click on the\n"
+        "row's mark) races its ghost; a shows the rounds won with an assist (their runs\n"
+        "played the same way), and a again the table. A menu left alone for 30 seconds\n"
+        "plays the best run (or the game's own demonstration).\n"
+        "While a run plays: P or Space pauses and resumes, Right and Left step a frame\n"
+        "forward and back while paused, + and - (= and the keypad's too) change the\n"
+        "speed through x1/4, x1/2, x1, x2, x4 and x8 (silent away from x1), Home starts\n"
+        "it again, t takes over (the round goes on with your steering as practice,\n"
+        "never recorded), c copies the run's link (its code, which --replay takes);\n"
+        "any other key, a click or a gamepad button stops watching.\n"
         "On every screen: M switches the sound off and on (in the name entry it is a\n"
         "letter), F11 or Alt+Enter switches between window and full screen, and closing\n"
         "the window (or SIGTERM, SIGINT, SIGHUP) ends the game (a name being typed is\n"
@@ -184,6 +219,12 @@ void printUsage(std::FILE* out) {
         "to 3), [display] (window = yes|no, scale = 0 to 6, reduced-flashing = yes|no).\n"
         "Lines not understood are named and ignored. A round won with an assist is no\n"
         "record: it goes to the list in Save/Assisted/, with its run.\n\n"
+        "The daily round is the same for every player on a UTC day: its seed is the\n"
+        "date's number YYYYMMDD times 2654435761, modulo 2^32. Its best times are kept\n"
+        "in a table of their own per day, Save/Daily/YYYY-MM-DD/ beside the main\n"
+        "table, with their runs; the menu shows today's best, and after the round\n"
+        "the game prints a line to share, such as\n"
+        "  quaro daily 2026-12-08: won in 01:02, 106 products, 3 knock-outs\n\n"
         "Every round is recorded, and the run of each record is kept beside the table,\n"
         "in Save/Replays/. Copies of the game sharing a table lock it while they save\n"
         "(Highscore.hs.lock beside it), so none loses another's record.\n\n"

@@ -15,12 +15,15 @@ struct gameOptions {
     bool windowed = false;
     bool muted = false;           // the sound starts off
     bool reducedFlashing = false; // every blink becomes a steady mark
+    bool daily = false;           // the first round is today's, after no titles
     bool help = false;
     bool version = false;
-    int scale = 0;                    // 1 to maxScale; 0 lets the game choose
-    std::string replayFile;           // the run --replay plays (a file or a link), empty for none
-    std::string exportFile;           // --export writes the saved games there and exits
-    std::string importFile;           // --import restores the saved games from there first
+    int scale = 0;          // 1 to maxScale; 0 lets the game choose
+    std::string replayFile; // the run --replay plays (a file or a link), empty for none
+    std::string ghostFile;  // the run --ghost races (a file or a link), empty for none
+    std::vector<std::string> verifyFiles; // --verify checks these runs headless and exits
+    std::string exportFile;               // --export writes the saved games there and exits
+    std::string importFile;               // --import restores the saved games from there first
     std::string settingsFile;         // --settings: the settings kept there, not in the usual file
     std::string error;                // a malformed option: the game does not start
     std::vector<std::string> unknown; // warned about, then ignored

@@ -1,7 +1,9 @@
 #include "quaroReplays.h"
 
 #include "frameClock.h"
+#include "kuAudio.h"
 #include "kuFiles.h"
+#include "kuPlatform.h"
 #include "kuPrintable.h"
 #include "kuScreen.h"
 #include "menuInput.h"
@@ -10,49 +12,25 @@
 #include "quaroLettering.h"
 #include "quaroPaths.h"
 #include "quaroRound.h"
+#include "quaroRunLink.h"
 #include "quaroRunStore.h"
 #include "roundInput.h"
 #include "shellKeys.h"
+#include "viewerPanel.h"
 
 #include <cstdio>
 
 const char* const quaroReplays::demoFile = "RUN/Demo.run";
-const char* const quaroReplays::demoLabel = "demonstration: press any key";
+const char* const quaroReplays::demoLabel = "demonstration * Esc: leave"; // "*" is a middle dot
 
 namespace {
 
 // How often a menu that may go idle looks for events: as often as SDL's own wait does.
 constexpr Uint32 menuPollMs = 10;
 
-// Where a replay is named: on a dark plate in the middle of the maze's top wall, where no one
-// walks and nothing of the round is drawn.
-constexpr int32_t labelCentreX = 380;
-constexpr int32_t labelTop = 8;
-constexpr int32_t plateMargin = 12;
-constexpr int32_t plateBorder = 2;
-struct colour {
-    int red, green, blue;
-};
-constexpr colour plateFrame = {232, 200, 120};
-constexpr colour plateInside = {36, 24, 14};
-
 // Where the table's screen says that a run does not match, in two lines on the sand.
 constexpr pt rejectionAt = {240, 362};
 constexpr int rejectionLineHeight = 28;
-
-void showLabel(kuScreen& screen, quaroLettering& font, const std::string& label) {
-    const std::string text = font.drawable(label);
-    const int32_t width = font.width(text) + 2 * plateMargin;
-    kuRectangle plate;
-    rectManip::init(plate, labelCentreX - width / 2, labelTop - 4, uint32_t(width),
-                    quaroLettering::height + 8);
-    screen.beginUpdate();
-    screen.fillRect(plate, plateFrame.red, plateFrame.green, plateFrame.blue);
-    screen.fillRect(rectManip::expandRect(plate, -plateBorder, -plateBorder), plateInside.red,
-                    plateInside.green, plateInside.blue);
-    font.drawCentred(text, labelCentreX, labelTop);
-    screen.endUpdate();
-}
 
 std::string clockText(int minutes, int seconds) {
     char text[16];
@@ -67,27 +45,71 @@ void quaroReplays::roundRecorded(const recordingTap& tap) {
     liveTooLong = tap.overflowed();
 }
 
+namespace {
+
+// Silences the game while it stands: for rounds worked out unseen, and speeds other than x1.
+class silence {
+public:
+    explicit silence(Audio& audio) : audio(audio), before(audio.isMuted()) { audio.setMuted(true); }
+    ~silence() { audio.setMuted(before); }
+    silence(const silence&) = delete;
+    silence& operator=(const silence&) = delete;
+
+private:
+    Audio& audio;
+    bool before;
+};
+
+} // namespace
+
 quaroReplays::watchResult quaroReplays::watch(const quaroRecording& run, const std::string& label) {
     quaroRound& round = *game.round;
-    round.start(run.seed(), run.rules(), run.assistsUsed().lives);
+    std::optional<silence> quiet(std::in_place, *game.audio);
+    quaroViewer viewer(round, run, *game.screen);
+    quiet.reset();
     // What is playing: a replay, and whose, or the demonstration.
-    showLabel(*game.screen, *game.font,
-              !label.empty()       ? label
-              : run.name().empty() ? "replay"
-                                   : "replay of " + run.name());
+    viewerPanel panel(*game.screen, *round.getCast().maze, *game.font,
+                      !label.empty()       ? label
+                      : run.name().empty() ? "replay"
+                                           : "replay of " + run.name());
     watchInput.setHook(game.keys);
     watchInput.activate();
-    recordedInput recorded(run);
     watchingRun = true;
-    while (!round.over() && !watchInput.stop && !recorded.finished()) {
+    for (uint32_t shown = 0;
+         !watchInput.stop && !viewer.takeOverAsked() && (!viewer.finished() || viewer.paused());
+         ++shown) {
         watchInput.pollEvents();
-        round.step(recorded);
+        for (const viewerAction action : watchInput.takeActions()) {
+            if (action == viewerAction::copyLink) {
+                const bool copied =
+                    kuPlatform::copyText(quaroRunLink::link(run, kuPlatform::pageAddress()));
+                panel.showNote(copied ? "link copied" : "link not copied", shown);
+                continue;
+            }
+            const silence seeking(*game.audio); // stepping back plays the round again unheard
+            viewer.act(action);
+        }
+        if (viewer.realTime())
+            quiet.reset();
+        else if (!quiet)
+            quiet.emplace(*game.audio);
+        viewer.tick();
+        panel.draw(viewer, shown);
+        game.screen->update();
         game.waitFrame();
     }
+    quiet.reset();
     watchingRun = false;
+    if (viewer.takeOverAsked() && !watchInput.stop && game.practice) {
+        game.practice();
+        watchResult result;
+        result.how = ending::takenOver;
+        result.framesPlayed = viewer.frame();
+        return result;
+    }
 
     watchResult result;
-    result.framesPlayed = recorded.played();
+    result.framesPlayed = viewer.frame();
     const runCheck check = checkRun(run, round, result.framesPlayed);
     if (check.matches)
         result.how = ending::matched;
@@ -104,7 +126,9 @@ void quaroReplays::waitForMenuChoice(const char* picture) {
     frameClock& clock = *game.clock;
     Uint32 quietSince = idleMs != 0 ? clock.ticks() : 0;
     rowRuns.reset();
-    while (!menu.quit && !menu.startGame && !menu.showHighscore && !menu.openSettings) {
+    raceRun.reset();
+    while (!menu.quit && !menu.startGame && !menu.showHighscore && !menu.openSettings &&
+           !menu.playDaily && !raceRun) {
         if (game.keys->closeRequested()) {
             menu.quit = true;
         } else if (menu.switchList) {
@@ -118,7 +142,9 @@ void quaroReplays::waitForMenuChoice(const char* picture) {
         } else if (menu.rowKey >= 0) {
             const int row = menu.rowKey;
             menu.rowKey = -1;
-            if (picture == nullptr)
+            if (picture == nullptr && menu.raceRow)
+                raceRun = loadOffered(runOfRow(row));
+            else if (picture == nullptr)
                 watchRow(row);
             quietSince = idleMs != 0 ? clock.ticks() : 0;
         } else if (idleMs == 0) {
@@ -212,13 +238,12 @@ void quaroReplays::reject(const std::string& file, const std::string& label, boo
     game.screen->update();
 }
 
-bool quaroReplays::keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds,
-                              const std::string& tableFolder) {
+bool quaroReplays::keepRecord(quaroHighScore& table, const std::string& tableFolder,
+                              const char* name, int minutes, int seconds) {
     if (liveTooLong)
         std::printf("The run of this record is too long to keep\n");
     live.claim(name, minutes, seconds);
-    const quaroRunStore store(tableFolder.empty() ? game.paths->tableFolder : tableFolder);
-    return store.saveRecord(table, liveTooLong ? nullptr : &live);
+    return quaroRunStore(tableFolder).saveRecord(table, liveTooLong ? nullptr : &live);
 }
 
 void quaroReplays::playFile(const quaroRecording& run, const std::string& file) {
@@ -239,6 +264,10 @@ void quaroReplays::playFile(const quaroRecording& run, const std::string& file) 
     case ending::stopped:
         std::fprintf(stderr, "quaro: the replay of %s was stopped before its end\n",
                      shownFile.c_str());
+        break;
+    case ending::takenOver:
+        std::fprintf(stderr, "quaro: the replay of %s was taken over at frame %u\n",
+                     shownFile.c_str(), unsigned(result.framesPlayed));
         break;
     }
 }

@@ -13,8 +13,10 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+class Audio;
 class MenuInputHandler;
 class frameClock;
 class kuScreen;
@@ -36,6 +38,10 @@ struct replaysContext {
     const gamePaths* paths = nullptr;
     std::function<void()> waitFrame;                   // paces one frame played back
     std::function<void(const char* picture)> showMenu; // draws a menu's picture, the table for null
+    Audio* audio = nullptr; // silenced while a run plays away from real time
+    // Plays the round on from where it stands with the player's input, marked as practice and
+    // never recorded; the viewer's take-over.
+    std::function<void()> practice;
 };
 
 class quaroReplays {
@@ -46,7 +52,7 @@ public:
     static const char* const demoLabel;
 
     // How a run played back ended.
-    enum class ending { matched, mismatched, stopped };
+    enum class ending { matched, mismatched, stopped, takenOver };
     struct watchResult {
         ending how = ending::stopped;
         uint32_t framesPlayed = 0;
@@ -62,25 +68,27 @@ public:
     const quaroRecording& lastRound() const { return live; }
     bool watching() const { return watchingRun; }
 
-    // The menu's wait, until a choice is made on the menu's handler or the game is asked to
-    // close (which chooses quit). On the table's menu (picture null) the keys 1 to 9 and 0 play
-    // the runs of rows 1 to 10 of the list shown, and a shows the other list (the table, or
-    // the rounds won with an assist); on every menu, after idleMs without an event the best run of
+    // The menu's wait, until a choice is made on the menu's handler, a run is chosen to race
+    // (raceChosen) or the game is asked to close (which chooses quit). On the table's menu
+    // (picture null) the keys 1 to 9 and 0 play the runs of rows 1 to 10 of the list shown, g
+    // then such a key chooses that run to race, and a shows the other list (the table, or the
+    // rounds won with an assist); on every menu, after idleMs without an event the best run of
     // the table plays (or the demonstration run), and the menu is drawn again as it was. The
     // runs' folder is read at most once per wait.
     void waitForMenuChoice(const char* picture);
+    // The run chosen to race in the last wait, taken once.
+    std::optional<quaroRecording> raceChosen() { return std::exchange(raceRun, std::nullopt); }
     // Which list the table's menu shows: the rounds won with an assist, or the table.
     void showAssisted(bool assisted) { assistedShown = assisted; }
     bool showingAssisted() const { return assistedShown; }
     // 0: the menus wait without end and never read the clock.
     void setIdleMs(uint32_t milliseconds) { idleMs = milliseconds; }
 
-    // After a record entered the table: saves it with the last round's run, claimed with the
-    // record's name and time (quaroRunStore::saveRecord). False, with the table's saveError
-    // saying why, when the table could not be saved. The runs lie in "Replays/" of the table's
-    // folder (the game's table's unless another is named).
-    bool keepRecord(quaroHighScore& table, const char* name, int minutes, int seconds,
-                    const std::string& tableFolder = "");
+    // After a record entered the table, whose folder is given: saves it with the last round's
+    // run, claimed with the record's name and time (quaroRunStore::saveRecord). False, with
+    // the table's saveError saying why, when the table could not be saved.
+    bool keepRecord(quaroHighScore& table, const std::string& tableFolder, const char* name,
+                    int minutes, int seconds);
 
     // Plays a run from its seed in the window until it ends or a key or click stops it, the
     // label in the top wall ("replay of" its player's name when none is given).
@@ -115,4 +123,5 @@ private:
     bool fileFailed = false;
     bool assistedShown = false;
     std::optional<std::vector<std::string>> rowRuns; // of the current wait, once read
+    std::optional<quaroRecording> raceRun;
 };

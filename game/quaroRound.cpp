@@ -149,6 +149,7 @@ void quaroRound::start(uint32_t seed, uint16_t rules, int lives) {
     roundLives = lives;
     lost = 0;
     framesPlayed = 0;
+    outlawsKnockedOut = 0;
     left = false;
     playRandom.reseed(seed);
     cosmeticRandom.reseed(seed, quaroRandom::cosmeticStream);
@@ -177,9 +178,13 @@ frameInput quaroRound::step(roundInputSource& input) {
     you->act();
     you->erase();
     for (enemyCharSprite* enemy : cast.enemies) {
+        const bool wasUp = enemy->koCount == 0;
         enemy->act();
         enemy->erase();
+        outlawsKnockedOut += wasUp && enemy->koCount != 0;
     }
+    if (overlay != nullptr)
+        overlay->erase();
     cast.maze->act();
     cast.cues->beforeActorsShow(*this);
     showActors();
@@ -195,9 +200,14 @@ frameInput quaroRound::step(roundInputSource& input) {
 }
 
 void quaroRound::showActors() {
+    // Shown again (by the ready moment), a translucent overlay must not cover itself.
+    if (overlay != nullptr)
+        overlay->erase();
     you->show();
     for (enemyCharSprite* enemy : cast.enemies)
         enemy->show();
+    if (overlay != nullptr)
+        overlay->show(framesPlayed);
 }
 
 roundReadings quaroRound::readings() const {

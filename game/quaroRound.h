@@ -57,6 +57,16 @@ public:
     virtual frameInput nextFrame(vorlanCharSprite& hero) = 0;
 };
 
+// What a round draws over its actors without taking part in play, such as a ghost.
+class roundOverlay {
+public:
+    virtual ~roundOverlay() = default;
+    // Restores what the overlay covered; called in each frame after the actors erased.
+    virtual void erase() = 0;
+    // Draws the overlay of the frame being played (0 for the first), over the actors.
+    virtual void show(uint32_t frame) = 0;
+};
+
 class quaroRound {
 public:
     static constexpr int32_t superFrames = 250;
@@ -98,8 +108,12 @@ public:
     int lives() const { return roundLives; }
     // Catches that cost a life and were played on from the start.
     int livesLost() const { return lost; }
+    // Drawn in every frame from now on (null for none); not owned, and never part of play.
+    void setOverlay(roundOverlay* drawnOver) { overlay = drawnOver; }
     // Frames stepped since the start.
     uint32_t frames() const { return framesPlayed; }
+    // Outlaws knocked out since the start.
+    int knockOuts() const { return outlawsKnockedOut; }
 
     // The switches between the two forms: the one taking over is refreshed from the other.
     void makeNormal();
@@ -123,6 +137,8 @@ private:
     uint32_t startSeed = 0;
     uint16_t playedRules = quaroRules::current;
     uint32_t framesPlayed = 0;
+    int outlawsKnockedOut = 0;
+    roundOverlay* overlay = nullptr;
     bool left = false;
     int roundLives = designedLives;
     int lost = 0;

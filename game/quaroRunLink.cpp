@@ -79,6 +79,10 @@ std::string code(const quaroRecording& run) {
     return base64url(run.encode());
 }
 
+std::string link(const quaroRecording& run, const std::string& pageAddress) {
+    return pageAddress.empty() ? code(run) : pageAddress + marker + code(run);
+}
+
 bool namesLink(const std::string& argument) {
     if (argument.find(marker) != std::string::npos)
         return true;

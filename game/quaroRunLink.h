@@ -21,6 +21,10 @@ std::optional<std::vector<uint8_t>> fromBase64url(const std::string& code);
 
 // The code of the run, for an address's fragment.
 std::string code(const quaroRecording& run);
+// What the viewer's "copy link" hands out: on a page, its address and the code as its
+// fragment; elsewhere (pageAddress empty) the bare code, which a shell takes as it is where it
+// would take "#" for the start of a comment.
+std::string link(const quaroRecording& run, const std::string& pageAddress);
 // Whether --replay's argument is a link or a bare code rather than a file: it holds the
 // marker, or no such file exists and it is written in the code's alphabet alone.
 bool namesLink(const std::string& argument);

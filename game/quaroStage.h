@@ -23,6 +23,7 @@ public:
     quaroStage& operator=(const quaroStage&) = delete;
 
     quaroRound& round() { return theRound; }
+    kuImage* pictureOf(quaroAssets::picture which) { return pictures[which].get(); }
 
 private:
     std::array<std::unique_ptr<kuImage>, quaroAssets::pictureCount> pictures;

@@ -27,9 +27,16 @@ constexpr int goodsDigits = 3;
 // The super form's time: a board with a mug, and a bar that empties.
 constexpr box superBoard = {212, 488, 142, 30};
 constexpr box superBar = {245, 499, 100, 10}; // the fill; its trough is one pixel wider all round
-// Kept free for what a run played back shows: its progress, and the direction wished.
+// Kept free for what a run played back shows: its progress, and the direction wished. In a
+// race the progress's place shows the last split, after a take-over "practice".
 constexpr box replayProgress = {366, 488, 224, 30};
 constexpr box wishedDirection = {600, 488, 36, 30};
+
+// The top wall, while a run plays: what plays on the left, the viewer's keys in the middle for
+// the first seconds, its speed (or "paused") on the right.
+constexpr box replayLabel = {8, 4, 352, 33};
+constexpr box viewerReminder = {368, 4, 256, 33};
+constexpr box viewerSpeed = {632, 4, 120, 33};
 
 // The marks picture, GFX/Misc/Marks.bmp.
 constexpr box glowMark = {0, 0, 40, 40}; // behind the hero, one brick

@@ -8,8 +8,9 @@
 
 namespace screenNotes {
 
-const char* const tableKeys = "digits: watch a row * a: assisted wins";
-const char* const assistedTitle = "assisted wins * digits: watch * a: table";
+// "*" is the lettering's middle dot.
+const char* const tableKeys = "digits: watch * G, digit: race * A: assisted";
+const char* const assistedTitle = "assisted wins * digits: watch * A: table";
 
 namespace {
 

@@ -10,10 +10,13 @@
 #include "pauseBox.h"
 #include "quaroAssets.h"
 #include "quaroCounter.h"
+#include "quaroDaily.h"
 #include "quaroHighScore.h"
 #include "quaroLettering.h"
+#include "quaroRace.h"
 #include "quaroRound.h"
 #include "quaroRunLink.h"
+#include "quaroRunStore.h"
 #include "readyMoment.h"
 #include "roundCues.h"
 #include "roundInput.h"
@@ -22,9 +25,11 @@
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
 #include "vorlanMaze.h"
+#include "wallPlate.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 using namespace quaroAssets;
@@ -33,6 +38,9 @@ namespace {
 
 const char* const windowTitle = "Quaro";
 constexpr int creditsSeconds = 4;
+// Where the menu shows today's best time of the daily round, after the picture's "d: today's
+// round".
+constexpr pt dailyBestOrigin = {200, 12};
 
 // The shell's fields of every picture and sound, in the order they are loaded.
 struct imageField {
@@ -115,9 +123,12 @@ vorlanGameShell::~vorlanGameShell() {
 }
 
 void vorlanGameShell::configure(const gameOptions& options, const gamePaths& paths,
-                                std::optional<quaroRecording> replay) {
+                                std::optional<quaroRecording> replay,
+                                std::optional<quaroRecording> ghost) {
+    ghostRun = std::move(ghost);
     this->options = options;
     this->paths = paths;
+    tablePaths = paths;
     replayRun = std::move(replay);
 }
 
@@ -181,10 +192,16 @@ void vorlanGameShell::userExec(int, char**) {
     quaroHighScore::recoverLeftovers(paths.tableFile);
     quaroTheKidSound->play();
     // A request to close the game ends every screen at once, the credits included.
-    titleScreen(titlePicture1);
-    if (!closing())
-        titleScreen(titlePicture2);
-    if (!closing())
+    if (!options.daily && !ghostRun) {
+        titleScreen(titlePicture1);
+        if (!closing())
+            titleScreen(titlePicture2);
+    }
+    if (ghostRun && !closing())
+        playMenus(choiceRace);
+    else if (options.daily && !closing())
+        playMenus(choiceDaily);
+    else if (!closing())
         playMenus(menuScreen(menuPicture));
     if (!closing())
         delayScreen(creditsPicture, creditsSeconds);
@@ -197,12 +214,22 @@ bool vorlanGameShell::closing() const {
 
 int vorlanGameShell::playMenus(int choice) {
     while (choice != choiceQuit && !closing()) {
-        if (choice == choiceStart) {
-            initGame();
+        if (choice == choiceStart || choice == choiceDaily || choice == choiceRace) {
+            if (choice == choiceDaily)
+                initDaily(kuTodayUtc());
+            else if (choice == choiceRace)
+                initRace(*ghostRun);
+            else
+                initGame();
             getReady();
             const int result = run();
             if (closing())
                 break; // a round closed with the game is left as Escape leaves it
+            if (race)
+                showSplits();
+            race.reset();
+            if (dailyDate && result != roundLeft)
+                shareDailyResult(result == roundWon);
             switch (result) {
             case roundLeft:
                 choice = menuScreen(menuPicture);
@@ -217,6 +244,8 @@ int vorlanGameShell::playMenus(int choice) {
                 choice = checkHighscore();
                 break;
             }
+            dailyDate.reset();
+            tablePaths = paths;
         } else if (choice == choiceSettings) {
             openSettings();
             choice = menuScreen(menuPicture);
@@ -230,6 +259,8 @@ int vorlanGameShell::playMenus(int choice) {
 
 void vorlanGameShell::loadData() {
     startDevices();
+    if (!replayRun && !options.daily && !ghostRun)
+        showFirstTitle();
     loadAssets();
     buildActors();
     applySettings();
@@ -252,6 +283,12 @@ void vorlanGameShell::startDevices() {
     screen->setTitle(windowTitle);
     screen->open();
     connectInput();
+}
+
+void vorlanGameShell::showFirstTitle() {
+    // Checked before it shows, as every screen is.
+    requireSize(*drawPictureFile(titlePicture1), paths.dataFile(titlePicture1), screenSize);
+    screen->update();
 }
 
 void vorlanGameShell::connectInput() {
@@ -311,8 +348,10 @@ void vorlanGameShell::buildActors() {
     context.menu = menuInput;
     context.keys = keys.get();
     context.clock = clock;
-    context.paths = &paths;
+    context.paths = &tablePaths;
     context.waitFrame = [this] { waitFrame(); };
+    context.audio = audio;
+    context.practice = [this] { practice(); };
     context.showMenu = [this](const char* picture) {
         if (picture != nullptr)
             showMenuPicture(picture);
@@ -323,6 +362,7 @@ void vorlanGameShell::buildActors() {
 }
 
 void vorlanGameShell::freeData() {
+    race.reset();
     replayer.setContext({});
     theRound.reset();
     wall.reset();
@@ -363,7 +403,69 @@ Sound* vorlanGameShell::loadSound(const char* fileName) {
     return quaroAssets::loadSound(paths, fileName);
 }
 
+void vorlanGameShell::shareDailyResult(bool won) const {
+    std::printf("%s\n", quaroDaily::shareLine(*dailyDate, won, timeCounter->getMinutes(),
+                                              timeCounter->getSeconds(),
+                                              theRound->hero()->itemCount, theRound->knockOuts())
+                            .c_str());
+    std::fflush(stdout);
+}
+
+void vorlanGameShell::initDaily(const kuDate& date) {
+    dailyDate = date;
+    tablePaths = quaroDaily::tablePaths(paths, date);
+    theRound->start(quaroDaily::seedOf(date), quaroRules::current, settings.lives);
+    playInput->sprite = theRound->hero();
+    playInput->activate();
+}
+
+void vorlanGameShell::initRace(const quaroRecording& run) {
+    dailyDate.reset();
+    tablePaths = paths;
+    // The ghost's path is worked out by playing the run unseen, and so unheard.
+    const bool wasMuted = audio->isMuted();
+    audio->setMuted(true);
+    race = std::make_unique<quaroRace>(*theRound, *lettering, run, settings.lives);
+    audio->setMuted(wasMuted);
+    playInput->sprite = theRound->hero();
+    playInput->activate();
+}
+
+void vorlanGameShell::showSplits() {
+    race->drawSplitTable();
+    screen->update();
+    introInput->activate();
+    while (!introInput->quit && !introInput->proceed && !closing()) {
+        introInput->pollEvents();
+        waitFrame();
+    }
+}
+
+void vorlanGameShell::practice() {
+    // In the place of the replay's progress, which no longer goes on; the viewer's plates go.
+    for (const readingsLayout::box& viewerPlace :
+         {readingsLayout::replayLabel, readingsLayout::viewerReminder, readingsLayout::viewerSpeed,
+          readingsLayout::wishedDirection})
+        wallPlate::clear(*maze, viewerPlace);
+    wallPlate::write(*maze, *screen, *lettering, readingsLayout::replayProgress, "practice",
+                     wallPlate::align::centre);
+    screen->update();
+    playInput->sprite = theRound->hero();
+    playInput->activate();
+    liveInput player(*playInput);
+    while (!theRound->over() && !closing()) {
+        const frameInput input = theRound->step(player);
+        waitFrame();
+        if (input.pause && !theRound->over())
+            pauseBox(screen, lettering.get(), settings)
+                .hold(
+                    *audio, *playInput, [this] { waitFrame(); }, [this] { openSettings(); });
+    }
+}
+
 void vorlanGameShell::initGame() {
+    dailyDate.reset();
+    tablePaths = paths;
     theRound->start(clock->ticks(), quaroRules::current, settings.lives);
     playInput->sprite = theRound->hero();
     playInput->activate();
@@ -380,6 +482,8 @@ int vorlanGameShell::run() {
     recordingTap recorder(player, *theRound, settings.speed);
     while (!theRound->over()) {
         const frameInput input = theRound->step(recorder);
+        if (race)
+            race->afterFrame();
         waitFrame();
         if (input.pause && !theRound->over()) {
             pauseBox(screen, lettering.get(), settings)
@@ -414,6 +518,22 @@ std::unique_ptr<kuImage> vorlanGameShell::drawPictureFile(const char* fileName) 
     return image;
 }
 
+void vorlanGameShell::showMenuPicture(const char* fileName) {
+    if (fileName == nullptr)
+        return;
+    drawPictureFile(fileName);
+    if (fileName == gameOverPicture)
+        screenNotes::writeLostRound(*lettering, lastLost);
+    const quaroHighScore today(quaroDaily::tablePaths(paths, kuTodayUtc()).tableFile);
+    if (fileName == menuPicture && today.isPlayed(0)) {
+        char line[16];
+        std::snprintf(line, sizeof line, "best %02d|%02d", today.getSlotMinutes(0),
+                      today.getSlotSeconds(0));
+        tableCounter->drawText(line, dailyBestOrigin);
+    }
+    screen->update();
+}
+
 void vorlanGameShell::displayImageFile(const char* fileName) {
     drawPictureFile(fileName); // the picture is freed before the screen shows it
     screen->update();
@@ -427,15 +547,6 @@ int vorlanGameShell::titleScreen(const char* fileName) {
     return introInput->quit ? 0 : 1;
 }
 
-void vorlanGameShell::showMenuPicture(const char* fileName) {
-    if (fileName == nullptr)
-        return;
-    drawPictureFile(fileName);
-    if (fileName == gameOverPicture)
-        screenNotes::writeLostRound(*lettering, lastLost);
-    screen->update();
-}
-
 int vorlanGameShell::menuScreen(const char* fileName) {
     showMenuPicture(fileName);
     menuInput->activate();
@@ -444,6 +555,12 @@ int vorlanGameShell::menuScreen(const char* fileName) {
         return choiceQuit;
     if (menuInput->openSettings)
         return choiceSettings;
+    if (menuInput->playDaily)
+        return choiceDaily;
+    if (std::optional<quaroRecording> chosen = replayer.raceChosen()) {
+        ghostRun = std::move(chosen);
+        return choiceRace;
+    }
     return menuInput->startGame ? choiceStart : choiceHighscore;
 }
 
@@ -466,8 +583,16 @@ constexpr uint32_t nameFieldWidth = 165;
 constexpr uint32_t nameFieldHeight = 25;
 constexpr int blinkFrames = 16; // the cursor changes every 16 frames
 
-constexpr int tableTop = 103;
-constexpr int tableRowHeight = 23;
+// Where the record's screen says that the table could not be saved: lines centred below the
+// name field, between the kid and the cactus.
+constexpr int32_t failureCentreX = 380;
+constexpr int32_t failureTop = 405;
+constexpr int32_t failureLineHeight = 27;
+constexpr size_t failureLineLength = 29;
+
+constexpr int tableTop = MenuInputHandler::tableTop;
+constexpr int tableRowHeight = MenuInputHandler::tableRowHeight;
+const char* const runMarkPicture = "GFX/Misc/RunMark.bmp";
 constexpr int tableNameX = 370;
 constexpr int tableTimeX = 530;
 
@@ -477,8 +602,9 @@ int vorlanGameShell::checkHighscore() {
     congratSound->play();
     const int seconds = timeCounter->getSeconds();
     const int minutes = timeCounter->getMinutes();
+    // A round won with an assist goes to the list beside the table it was played for.
     const bool assisted = replayer.lastRound().assisted();
-    quaroHighScore table(assisted ? paths.assistedTableFile() : paths.tableFile);
+    quaroHighScore table(assisted ? tablePaths.assistedTableFile() : tablePaths.tableFile);
     if (table.isRecord(minutes, seconds) == -1) {
         const int choice = menuScreen(noRecordPicture);
         table.save();
@@ -509,8 +635,8 @@ int vorlanGameShell::checkHighscore() {
 
     // Also when the game was closed during the entry: the record keeps the name typed so far.
     table.enterRecord(enterInput->name, minutes, seconds);
-    if (!replayer.keepRecord(table, enterInput->name, minutes, seconds,
-                             assisted ? paths.assistedFolder() : "") &&
+    if (!replayer.keepRecord(table, assisted ? tablePaths.assistedFolder() : tablePaths.tableFolder,
+                             enterInput->name, minutes, seconds) &&
         !closing())
         showSaveFailure(table.saveError());
     if (closing())
@@ -531,8 +657,20 @@ void vorlanGameShell::showSaveFailure(const std::string& why) {
 
 void vorlanGameShell::displayHighscore(bool assisted) {
     replayer.showAssisted(assisted);
-    displayImageFile(highScorePicture);
-    quaroHighScore table(assisted ? paths.assistedTableFile() : paths.tableFile);
+    drawPictureFile(highScorePicture);
+    quaroHighScore table(assisted ? tablePaths.assistedTableFile() : tablePaths.tableFile);
+    const std::vector<std::string> runs =
+        quaroRunStore(assisted ? tablePaths.assistedFolder() : tablePaths.tableFolder)
+            .runsOf(table);
+    std::unique_ptr<kuImage> mark(loadKeyedImage(runMarkPicture));
+    kuRectangle markArea;
+    rectManip::init(markArea, 0, 0, MenuInputHandler::markSize, MenuInputHandler::markSize);
+    for (int i = 0; i < quaroHighScore::rowCount; ++i)
+        if (!runs[size_t(i)].empty())
+            mark->display(markArea,
+                          {MenuInputHandler::markX,
+                           tableTop + tableRowHeight * i +
+                               (tableRowHeight - int32_t(MenuInputHandler::markSize)) / 2});
     for (int i = 0; i < quaroHighScore::rowCount; ++i) {
         const int32_t y = tableTop + tableRowHeight * i;
         tableCounter->pos = {tableTimeX, y};

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "frameClock.h"
+#include "kuCalendar.h"
 #include "kuExceptions.h"
 #include "kuGamepad.h"
 #include "quaroOptions.h"
@@ -31,6 +32,7 @@ class kuImage;
 class kuScreen;
 class quaroCounter;
 class quaroLettering;
+class quaroRace;
 class quaroRound;
 class roundCues;
 class shellKeys;
@@ -44,7 +46,14 @@ public:
     static constexpr Uint32 frameMs = 66;
 
     // Menu choices, and how a round ended (as quaroRound says it).
-    enum { choiceStart = 0, choiceHighscore = 1, choiceQuit = 2, choiceSettings = 3 };
+    enum {
+        choiceStart = 0,
+        choiceHighscore = 1,
+        choiceQuit = 2,
+        choiceDaily = 3,
+        choiceRace = 4,
+        choiceSettings = 5
+    };
     enum { roundLeft = 0, roundLost = 1, roundWon = 2 };
 
     vorlanGameShell();
@@ -53,8 +62,10 @@ public:
 
     // What the command line asked for, parsed once by the entry, and where the data and the
     // table are; with a run, the game plays it and ends (--replay). Set before loadData.
+    // With a ghost, the game starts with a race against it (--ghost).
     void configure(const gameOptions& options, const gamePaths& paths,
-                   std::optional<quaroRecording> replay = std::nullopt);
+                   std::optional<quaroRecording> replay = std::nullopt,
+                   std::optional<quaroRecording> ghost = std::nullopt);
     // The settings read at start-up, and the file a change is written to (none: a change is
     // not kept). Set before loadData.
     void keepSettings(const quaroSettings& chosen, std::unique_ptr<settingsFile> store);
@@ -62,7 +73,6 @@ public:
     // Runs the settings screen until the player leaves it, applying and keeping every change;
     // the caller draws its own screen again.
     void openSettings();
-
     // The whole flow: titles, menus, rounds, high scores, credits; or the run of --replay.
     // The arguments were parsed by the entry and are not used.
     void userExec(int argc, char** argv) override;
@@ -82,8 +92,12 @@ public:
 
     // Starts a round seeded with the clock's ticks, recorded from its first frame.
     void initGame();
-    // The ready moment before the first frame of the round initGame started; returns the
-    // frames it waited.
+    // Starts a round raced against the run's ghost (quaroRace).
+    void initRace(const quaroRecording& run);
+    // Starts the day's round (quaroDaily) of the date, whose records go to the day's table.
+    void initDaily(const kuDate& date);
+    // The ready moment before the first frame of the round initGame, initRace or initDaily
+    // started; returns the frames it waited.
     int getReady();
     // Plays the round frame by frame from the player's input, pausing between frames when the
     // player asks; returns roundLeft, roundLost or roundWon.
@@ -99,9 +113,9 @@ public:
     // Shows the picture for the seconds; a request to close the game ends the wait.
     void delayScreen(const char* fileName, int seconds);
 
-    // After a won round: the congratulation, the name entry and the table (the assisted list
-    // for a round played with an assist, which never enters the table); returns the choice of
-    // the menu that ends it.
+    // After a won round: the congratulation, the name entry and the table (the day's after
+    // the daily round; the assisted list beside it for a round played with an assist, which
+    // never enters a table); returns the choice of the menu that ends it.
     int checkHighscore();
     void displayHighscore(bool assisted = false);
 
@@ -165,9 +179,13 @@ public:
 private:
     // Draws the whole picture at the top-left corner, not yet shown; the caller owns it.
     std::unique_ptr<kuImage> drawPictureFile(const char* fileName);
-    // A menu's picture with what the game writes on it, shown; none for null.
+    // A menu's picture with what the game writes on it (today's best of the daily round, what
+    // the lost round came to), shown; none for null.
     void showMenuPicture(const char* fileName);
     void startDevices();
+    // The first title needs one picture: a start that opens on it shows it at once, and the
+    // rest loads and is checked while the player looks at it.
+    void showFirstTitle();
     // Every handler lets the shared keys see its events first; the handlers that read the
     // mouse map it through the screen.
     void connectInput();
@@ -189,6 +207,19 @@ private:
     gameOptions options;
     gamePaths paths;
     std::optional<quaroRecording> replayRun;
+    std::optional<quaroRecording> ghostRun; // the run the next race is against
+    std::unique_ptr<quaroRace> race;        // of the round, when it is a race
+    // The viewer's take-over: the round goes on from where it stands with the player's input,
+    // marked "practice", never recorded.
+    void practice();
+    // After a race: its splits over the maze until a key.
+    void showSplits();
+    std::optional<kuDate> dailyDate; // of the round when it is the daily round
+    // The paths with the table that the round's record enters, shown and watched from: the
+    // main one, or the day's from the start of a daily round to the menu after it.
+    gamePaths tablePaths;
+    // Prints the line a player shares after the daily round.
+    void shareDailyResult(bool won) const;
     systemClock defaultClock;
     frameClock* clock;
     std::unique_ptr<shellKeys> keys;

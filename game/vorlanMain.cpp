@@ -10,6 +10,7 @@
 #include "quaroRunLink.h"
 #include "quaroSaveArchive.h"
 #include "quaroSettings.h"
+#include "quaroVerify.h"
 #include "vorlanGameShell.h"
 
 #include <SDL.h>
@@ -24,6 +25,22 @@ constexpr int exitNormalEnd = 0;
 constexpr int exitAfterError = 1;
 constexpr int exitNoData = 1;
 constexpr int exitNoSdl = 2;
+
+// The run an option names (a file or a link), none for an empty one; one that cannot be
+// played ends the game before anything opens.
+std::optional<quaroRecording> runOfOption(const std::string& fileOrLink) {
+    if (fileOrLink.empty())
+        return std::nullopt;
+    std::string problem;
+    std::optional<quaroRecording> run = quaroRunLink::namesLink(fileOrLink)
+                                            ? quaroRunLink::load(fileOrLink, problem)
+                                            : quaroRecording::load(fileOrLink, problem);
+    if (!run) {
+        std::fprintf(stderr, "quaro: %s\n", problem.c_str());
+        std::exit(exitAfterError);
+    }
+    return run;
+}
 } // namespace
 
 int SDL_main(int argc, char** argv) {
@@ -52,6 +69,16 @@ int SDL_main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", search.failure.c_str());
         std::exit(exitNoData);
     }
+    // Runs are verified headless: no window, no sound, whatever the display.
+    if (!options.verifyFiles.empty()) {
+        if (!kuPlatform::startHeadless()) {
+            std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
+            std::exit(exitNoSdl);
+        }
+        const bool allMatch = verifyRuns(options.verifyFiles, *search.found, stdout);
+        SDL_Quit();
+        std::exit(allMatch ? exitNormalEnd : exitAfterError);
+    }
     // The saved games go out, or come in, before anything opens.
     const std::string& tableFolder = search.found->tableFolder;
     const std::string settingsName =
@@ -77,17 +104,8 @@ int SDL_main(int argc, char** argv) {
                     options.importFile.c_str());
     }
     // So does a run that cannot be played.
-    std::optional<quaroRecording> replay;
-    if (!options.replayFile.empty()) {
-        std::string problem;
-        replay = quaroRunLink::namesLink(options.replayFile)
-                     ? quaroRunLink::load(options.replayFile, problem)
-                     : quaroRecording::load(options.replayFile, problem);
-        if (!replay) {
-            std::fprintf(stderr, "quaro: %s\n", problem.c_str());
-            std::exit(exitAfterError);
-        }
-    }
+    const std::optional<quaroRecording> replay = runOfOption(options.replayFile);
+    const std::optional<quaroRecording> ghost = runOfOption(options.ghostFile);
 
     // The player's settings: a damaged line is named and ignored, the rest applies.
     auto store = std::make_unique<settingsFile>(settingsName);
@@ -114,7 +132,7 @@ int SDL_main(int argc, char** argv) {
         // From here on a close request ends the game whatever SDL or the game is doing.
         const kuCloseSignals closeSignals;
         vorlanGameShell* shell = new vorlanGameShell;
-        shell->configure(played, *search.found, std::move(replay));
+        shell->configure(played, *search.found, replay, ghost);
         shell->keepSettings(kept.settings, std::move(store));
         // A forced factor that does not fit is refused, with its reason, before anything opens.
         normalEnd = scaleFitsDesktop(played) && shell->checkedExec(argc, argv) &&

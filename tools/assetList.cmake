@@ -17,6 +17,7 @@ set(QUARO_PICTURES
   GFX/Misc/Congrat2.bmp
   GFX/Misc/HighScore.bmp
   GFX/Misc/Credits.bmp
+  GFX/Misc/RunMark.bmp
   GFX/Quaro/Quaro_Walk.bmp
   GFX/Quaro/Quaro_Drinking.bmp
   GFX/Quaro/Quaro_KnockOut.bmp

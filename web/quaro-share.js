@@ -1,8 +1,10 @@
 // Runs and saved games in and out of the page. An address whose fragment is "#run=CODE" (the
 // run file in base64url) plays that run, as the desktop's "quaro --replay LINK" does; a run
 // file dropped on the page plays the same way. "Export saves" downloads the table, the assisted
-// list, their runs and the settings as one file; "Import saves" (or dropping such a file) has the game check it whole, and only
-// then starts the game again to restore it, as the desktop's "quaro --import FILE" does.
+// list, their runs and the settings as one file; "Import saves" (or dropping such a file) has
+// the game check it whole, and only then starts the game again to restore it, as the desktop's
+// "quaro --import FILE" does. The viewer's "copy link" puts the link of the run it plays on
+// the clipboard.
 'use strict';
 
 (function () {
@@ -135,6 +137,34 @@
     }
     chooser.value = '';
   });
+  // The viewer's "copy link" (C while a run plays) hands its link here. The page's own copy
+  // command answers at once, in answer to the key; where it is refused the text is shown to be
+  // copied by hand.
+  window.quaroShare = {
+    copyText(text) {
+      const holder = document.createElement('textarea');
+      holder.value = text;
+      holder.readOnly = true;
+      holder.style.position = 'fixed';
+      holder.style.opacity = '0';
+      const focused = document.activeElement;
+      document.body.appendChild(holder);
+      holder.select();
+      let copied = false;
+      try {
+        copied = document.execCommand('copy');
+      } catch (error) {
+        copied = false;
+      }
+      holder.remove();
+      if (focused) {
+        focused.focus();
+      }
+      page.say(copied ? 'Copied to the clipboard.' : `Copy this by hand: ${text}`);
+      return copied;
+    },
+  };
+
   window.addEventListener('dragover', (event) => event.preventDefault());
   window.addEventListener('drop', (event) => {
     event.preventDefault();

@@ -4,8 +4,10 @@
 #include "quaroLettering.h"
 #include "pauseBox.h"
 #include "quaroReplays.h"
+#include "readingsLayout.h"
 #include "screenNotes.h"
 #include "shellHarness.h"
+#include "viewerPanel.h"
 
 #include <gtest/gtest.h>
 
@@ -49,11 +51,24 @@ INSTANTIATE_TEST_SUITE_P(
         textCase{pauseBox::title, int32_t(pauseBox::area.width) - margins},
         textCase{pauseBox::keysLine(quaroSettings{}), int32_t(pauseBox::area.width) - margins},
         textCase{pauseBox::reminderLine(quaroSettings{}), int32_t(pauseBox::area.width) - margins},
-        textCase{quaroReplays::demoLabel, screenWidth - margins},
-        textCase{"replay of quaro", screenWidth - margins},
+        textCase{quaroReplays::demoLabel, readingsLayout::replayLabel.width - margins},
+        textCase{"replay of WWWWWWWWWW", readingsLayout::replayLabel.width - margins},
+        textCase{viewerPanel::pausedLine, readingsLayout::viewerReminder.width - margins},
+        textCase{"paused", readingsLayout::viewerSpeed.width - margins},
+        textCase{"100: behind 999", readingsLayout::replayProgress.width - margins},
         // centred between the menu's board and the right edge
-        textCase{screenNotes::tableKeys, 2 * (screenWidth - 495)}, textCase{"your time 59:59", 256},
-        textCase{"goods taken 106/106", 256}));
+        textCase{screenNotes::tableKeys, 2 * (screenWidth - 495)},
+        textCase{screenNotes::assistedTitle, 2 * (screenWidth - 495)},
+        textCase{"your time 59:59", 256}, textCase{"goods taken 106/106", 256}));
+
+TEST_F(LetteringTest, TheViewersReminderFitsItsPlace) {
+    for (uint32_t frame = 0; frame < viewerPanel::reminderFrames;
+         frame += viewerPanel::reminderLineFrames) {
+        const std::string line = viewerPanel::reminderAt(frame);
+        EXPECT_EQ(font.drawable(line), line);
+        EXPECT_LE(font.width(line), readingsLayout::viewerReminder.width - margins) << line;
+    }
+}
 
 TEST_F(LetteringTest, TurnsWhatItCannotDrawIntoSpaces) {
     EXPECT_EQ(font.drawable("Kid{#9"), "Kid  9");

@@ -42,12 +42,14 @@ TEST(RunLink, AnAddressOrABareCodePlaysTheRunItCarries) {
     const std::string code = quaroRunLink::code(run);
     for (const std::string& text :
          {code, "https://example.org/quaro/#run=" + code, "http://localhost:8000/?x=1#run=" + code,
-          "https://example.org/#run=" + code + "&from=mail"}) {
+          "https://example.org/#run=" + code + "&from=mail",
+          quaroRunLink::link(run, "https://example.org/quaro/index.html")}) {
         std::string problem;
         const std::optional<quaroRecording> back = quaroRunLink::load(text, problem);
         ASSERT_TRUE(back) << text << ": " << problem;
         EXPECT_EQ(back->encode(), run.encode());
     }
+    EXPECT_EQ(quaroRunLink::link(run, ""), code) << "off a page, a link is the bare code";
 }
 
 TEST(RunLink, ADamagedCodeIsRefusedWithItsReason) {

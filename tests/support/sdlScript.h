@@ -19,6 +19,9 @@ bool convertsAsClassicSdl();
 bool queueEvent(SDL_Event event);
 // Copies up to `count` queued events without taking them; how many there were.
 int peekEvents(SDL_Event* events, int count);
+// True when no event waits in the queue. Unlike peekEvents it does not pump the video driver,
+// which only the main thread may do, so any thread may ask.
+bool eventQueueEmpty();
 // The event filter SDL holds now; null for none.
 int (*installedFilter())(const SDL_Event*);
 // The first key held in the library's record of the keys, by its key name; SDLK_UNKNOWN for

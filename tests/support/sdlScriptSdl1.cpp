@@ -13,6 +13,11 @@ int peekEvents(SDL_Event* events, int count) {
     return SDL_PeepEvents(events, count, SDL_PEEKEVENT, SDL_ALLEVENTS);
 }
 
+bool eventQueueEmpty() {
+    SDL_Event event;
+    return SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) == 0;
+}
+
 int (*installedFilter())(const SDL_Event*) {
     return SDL_GetEventFilter();
 }

@@ -35,6 +35,10 @@ int peekEvents(SDL_Event* events, int count) {
     return SDL_PeepEvents(events, count, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
+bool eventQueueEmpty() {
+    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0;
+}
+
 int (*installedFilter())(const SDL_Event*) {
     SDL_EventFilter filter = nullptr;
     void* engineFilter = nullptr;

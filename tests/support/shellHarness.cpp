@@ -25,8 +25,7 @@ void ScriptedClock::delay(Uint32 milliseconds) {
 EventFeeder::EventFeeder(sdlEventType type)
     : pusher([this, type] {
           while (running) {
-              SDL_Event pending;
-              if (peekEvents(&pending, 1) == 0) {
+              if (eventQueueEmpty()) {
                   SDL_Event event = {};
                   event.type = type;
                   event.key.type = type;

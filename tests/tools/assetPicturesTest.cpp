@@ -59,6 +59,7 @@ const PictureSpec pictureSpecs[] = {
     {"GFX/Misc/Congrat2.bmp", 760, 520, false, false},
     {"GFX/Misc/HighScore.bmp", 760, 520, false, false},
     {"GFX/Misc/Credits.bmp", 760, 520, false, false},
+    {"GFX/Misc/RunMark.bmp", 20, 20, false, true},
 };
 
 Bitmap load(const std::string& file) {

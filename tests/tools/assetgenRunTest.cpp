@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int pictureCount = 24;
+constexpr int pictureCount = 25;
 constexpr int soundCount = 17;
 
 std::map<std::string, std::string> filesUnder(const fs::path& root) {

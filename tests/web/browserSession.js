@@ -1,8 +1,9 @@
 // The browser build as a player meets it, in headless Chromium: the title drawn exactly behind
 // the start screen, whose key starts the sound, a key and a click through the titles, a round
 // whose hero walks on held arrow keys, Escape, the table on 'h', the menu's buttons clicked
-// through the page's scaling, the table kept in the browser's storage across a reload, and the
-// end, which the page announces then and only then.
+// through the page's scaling, the table kept in the browser's storage across a reload, the
+// daily round's seeds as the desktop's, and the end, which the page announces then and only
+// then.
 // Usage: node browserSession.js SITE_DIR ASSET_DIR   (NODE_PATH must find puppeteer-core)
 'use strict';
 
@@ -33,6 +34,12 @@ const leftOfStart = { x: 280, y: 120, width: 80, height: 40 };
 const tableTitle = { x: 0, y: 0, width: 760, height: 90 };
 const firstRow = { x: 370, y: 103, width: 340, height: 23 };
 const startButton = { x: 125, y: 345 };
+
+// The daily round's seeds of the desktop's test (YYYYMMDD * 2654435761 mod 2^32).
+const dailySeeds = [
+  [2026, 12, 8, 674508248], [2026, 12, 9, 3328944009], [2000, 1, 1, 673718229],
+  [2024, 2, 29, 1812638165], [2099, 12, 31, 782418767], [1970, 1, 1, 4126736885],
+];
 
 // Records every sound buffer the page starts and whether it holds anything but silence.
 function listenToAudio() {
@@ -237,6 +244,16 @@ async function session(page, url, pass) {
     throw new Error('after a reload the table lost the row written before it');
   }
   pass('after a reload the table still holds the row written before it');
+
+  const seeds = await web.pageValue(page, (days) => days.map(
+    ([year, month, day]) => Module._quaroDailySeed(year, month, day) >>> 0), dailySeeds);
+  dailySeeds.forEach(([year, month, day, seed], i) => {
+    if (seeds[i] !== seed) {
+      throw new Error(`the daily round of ${year}-${month}-${day} has the seed ${seeds[i]}, ` +
+                      `not ${seed}`);
+    }
+  });
+  pass('the daily round of each date has the desktop\'s seed');
 
   await web.holdKey(page, 'q');
   await web.waitForPicture(page, credits, 'the credits');

@@ -52,6 +52,7 @@ void writeScreens(const fs::path& misc, const TypeFace& face) {
     writeOpaqueBmp((misc / "Congrat2.bmp").string(), screens::newRecord(face));
     writeOpaqueBmp((misc / "HighScore.bmp").string(), screens::highScores(face));
     writeOpaqueBmp((misc / "Credits.bmp").string(), screens::credits(face));
+    writeKeyedBmp((misc / "RunMark.bmp").string(), screens::runMark());
 }
 
 void writeCharacters(const fs::path& quaro, const fs::path& indian) {

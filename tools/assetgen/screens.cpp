@@ -240,11 +240,10 @@ Picture howToPlay(const TypeFace& face, const Art& art) {
         {"Esc", "leave the round"},
         {"M", "sound off and on"},
         {"F11 or Alt+Enter", "window or full screen"},
-        {"S, H, O, Q on the menus", "start, high scores, settings, quit"},
-        {"1 to 9, 0 on the table", "watch a row's run; a: the wins with an assist"},
+        {"S, D, H, O, Q on the menus", "start, today's round, table, settings, quit"},
+        {"1 to 9, 0 on the table", "watch a run; G first: race it; A: assisted wins"},
         {"gamepad", "d-pad or stick steers; A confirms, B: table,"},
-        {"", "Start pauses, Back leaves (SDL 1.2: 0, 1, 2, 3);"},
-        {"", "the settings bind other buttons to them"},
+        {"", "Start pauses, Back leaves (settings rebind them)"},
     };
     Lettering keyLook = textLook(keySize);
     keyLook.top = palette::white;
@@ -266,7 +265,9 @@ Picture menu(const TypeFace& face) {
     drawCactus(c, 700, 430, 110);
     characters::drawPortrait(c, who::kid, portrait::drinking, 440, 470, 4.2);
     characters::drawPortrait(c, who::outlaw, portrait::walking, 610, 455, 3.4, true);
-    say(c, face, "press s, h, o or q, or click", 470, 508, 20);
+    say(c, face, "press s, d, h, o or q, or click", 470, 508, 20);
+    // Where the game adds today's best time of the daily round, when there is one.
+    say(c, face, "d: today's round", 100, 30, 20);
     return c.picture();
 }
 
@@ -344,6 +345,23 @@ Picture credits(const TypeFace& face) {
     characters::drawPortrait(c, who::kid, portrait::walking, 120, 490, 3.0, true);
     characters::drawPortrait(c, who::outlaw, portrait::knockedOut, 640, 470, 3.0);
     return c.picture();
+}
+
+Picture runMark() {
+    constexpr int widthPx = 20;
+    constexpr int heightPx = 20;
+    Canvas c(widthPx, heightPx);
+    c.roundedBox(1.5, 1.5, widthPx - 3, heightPx - 3, 4);
+    c.fillEdge(palette::woodDeep, palette::ink, 1.5);
+    cairo_t* cr = c.cr();
+    cairo_move_to(cr, 7, 5.5);
+    cairo_line_to(cr, 15, 10);
+    cairo_line_to(cr, 7, 14.5);
+    cairo_close_path(cr);
+    c.fill(palette::sandLight);
+    Picture mark = c.picture();
+    mark.snapAlpha();
+    return mark;
 }
 
 } // namespace screens

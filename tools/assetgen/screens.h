@@ -45,5 +45,8 @@ Picture congratulation(const TypeFace& face);
 Picture newRecord(const TypeFace& face);
 Picture highScores(const TypeFace& face);
 Picture credits(const TypeFace& face);
+// The mark of a high-score row whose run is kept: a play button on a small dark tile, the
+// same size as a glyph of the table's font, on the colour key.
+Picture runMark();
 
 } // namespace screens
