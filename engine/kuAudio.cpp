@@ -3,6 +3,7 @@
 #include "kuAudioImpl.h"
 #include "kuPlatform.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -125,7 +126,9 @@ void Sound::wavDeleter::operator()(Uint8* bytes) const {
     kuPlatform::freeWave(bytes);
 }
 
-Sound::Sound() : length(0), convertedLength(0), wavSpec{}, converted(false), repeat(false) {}
+Sound::Sound()
+    : length(0), convertedLength(0), wavSpec{}, converted(false), repeat(false),
+      volume(SDL_MIX_MAXVOLUME) {}
 
 Sound::~Sound() {
     CheckFreeData();
@@ -219,12 +222,16 @@ void Sound::setRepeat(bool repeat) {
     this->repeat = repeat;
 }
 
+void Sound::setVolume(int percent) {
+    volume = SDL_MIX_MAXVOLUME * std::clamp(percent, 0, fullVolume) / fullVolume;
+}
+
 void Sound::play() {
-    if (activeAudio == nullptr || activeAudio->isMuted())
+    if (activeAudio == nullptr || activeAudio->isMuted() || volume == 0)
         return;
     CheckConvert();
-    std::unique_ptr<Playing> playing(new (std::nothrow)
-                                         Playing(convertedData.get(), convertedLength, repeat));
+    std::unique_ptr<Playing> playing(
+        new (std::nothrow) Playing(convertedData.get(), convertedLength, repeat, volume));
     if (!playing)
         throw Error("Sound::play: Could not allocate Playing object!");
     if (activeQueue->tryAdd(playing.get()))

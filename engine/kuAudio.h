@@ -89,6 +89,10 @@ public:
     // Applies to playbacks started from now on; a repeating playback loops until the Audio is
     // destroyed or the sound's converted copy is released.
     void setRepeat(bool repeat);
+    // Applies to playbacks started from now on: 100 plays the samples as they are, 0 not at
+    // all (a play is then dropped).
+    static constexpr int fullVolume = 100;
+    void setVolume(int percent);
     // Starts one more playback at the next callback. When 20 playbacks are already running,
     // or the sound is muted, the new one is dropped, unheard.
     void play();
@@ -118,4 +122,5 @@ private:
     SDL_AudioSpec wavSpec;
     bool converted;
     bool repeat;
+    int volume; // 0 to SDL_MIX_MAXVOLUME
 };

@@ -25,8 +25,8 @@ private:
 
 } // namespace
 
-Playing::Playing(const Uint8* data, int length, bool repeat)
-    : length(std::max(length, 0)), position(0), data(data), repeat(repeat) {}
+Playing::Playing(const Uint8* data, int length, bool repeat, int volume)
+    : length(std::max(length, 0)), position(0), data(data), repeat(repeat), volume(volume) {}
 
 Playing::~Playing() = default;
 
@@ -99,7 +99,7 @@ void PlayingQueue::getBytes(int len, Uint8* stream) {
         const Uint8* chunk = nullptr;
         const int n = items[r]->getBytes(len, &chunk);
         if (n > 0)
-            kuPlatform::mixAudio(stream, chunk, Uint32(n), SDL_MIX_MAXVOLUME);
+            kuPlatform::mixAudio(stream, chunk, Uint32(n), items[r]->getVolume());
         if (items[r]->bytesLeft() == 0) {
             items[r].reset();
             continue;

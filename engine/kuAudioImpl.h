@@ -15,8 +15,8 @@ class Audio;
 // that created the playback. Keeps 0 <= position <= length.
 class Playing {
 public:
-    // A negative length counts as 0.
-    Playing(const Uint8* data, int length, bool repeat);
+    // A negative length counts as 0; volume runs from 0 to SDL_MIX_MAXVOLUME.
+    Playing(const Uint8* data, int length, bool repeat, int volume = SDL_MIX_MAXVOLUME);
     // Frees nothing: the samples belong to their Sound.
     virtual ~Playing();
 
@@ -26,12 +26,14 @@ public:
     // its end, so that piece may be shorter than len.
     int getBytes(int len, const Uint8** chunk);
     const Uint8* getData() const { return data; }
+    int getVolume() const { return volume; }
 
 private:
     int32_t length;
     int32_t position;
     const Uint8* data;
     bool repeat;
+    int volume;
 };
 
 // A queue of at most 20 playbacks; slots 0 to numItems-1 are live, in the order they were
@@ -62,7 +64,7 @@ public:
     void withdraw(const Uint8* data);
     // Deletes every playback.
     void clear();
-    // One mixing pass: every playback adds its next piece at full volume from the first byte
+    // One mixing pass: every playback adds its next piece at its own volume from the first byte
     // of stream; ended playbacks are deleted. Allocates nothing; called with the lock held.
     void getBytes(int len, Uint8* stream);
 

@@ -1,12 +1,13 @@
 // Gamepads: the one the game plays with, and what its events mean. On SDL 1.2 that is the first
 // joystick, opened at start-up, steering with its first hat or first stick, its buttons known
-// by number: 0 starts, 1 shows the table, the others pause and resume. On SDL 2 it is a game
-// controller (SDL's own mappings, the user's from SDL_GAMECONTROLLERCONFIG or a mapping file),
-// opened when it is found, also after start-up, steering with its d-pad or left stick, its
-// buttons known by name: A starts and resumes, B shows the table, Start starts, pauses and
-// resumes, Back leaves a menu. None, or one that cannot be opened, is no error.
+// by number; a button bound to nothing pauses and resumes. On SDL 2 it is a game controller
+// (SDL's own mappings, the user's from SDL_GAMECONTROLLERCONFIG or a mapping file), opened when
+// it is found, also after start-up, steering with its d-pad or left stick, its buttons known by
+// name. What the buttons do follows their bindings (kuPadButtons.h). None, or one that cannot
+// be opened, is no error.
 #pragma once
 
+#include "kuPadButtons.h"
 #include "kuSdl.h"
 
 #include <memory>
@@ -31,9 +32,10 @@ private:
 struct kuPadPress {
     bool starts = false;     // a round, from a menu
     bool showsTable = false; // from a menu
-    bool quits = false;      // leaves a menu
+    bool quits = false;      // leaves a menu or the round
     bool pauses = false;     // pauses a round, or resumes it while it is paused
     bool resumes = false;    // resumes a paused round
+    int button = -1;         // the button pressed, as kuPadButtons.h numbers it
 };
 
 // Reads gamepad events one at a time, keeping the direction the pad steers.

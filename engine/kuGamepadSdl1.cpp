@@ -7,8 +7,8 @@ namespace {
 constexpr Uint8 firstPad = 0;
 constexpr Uint8 horizontalAxis = 0;
 constexpr Uint8 verticalAxis = 1;
-constexpr Uint8 startButton = 0;
-constexpr Uint8 tableButton = 1;
+// SDL 1.2 numbers a joystick's buttons 0 to 255; no pad has nearly as many.
+constexpr int buttonCount = 32;
 
 int stickDirection(Sint16 value) {
     if (value > kuPadReader::stickDeadZone)
@@ -17,6 +17,23 @@ int stickDirection(Sint16 value) {
 }
 
 } // namespace
+
+kuPadButtons kuDefaultPadButtons() {
+    return {0, 2, 3, 1};
+}
+
+std::string kuPadButtonName(int button) {
+    return button >= 0 && button < buttonCount ? std::to_string(button) : "";
+}
+
+std::optional<int> kuPadButtonFromName(const std::string& name) {
+    if (name.empty() || name.size() > 2 || name.find_first_not_of("0123456789") != name.npos)
+        return std::nullopt;
+    const int button = std::stoi(name);
+    if (button >= buttonCount)
+        return std::nullopt;
+    return button;
+}
 
 struct kuGamepad::state {
     SDL_Joystick* joystick = nullptr;
@@ -41,13 +58,15 @@ bool kuGamepad::isOpen() const {
 kuPadReader::meaning kuPadReader::read(const SDL_Event& event) {
     switch (event.type) {
     case SDL_JOYBUTTONDOWN: {
-        const Uint8 button = event.jbutton.button;
-        lastPress = {};
-        lastPress.starts = button == startButton;
-        lastPress.showsTable = button == tableButton;
-        // Only the first pad pauses; any pad's press goes on from a title.
-        lastPress.pauses = lastPress.resumes =
-            event.jbutton.which == firstPad && button > tableButton;
+        lastPress = kuPressOfButton(event.jbutton.button);
+        const bool unbound =
+            !lastPress.starts && !lastPress.pauses && !lastPress.quits && !lastPress.showsTable;
+        // A button bound to nothing pauses and resumes, as the buttons after the first two
+        // always did. Only the first pad pauses; any pad's press goes on from a title.
+        if (unbound)
+            lastPress.pauses = lastPress.resumes = true;
+        if (event.jbutton.which != firstPad)
+            lastPress.pauses = false;
         return meaning::pressed;
     }
     case SDL_JOYHATMOTION: {

@@ -28,7 +28,31 @@ void addMappings(const std::string& file) {
         SDL_GameControllerAddMappingsFromRW(stream, 1);
 }
 
+bool isDpad(int button) {
+    return button >= SDL_CONTROLLER_BUTTON_DPAD_UP && button <= SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+}
+
 } // namespace
+
+kuPadButtons kuDefaultPadButtons() {
+    return {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_BACK,
+            SDL_CONTROLLER_BUTTON_B};
+}
+
+std::string kuPadButtonName(int button) {
+    if (button < 0 || button >= SDL_CONTROLLER_BUTTON_MAX || isDpad(button))
+        return "";
+    const char* name = SDL_GameControllerGetStringForButton(SDL_GameControllerButton(button));
+    return name != nullptr ? name : "";
+}
+
+std::optional<int> kuPadButtonFromName(const std::string& name) {
+    // SDL reads the names in any case.
+    const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(name.c_str());
+    if (button == SDL_CONTROLLER_BUTTON_INVALID || isDpad(button))
+        return std::nullopt;
+    return int(button);
+}
 
 struct kuGamepad::state {
     SDL_GameController* controller = nullptr;
@@ -100,14 +124,7 @@ kuPadReader::meaning kuPadReader::read(const SDL_Event& event) {
         }
         if (!down)
             return meaning::none;
-        const Uint8 button = event.cbutton.button;
-        lastPress = {};
-        lastPress.starts =
-            button == SDL_CONTROLLER_BUTTON_A || button == SDL_CONTROLLER_BUTTON_START;
-        lastPress.resumes = lastPress.starts;
-        lastPress.pauses = button == SDL_CONTROLLER_BUTTON_START;
-        lastPress.showsTable = button == SDL_CONTROLLER_BUTTON_B;
-        lastPress.quits = button == SDL_CONTROLLER_BUTTON_BACK;
+        lastPress = kuPressOfButton(event.cbutton.button);
         return meaning::pressed;
     }
     case SDL_CONTROLLERAXISMOTION:

@@ -27,6 +27,9 @@ private:
 // the text of a text event (one key may type nothing, or a pasted word several characters).
 // Characters beyond ASCII are left out; empty for every other event.
 std::string kuTypedText(const SDL_Event& event);
+// True for a key press the keyboard repeats while the key stays down (SDL 2 reports them;
+// SDL 1.2 repeats nothing unless asked to).
+bool kuIsKeyRepeat(const SDL_Event& event);
 // True for the keys that change others (Shift, Control, Alt, the locks and the like), which
 // come before the keys they change.
 bool kuIsModifierKey(SDLKey key);

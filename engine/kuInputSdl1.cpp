@@ -27,6 +27,10 @@ std::string kuTypedText(const SDL_Event& event) {
     return std::string(1, char(key));
 }
 
+bool kuIsKeyRepeat(const SDL_Event&) {
+    return false;
+}
+
 std::optional<pt> kuLeftButtonAloneAt() {
     int x = 0;
     int y = 0;

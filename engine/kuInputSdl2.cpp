@@ -30,6 +30,10 @@ std::string kuTypedText(const SDL_Event& event) {
     return typed;
 }
 
+bool kuIsKeyRepeat(const SDL_Event& event) {
+    return event.type == SDL_KEYDOWN && event.key.repeat != 0;
+}
+
 namespace {
 
 // The point (x, y) of the window, in the window's pixels.

@@ -71,6 +71,9 @@ void mixAudio(Uint8* dst, const Uint8* src, Uint32 len, int volume);
 // Called after the game wrote a file under its Save/ folder. The browser copies the folder
 // to its lasting storage, so that the file outlives the page; the desktop has nothing to do.
 void savedFilesChanged();
+// True where the player's settings are kept in the Save/ folder with the table (the browser,
+// whose lasting storage is that folder); false where they have a configuration folder.
+bool settingsKeptWithSaves();
 
 // Where the game was loaded from, as the start of a link to it: the page's address without
 // its fragment in the browser; empty on the desktop, which has no address.

@@ -91,4 +91,8 @@ void freeWave(Uint8* samples) {
 
 void savedFilesChanged() {}
 
+bool settingsKeptWithSaves() {
+    return false;
+}
+
 } // namespace kuPlatform

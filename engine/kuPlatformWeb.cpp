@@ -279,6 +279,10 @@ void savedFilesChanged() {
     });
 }
 
+bool settingsKeptWithSaves() {
+    return true;
+}
+
 std::string pageAddress() {
     const int length = EM_ASM_INT({ return lengthBytesUTF8(location.origin + location.pathname); });
     std::string address(size_t(length) + 1, '\0');

@@ -6,6 +6,7 @@ namespace {
 constexpr int32_t buttonX = 50;
 constexpr uint32_t buttonWidth = 150;
 constexpr uint32_t buttonHeight = 50;
+constexpr int32_t settingsY = 262;
 constexpr int32_t startY = 320;
 constexpr int32_t highscoreY = 380;
 constexpr int32_t quitY = 435;
@@ -19,8 +20,9 @@ int rowOfKey(SDLKey key) {
 } // namespace
 
 MenuInputHandler::MenuInputHandler()
-    : quit(false), startGame(false), showHighscore(false), playDaily(false), rowKey(-1),
-      raceRow(false), raceArmed(false), screen(nullptr) {
+    : quit(false), startGame(false), showHighscore(false), openSettings(false), switchList(false),
+      playDaily(false), rowKey(-1), raceRow(false), raceArmed(false), screen(nullptr) {
+    rectManip::init(settingsRect, buttonX, settingsY, buttonWidth, buttonHeight);
     rectManip::init(quitRect, buttonX, quitY, buttonWidth, buttonHeight);
     rectManip::init(startRect, buttonX, startY, buttonWidth, buttonHeight);
     rectManip::init(highscoreRect, buttonX, highscoreY, buttonWidth, buttonHeight);
@@ -31,6 +33,8 @@ void MenuInputHandler::activate() {
     quit = false;
     startGame = false;
     showHighscore = false;
+    openSettings = false;
+    switchList = false;
     playDaily = false;
     rowKey = -1;
     raceRow = false;
@@ -39,7 +43,7 @@ void MenuInputHandler::activate() {
 
 void MenuInputHandler::handleEvent(SDL_Event* event) {
     // The first choice stands: keys queued behind it change nothing.
-    if (quit || startGame || showHighscore || playDaily)
+    if (quit || startGame || showHighscore || openSettings || playDaily)
         return;
     // The event's own key and button, not what is held when it is handled: a key pressed
     // while the game was busy is released by then.
@@ -52,6 +56,10 @@ void MenuInputHandler::handleEvent(SDL_Event* event) {
             startGame = true;
         else if (key == SDLK_h)
             showHighscore = true;
+        else if (key == SDLK_o)
+            openSettings = true;
+        else if (key == SDLK_a)
+            switchList = true;
         else if (key == SDLK_d)
             playDaily = true;
         else if (key == SDLK_q || key == SDLK_ESCAPE)
@@ -89,6 +97,8 @@ void MenuInputHandler::clickAt(const pt& outputPoint) {
         showHighscore = true;
     else if (rectManip::containsPoint(quitRect, *point))
         quit = true;
+    else if (rectManip::containsPoint(settingsRect, *point))
+        openSettings = true;
     else if (point->x >= markX && point->x < markX + int32_t(markSize) && point->y >= tableTop &&
              point->y < tableTop + tableRowHeight * tableRows) {
         rowKey = (point->y - tableTop) / tableRowHeight;

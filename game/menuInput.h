@@ -1,8 +1,8 @@
-// The menus' handler: s, d (today's round), h and q (or Escape) choose by the key pressed, a
+// The menus' handler: s, d (today's round), h, o and q (or Escape) choose by the key pressed, a
 // gamepad's buttons start, show the table or leave as kuGamepad.h tells, a left click chooses by
 // the button under the mouse, a window close quits, and a digit key names a row of the table (to
 // race it when g came just before). Keys and clicks count by their events, so those made while
-// the game was busy count too. Every menu picture shows its three buttons inside the same click
+// the game was busy count too. Every menu picture shows its four buttons inside the same click
 // areas, in canvas coordinates: the mouse is mapped from the output through the screen, and a
 // click on the border chooses nothing.
 #pragma once
@@ -36,9 +36,12 @@ public:
     kuRectangle quitRect;
     kuRectangle startRect;
     kuRectangle highscoreRect;
+    kuRectangle settingsRect;
     bool quit;
     bool startGame;
     bool showHighscore;
+    bool openSettings;
+    bool switchList; // a: the table's menu shows its other list (the table, the assisted wins)
     bool playDaily;
     int rowKey;       // -1, or the row of the last digit pressed: 0 for key 1, ..., 9 for key 0
     bool raceRow;     // the digit of rowKey came right after g

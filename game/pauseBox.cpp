@@ -2,6 +2,7 @@
 
 #include "fontLayout.h"
 #include "kuAudio.h"
+#include "kuKeyNames.h"
 #include "kuScreen.h"
 #include "quaroLettering.h"
 #include "vorlanInput.h"
@@ -9,8 +10,8 @@
 namespace {
 
 constexpr uint32_t border = 2;
-constexpr uint32_t boxWidth = 470;
-constexpr uint32_t boxHeight = 80;
+constexpr uint32_t boxWidth = 580;
+constexpr uint32_t boxHeight = 112;
 constexpr int32_t lineGap = 6;
 constexpr pt mazeMiddle = {380, 260};
 
@@ -25,10 +26,27 @@ constexpr colour boxColour = {36, 24, 14};
 const kuRectangle pauseBox::area = {mazeMiddle.x - int32_t(boxWidth / 2),
                                     mazeMiddle.y - int32_t(boxHeight / 2), boxHeight, boxWidth};
 const std::string pauseBox::title = "paused";
-const std::string pauseBox::keysLine =
-    std::string("P or Space: go on ") + fontLayout::middleDot + " Esc: leave";
+namespace {
+const std::string dot = std::string(" ") + fontLayout::middleDot + " ";
 
-pauseBox::pauseBox(kuScreen* screen, quaroLettering* font) : screen(screen), font(font) {
+std::string nameOf(const quaroSettings& settings, boundAction action) {
+    return kuKeyName(settings.key(action));
+}
+} // namespace
+
+std::string pauseBox::reminderLine(const quaroSettings& settings) {
+    return nameOf(settings, boundAction::up) + " " + nameOf(settings, boundAction::down) + " " +
+           nameOf(settings, boundAction::left) + " " + nameOf(settings, boundAction::right) +
+           ": steer" + dot + nameOf(settings, boundAction::mute) + ": sound";
+}
+
+std::string pauseBox::keysLine(const quaroSettings& settings) {
+    return nameOf(settings, boundAction::pause) + ", Space: go on" + dot + "O: settings" + dot +
+           nameOf(settings, boundAction::leave) + ": leave";
+}
+
+pauseBox::pauseBox(kuScreen* screen, quaroLettering* font, const quaroSettings& settings)
+    : screen(screen), font(font), settings(settings) {
     under.setScreen(screen);
 }
 
@@ -38,9 +56,11 @@ void pauseBox::show() {
     screen->fillRect(area, frameColour.red, frameColour.green, frameColour.blue);
     screen->fillRect(rectManip::expandRect(area, -int32_t(border), -int32_t(border)), boxColour.red,
                      boxColour.green, boxColour.blue);
-    const int32_t top = mazeMiddle.y - quaroLettering::height - lineGap / 2;
+    const int32_t lineStep = quaroLettering::height + lineGap;
+    const int32_t top = mazeMiddle.y - quaroLettering::height / 2 - lineStep;
     font->drawCentred(title, mazeMiddle.x, top);
-    font->drawCentred(keysLine, mazeMiddle.x, top + quaroLettering::height + lineGap);
+    font->drawCentred(font->drawable(reminderLine(settings)), mazeMiddle.x, top + lineStep);
+    font->drawCentred(font->drawable(keysLine(settings)), mazeMiddle.x, top + 2 * lineStep);
     screen->endUpdate();
 }
 
@@ -52,18 +72,35 @@ void pauseBox::hide() {
     under.close();
 }
 
-void pauseBox::hold(Audio& audio, VorlanInputHandler& input,
-                    const std::function<void()>& waitFrame) {
+void pauseBox::hold(Audio& audio, VorlanInputHandler& input, const std::function<void()>& waitFrame,
+                    const std::function<void()>& openSettings) {
     show();
     screen->update();
     audio.setPaused(true);
-    input.pauseRequested = input.resumeRequested = false;
+    input.pauseRequested = input.resumeRequested = input.settingsRequested = false;
     while (!input.resumeRequested && !input.quit) {
         input.pollEvents();
+        if (input.settingsRequested && openSettings) {
+            input.settingsRequested = false;
+            showAfterSettings(openSettings);
+        }
         waitFrame();
     }
     audio.setPaused(false);
     hide();
     screen->update();
     input.pauseRequested = input.resumeRequested = false;
+}
+
+void pauseBox::showAfterSettings(const std::function<void()>& openSettings) {
+    hide();
+    kuImage round;
+    round.setScreen(screen);
+    const sz size = screen->getSize();
+    const kuRectangle whole = {0, 0, size.height, size.width};
+    round.grab(whole);
+    openSettings();
+    round.display(whole, pointManip::zeroPoint);
+    show();
+    screen->update();
 }

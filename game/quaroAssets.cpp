@@ -122,3 +122,18 @@ Sound* loadSound(const gamePaths& paths, const char* fileName) {
 }
 
 } // namespace quaroAssets
+
+bool quaroAssets::isVoice(sound which) {
+    switch (which) {
+    case indianYell1Sound:
+    case indianYell2Sound:
+    case indianTalkSound:
+    case jubiiSound:
+    case yieeHaaSound:
+    case quaroTheKidSound:
+    case congratSound:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -59,6 +59,9 @@ enum sound {
     superEndingSound, // the super form's last three seconds begin
     soundCount
 };
+// The voices (the yells, the talk, the calls) play at the voices' volume, every other sound
+// at the effects'.
+bool isVoice(sound which);
 
 // Loaded pictures and sounds by their place in the lists above; not owned.
 using pictureSet = std::array<kuImage*, pictureCount>;

@@ -13,7 +13,7 @@ std::vector<quaroGhost::place> quaroGhost::trace(quaroRound& round, kuScreen& sc
     std::vector<place> path;
     path.reserve(run.frameCount());
     screen.setHidden(true);
-    round.start(run.seed(), run.rules());
+    round.start(run.seed(), run.rules(), run.assistsUsed().lives);
     recordedInput recorded(run);
     while (!round.over() && !recorded.finished()) {
         round.step(recorded);

@@ -10,6 +10,7 @@ const std::string scaleOption = "--scale";
 const std::string replayOption = "--replay";
 const std::string exportOption = "--export";
 const std::string importOption = "--import";
+const std::string settingsOption = "--settings";
 const std::string verifyOption = "--verify";
 const std::string ghostOption = "--ghost";
 
@@ -86,10 +87,22 @@ gameOptions parseOptions(int argc, char** argv) {
             options.importFile = valueOf(importOption, argc, argv, i);
             if (options.importFile.empty())
                 options.error = "--import takes a file of saved games";
+        } else if (names(argument, settingsOption)) {
+            options.settingsFile = valueOf(settingsOption, argc, argv, i);
+            if (options.settingsFile.empty())
+                options.error = "--settings takes the file to keep the settings in";
         } else {
             options.unknown.push_back(argument);
         }
     }
+    return options;
+}
+
+gameOptions withKeptDisplay(gameOptions options, bool windowed, int scale, bool reducedFlashing) {
+    options.windowed = options.windowed || windowed;
+    if (options.scale == 0)
+        options.scale = scale;
+    options.reducedFlashing = options.reducedFlashing || reducedFlashing;
     return options;
 }
 
@@ -125,7 +138,8 @@ void printUsage(std::FILE* out) {
         out,
         "Usage: quaro [--window] [--scale N] [--mute] [--reduced-flashing] [--daily]\n"
         "             [--ghost FILE|LINK] [--replay FILE|LINK]\n"
-        "             [--export FILE] [--import FILE] [--help] [--version]\n"
+        "             [--export FILE] [--import FILE] [--settings FILE]\n"
+        "             [--help] [--version]\n"
         "       quaro --verify FILE...\n"
         "A maze chase: steer Quaro through the maze, pick up every product, then walk\n"
         "through the open gate into the house.\n\n"
@@ -151,38 +165,60 @@ void printUsage(std::FILE* out) {
         "                 played, its frames, won, lost or left, and whether it matches\n"
         "                 (or why it was refused); exit 0 only when every run matches.\n"
         "                 Needs no display\n"
-        "  --export FILE  write the high-score table and its runs to FILE and exit\n"
-        "  --import FILE  restore the table and its runs from such a FILE, then play;\n"
+        "  --export FILE  write the high-score table, the assisted list, their runs\n"
+        "                 and the settings to FILE and exit\n"
+        "  --import FILE  restore them from such a FILE, then play;\n"
         "                 a damaged FILE is refused and nothing is changed\n"
+        "  --settings FILE\n"
+        "                 keep the settings in FILE instead of\n"
+        "                 ~/.config/quaro/quaro.ini ($XDG_CONFIG_HOME/quaro/quaro.ini)\n"
         "  --help         show this text and exit\n"
         "  --version      show the version and exit\n\n"
         "The 760 x 520 picture is enlarged by a whole factor N, every pixel an N x N\n"
         "block, and centred on black. Full screen keeps the desktop's own size (the\n"
         "monitor's mode never changes) and takes the largest N that fits; a window takes\n"
         "the largest N that fits in 90%% of the desktop's width and 85%% of its height.\n\n"
-        "Keys in a round: the arrow keys or W A S D steer, P pauses (P, Space or a\n"
-        "steering key resumes; losing the focus pauses too), Escape leaves the round.\n"
+        "Keys in a round (unless the settings bind others): the arrow keys or W A S D\n"
+        "steer, P pauses (P, Space or a steering key resumes; losing the focus pauses\n"
+        "too), Escape leaves the round.\n"
         "On the menus: s starts a round, d plays today's round, h shows the high\n"
-        "scores, q or Escape quits.\n"
+        "scores, o opens the settings, q or Escape quits.\n"
         "On the high-score table: a mark shows the rows whose run is kept; 1 to 9 and 0\n"
         "play back the run of rows 1 to 10, and g then such a digit (or a click on the\n"
-        "row's mark) races its ghost. A menu left alone for 30 seconds plays the best\n"
-        "run (or the game's own demonstration).\n"
+        "row's mark) races its ghost; a shows the rounds won with an assist (their runs\n"
+        "played the same way), and a again the table. A menu left alone for 30 seconds\n"
+        "plays the best run (or the game's own demonstration).\n"
         "While a run plays: P or Space pauses and resumes, Right and Left step a frame\n"
         "forward and back while paused, + and - (= and the keypad's too) change the\n"
         "speed through x1/4, x1/2, x1, x2, x4 and x8 (silent away from x1), Home starts\n"
         "it again, t takes over (the round goes on with your steering as practice,\n"
-        "never recorded); any other key, a click or a gamepad button stops watching.\n"
+        "never recorded), c copies the run's link (its code, which --replay takes);\n"
+        "any other key, a click or a gamepad button stops watching.\n"
         "On every screen: M switches the sound off and on (in the name entry it is a\n"
         "letter), F11 or Alt+Enter switches between window and full screen, and closing\n"
         "the window (or SIGTERM, SIGINT, SIGHUP) ends the game (a name being typed is\n"
         "kept); a second such signal, or 3 seconds without an end, ends it at once.\n"
         "Gamepad: the d-pad (or hat) or the left stick steers; any button goes on from\n"
-        "the titles; on the menus A or Start starts a round, B shows the high scores and\n"
-        "Back quits; in a round Start pauses and resumes, A resumes, and pulling the pad\n"
-        "out pauses. (The classic SDL 1.2 build knows buttons by number: 0 starts, 1\n"
-        "shows the high scores, the others pause and resume.) Gamepad mappings of your\n"
-        "own go in ~/.config/quaro/gamecontrollerdb.txt.\n\n"
+        "the titles; on the menus A (confirm) or Start (pause) starts a round, B (table)\n"
+        "shows the high scores and Back (leave) quits; in a round Start pauses and\n"
+        "resumes, A resumes, Back leaves, and pulling the pad out pauses. (The classic\n"
+        "SDL 1.2 build knows buttons by number: 0 confirms, 1 shows the high scores, 2\n"
+        "pauses, 3 leaves, the others pause and resume.) Gamepad mappings of your own go\n"
+        "in ~/.config/quaro/gamecontrollerdb.txt.\n\n"
+        "The settings screen (o on the menus, O in the pause box) binds the round's keys\n"
+        "and the pad's four buttons (one bound elsewhere is swapped), sets the volumes of the "
+        "effects and of the\n"
+        "voices, the speed (50%% to 100%%, 66 ms a frame at 100%%) and the lives (1 to 3),\n"
+        "the window and the reduced flashing; arrows choose and change, Enter binds,\n"
+        "Escape leaves. Every change is kept in ~/.config/quaro/quaro.ini\n"
+        "($XDG_CONFIG_HOME/quaro/quaro.ini, or the FILE of --settings): sections [keys]\n"
+        "(up down left right pause leave mute = a key name such as Left, J or F5),\n"
+        "[pad] (confirm pause leave table = a button: a, b, x, y, start, back,\n"
+        "leftshoulder, ...; a number on the classic build),\n"
+        "[sound] (effects voices = 0 to 100), [assist] (speed = 50 to 100, lives = 1\n"
+        "to 3), [display] (window = yes|no, scale = 0 to 6, reduced-flashing = yes|no).\n"
+        "Lines not understood are named and ignored. A round won with an assist is no\n"
+        "record: it goes to the list in Save/Assisted/, with its run.\n\n"
         "The daily round is the same for every player on a UTC day: its seed is the\n"
         "date's number YYYYMMDD times 2654435761, modulo 2^32. Its best times are kept\n"
         "in a table of their own per day, Save/Daily/YYYY-MM-DD/ beside the main\n"

@@ -24,11 +24,14 @@ struct gameOptions {
     std::vector<std::string> verifyFiles; // --verify checks these runs headless and exits
     std::string exportFile;               // --export writes the saved games there and exits
     std::string importFile;               // --import restores the saved games from there first
-    std::string error;                    // a malformed option: the game does not start
-    std::vector<std::string> unknown;     // warned about, then ignored
+    std::string settingsFile;         // --settings: the settings kept there, not in the usual file
+    std::string error;                // a malformed option: the game does not start
+    std::vector<std::string> unknown; // warned about, then ignored
 };
 
 gameOptions parseOptions(int argc, char** argv);
+// The display settings the player keeps, under what the command line asks for this run.
+gameOptions withKeptDisplay(gameOptions options, bool windowed, int scale, bool reducedFlashing);
 // Why the forced scale cannot be played in full screen on a desktop of this size, in one line
 // that names the desktop's size (and the game's, when even factor 1 does not fit); empty when
 // it can, or when the game plays in a window.

@@ -1,5 +1,6 @@
 #include "quaroPaths.h"
 
+#include "kuPlatform.h"
 #include "kuPrintable.h"
 #include "kuSystem.h"
 #include "quaroConfig.h"
@@ -88,7 +89,9 @@ fs::path userConfigFolder(const pathsInput& input) {
 gamePaths pathsFor(const candidate& chosen, const pathsInput& input) {
     gamePaths paths;
     paths.source = chosen.source;
-    paths.padMappingFile = (userConfigFolder(input) / "quaro" / "gamecontrollerdb.txt").string();
+    const fs::path configFolder = userConfigFolder(input) / "quaro";
+    paths.padMappingFile = (configFolder / "gamecontrollerdb.txt").string();
+    paths.settingsFile = (configFolder / "quaro.ini").string();
     if (chosen.source == dataSource::currentFolder)
         return paths; // the relative defaults
     paths.dataFolder = chosen.folder;
@@ -106,6 +109,12 @@ std::string gamePaths::dataFile(const std::string& relativeName) const {
     if (dataFolder.empty())
         return relativeName;
     return (fs::path(dataFolder) / relativeName).string();
+}
+
+std::string gamePaths::keptSettingsFile() const {
+    if (!kuPlatform::settingsKeptWithSaves())
+        return settingsFile;
+    return (fs::path(tableFolder) / fs::path(settingsFile).filename()).string();
 }
 
 pathsSearch findGamePaths(const pathsInput& input) {

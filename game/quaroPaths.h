@@ -36,6 +36,16 @@ struct gamePaths {
     // The player's own gamepad mappings, read when the file is there: gamecontrollerdb.txt in
     // the user's configuration folder ($XDG_CONFIG_HOME/quaro, by default ~/.config/quaro).
     std::string padMappingFile;
+    // The player's settings: quaro.ini in the same folder.
+    std::string settingsFile;
+    // Where the settings are kept: beside the saved games on a platform that keeps everything
+    // there (the browser), otherwise settingsFile.
+    std::string keptSettingsFile() const;
+
+    // The list of rounds won with an assist, kept apart from the table in the same format,
+    // with their runs: "Assisted/" in the table's folder.
+    std::string assistedFolder() const { return tableFolder + "/Assisted"; }
+    std::string assistedTableFile() const { return assistedFolder() + "/Highscore.hs"; }
 
     // The name to open for a file of the data, such as "GFX/Misc/Font.bmp".
     std::string dataFile(const std::string& relativeName) const;

@@ -19,10 +19,10 @@ constexpr int32_t tableMargin = 15;
 
 } // namespace
 
-quaroRace::quaroRace(quaroRound& round, quaroLettering& font, const quaroRecording& run)
+quaroRace::quaroRace(quaroRound& round, quaroLettering& font, const quaroRecording& run, int lives)
     : round(round), font(font),
       theGhost(quaroGhost::trace(round, *round.getCast().screen, run), *round.getCast().maze) {
-    round.start(run.seed());
+    round.start(run.seed(), quaroRules::current, lives);
     round.setOverlay(&theGhost);
 }
 

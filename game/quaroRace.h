@@ -14,8 +14,9 @@ class vorlanMaze;
 class quaroRace {
 public:
     // Traces the run's hero on the round (hidden), then starts the round from the run's seed
-    // with the ghost over it. The cast's screen, maze and font outlive the race.
-    quaroRace(quaroRound& round, quaroLettering& font, const quaroRecording& run);
+    // with the ghost over it and the player's lives. The cast's screen, maze and font outlive
+    // the race.
+    quaroRace(quaroRound& round, quaroLettering& font, const quaroRecording& run, int lives);
     // Takes the ghost off the round.
     ~quaroRace();
     quaroRace(const quaroRace&) = delete;

@@ -17,6 +17,10 @@ constexpr size_t versionAt = 4;
 constexpr size_t rulesBytes = 2;
 constexpr size_t firstHeaderBytes = 17; // up to the name, in version 1
 constexpr size_t headerBytes = firstHeaderBytes + rulesBytes;
+constexpr uint16_t rulesVersion = 2; // with the rules field, without the assists
+constexpr size_t assistBytes = 2;    // the speed and the lives, in version 3
+constexpr int slowestSpeed = 50;
+constexpr int mostLives = 3;
 constexpr size_t runCountBytes = 4;
 constexpr size_t runBytes = 3;
 constexpr size_t crcBytes = 4;
@@ -92,7 +96,7 @@ std::string number(uint64_t value) {
 } // namespace
 
 const size_t quaroRecording::maxFileBytes =
-    headerBytes + maxNameLength + runCountBytes + runBytes * maxFrames + crcBytes;
+    headerBytes + assistBytes + maxNameLength + runCountBytes + runBytes * maxFrames + crcBytes;
 
 bool frameInput::operator==(const frameInput& other) const {
     return wantedDX == other.wantedDX && wantedDY == other.wantedDY && leave == other.leave &&
@@ -120,8 +124,13 @@ std::vector<uint8_t> quaroRecording::encode() const {
     if (frames.empty())
         return {};
     std::vector<uint8_t> out(magic, magic + sizeof magic);
-    putLittle(out, version, 2);
+    // A round played as designed keeps the version every reader of runs knows.
+    putLittle(out, assisted() ? version : rulesVersion, 2);
     putLittle(out, playedRules, rulesBytes);
+    if (assisted()) {
+        out.push_back(uint8_t(assists.speed));
+        out.push_back(uint8_t(assists.lives));
+    }
     putLittle(out, startSeed, 4);
     putLittle(out, frameCount(), 4);
     out.push_back(uint8_t(claimedMinutes));
@@ -163,21 +172,35 @@ std::optional<quaroRecording::header> parse(const uint8_t* bytes, size_t size, s
         return std::nullopt;
     }
     const uint32_t fileVersion = little(bytes + versionAt, 2);
-    if (fileVersion != quaroRecording::version && fileVersion != firstVersion) {
+    if (fileVersion < firstVersion || fileVersion > quaroRecording::version) {
         problem = "a recording of version " + number(fileVersion) + "; this game reads versions " +
-                  number(firstVersion) + " and " + number(quaroRecording::version);
+                  number(firstVersion) + " to " + number(quaroRecording::version);
         return std::nullopt;
     }
-    // Version 1 has no rules field: everything after it comes two bytes earlier.
+    // Version 1 has no rules field: everything after it comes two bytes earlier; version 3
+    // has the assists after it: everything comes two bytes later.
     const bool first = fileVersion == firstVersion;
-    const uint8_t* fields = first ? bytes + versionAt + 2 : bytes + versionAt + 2 + rulesBytes;
-    const size_t nameAt = first ? firstHeaderBytes : headerBytes;
+    const size_t assistsBytes = fileVersion == quaroRecording::version ? assistBytes : 0;
+    const uint8_t* fields =
+        first ? bytes + versionAt + 2 : bytes + versionAt + 2 + rulesBytes + assistsBytes;
+    const size_t nameAt = first ? firstHeaderBytes : headerBytes + assistsBytes;
     if (size < nameAt + runCountBytes + runBytes + crcBytes) {
         problem = "too short to be a recording (" + number(size) + " bytes)";
         return std::nullopt;
     }
     header found;
     found.rules = first ? rulesOfFirstVersion : uint16_t(little(bytes + versionAt + 2, rulesBytes));
+    if (assistsBytes != 0) {
+        const uint8_t* assists = bytes + versionAt + 2 + rulesBytes;
+        found.assists = {assists[0], assists[1]};
+        if (assists[0] < slowestSpeed || assists[0] > quaroRecording::designedSpeed ||
+            assists[1] < 1 || assists[1] > mostLives ||
+            (assists[0] == quaroRecording::designedSpeed && assists[1] == 1)) {
+            problem = "absurd assists (speed " + number(assists[0]) + "%, " + number(assists[1]) +
+                      " lives)";
+            return std::nullopt;
+        }
+    }
     found.seed = little(fields, 4);
     found.frameCount = little(fields + 4, 4);
     found.minutes = fields[8];
@@ -284,6 +307,7 @@ std::optional<quaroRecording> quaroRecording::fromParts(const std::optional<head
         return std::nullopt;
     quaroRecording recording(found->seed, found->rules);
     recording.claim(found->name, found->minutes, found->seconds);
+    recording.useAssists(found->assists);
     recording.frames = std::move(frames);
     return recording;
 }

@@ -3,7 +3,8 @@
 // and time it claims. A round is a function of its seed and these inputs, so playing them back
 // from the seed gives the same round, frame for frame. A loaded recording is always whole.
 //
-// File format, version 2 (numbers little-endian, a file holds exactly these bytes):
+// File format, version 2 (numbers little-endian, a file holds exactly these bytes; version 3
+// below):
 //   offset   size  field
 //   0        4     magic "QRUN"
 //   4        2     version, 2
@@ -20,6 +21,11 @@
 // An input byte: bits 0-1 the wished x (0 none, 1 left, 2 right), bits 2-3 the wished y (0
 // none, 1 up, 2 down), bit 4 leave, bit 5 pause, bits 6-7 zero. The runs add up to F frames.
 // Version 1 is version 2 without the rules field: its rounds were all played by rules 1.
+// Version 3 is the file of a round played with an assist: version 2 with two bytes more after
+// the rules, everything after them two bytes later:
+//   8        1     speed, in percent of the designed pace, 50 to 100
+//   9        1     lives, 1 to 3
+// and not both 100 and 1, which a version 2 file holds instead.
 #pragma once
 
 #include <cstddef>
@@ -47,15 +53,25 @@ public:
     static constexpr uint32_t framesPerClockSecond = 27;
     static constexpr uint32_t maxFrames = 2 * 3600 * framesPerClockSecond;
     static constexpr size_t maxNameLength = 10;
-    static constexpr uint16_t version = 2;
+    static constexpr uint16_t version = 3; // the newest; version 2 when played as designed
+    static constexpr int designedSpeed = 100;
     // The largest file the format allows; anything longer is refused unread.
     static const size_t maxFileBytes;
 
     quaroRecording() = default;
     quaroRecording(uint32_t seed, uint16_t rules) : startSeed(seed), playedRules(rules) {}
 
+    // What a round was given to make a first win possible; as designed by default.
+    struct assistSet {
+        int speed = designedSpeed;
+        int lives = 1;
+    };
+
     uint32_t seed() const { return startSeed; }
     uint16_t rules() const { return playedRules; }
+    const assistSet& assistsUsed() const { return assists; }
+    void useAssists(const assistSet& chosen) { assists = chosen; }
+    bool assisted() const { return assists.speed != designedSpeed || assists.lives != 1; }
     uint32_t frameCount() const { return uint32_t(frames.size()); }
     // Keeps one more frame; false, keeping nothing, once maxFrames are kept.
     bool add(const frameInput& input);
@@ -76,6 +92,7 @@ public:
         std::string name;
         int minutes = 0;
         int seconds = 0;
+        assistSet assists;
     };
 
     // The file's bytes; empty for a recording without frames, which no file can hold.
@@ -108,6 +125,7 @@ private:
 
     uint32_t startSeed = 0;
     uint16_t playedRules = 0;
+    assistSet assists;
     std::vector<uint8_t> frames; // one packed input per frame
     std::string claimedName;
     int claimedMinutes = 0;

@@ -127,9 +127,18 @@ void quaroReplays::waitForMenuChoice(const char* picture) {
     Uint32 quietSince = idleMs != 0 ? clock.ticks() : 0;
     rowRuns.reset();
     raceRun.reset();
-    while (!menu.quit && !menu.startGame && !menu.showHighscore && !menu.playDaily && !raceRun) {
+    while (!menu.quit && !menu.startGame && !menu.showHighscore && !menu.openSettings &&
+           !menu.playDaily && !raceRun) {
         if (game.keys->closeRequested()) {
             menu.quit = true;
+        } else if (menu.switchList) {
+            menu.switchList = false;
+            if (picture == nullptr) {
+                assistedShown = !assistedShown;
+                rowRuns.reset();
+                backToMenu(nullptr);
+            }
+            quietSince = idleMs != 0 ? clock.ticks() : 0;
         } else if (menu.rowKey >= 0) {
             const int row = menu.rowKey;
             menu.rowKey = -1;
@@ -193,8 +202,10 @@ std::optional<quaroRecording> quaroReplays::idleRun(std::string& file, std::stri
 
 std::string quaroReplays::runOfRow(int row) {
     if (!rowRuns)
-        rowRuns =
-            quaroRunStore(game.paths->tableFolder).runsOf(quaroHighScore(game.paths->tableFile));
+        rowRuns = assistedShown ? quaroRunStore(game.paths->assistedFolder())
+                                      .runsOf(quaroHighScore(game.paths->assistedTableFile()))
+                                : quaroRunStore(game.paths->tableFolder)
+                                      .runsOf(quaroHighScore(game.paths->tableFile));
     return (*rowRuns)[size_t(row)];
 }
 

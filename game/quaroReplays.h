@@ -70,13 +70,17 @@ public:
 
     // The menu's wait, until a choice is made on the menu's handler, a run is chosen to race
     // (raceChosen) or the game is asked to close (which chooses quit). On the table's menu
-    // (picture null) the keys 1 to 9 and 0 play the runs of rows 1 to 10, and g then such a
-    // key chooses that run to race; on every menu, after idleMs without an event the best run of
+    // (picture null) the keys 1 to 9 and 0 play the runs of rows 1 to 10 of the list shown, g
+    // then such a key chooses that run to race, and a shows the other list (the table, or the
+    // rounds won with an assist); on every menu, after idleMs without an event the best run of
     // the table plays (or the demonstration run), and the menu is drawn again as it was. The
     // runs' folder is read at most once per wait.
     void waitForMenuChoice(const char* picture);
     // The run chosen to race in the last wait, taken once.
     std::optional<quaroRecording> raceChosen() { return std::exchange(raceRun, std::nullopt); }
+    // Which list the table's menu shows: the rounds won with an assist, or the table.
+    void showAssisted(bool assisted) { assistedShown = assisted; }
+    bool showingAssisted() const { return assistedShown; }
     // 0: the menus wait without end and never read the clock.
     void setIdleMs(uint32_t milliseconds) { idleMs = milliseconds; }
 
@@ -117,6 +121,7 @@ private:
     uint32_t idleMs = idleDemoMs;
     std::set<std::string> rejected;
     bool fileFailed = false;
+    bool assistedShown = false;
     std::optional<std::vector<std::string>> rowRuns; // of the current wait, once read
     std::optional<quaroRecording> raceRun;
 };

@@ -109,24 +109,11 @@ void freeCast(roundCast& cast) {
 
 quaroRound::quaroRound() : cosmeticRandom(0, quaroRandom::cosmeticStream) {}
 
-void quaroRound::start(uint32_t seed, uint16_t rules) {
-    startSeed = seed;
-    playedRules = rules;
-    framesPlayed = 0;
-    outlawsKnockedOut = 0;
-    left = false;
-    playRandom.reseed(seed);
-    cosmeticRandom.reseed(seed, quaroRandom::cosmeticStream);
-    you = cast.normalYou;
+void quaroRound::placeActors() {
     pt heroAt;
     cast.maze->brickIndexToPos(heroStart.x, heroStart.y, heroAt);
-    for (vorlanCharSprite* form : {cast.normalYou, cast.superYou}) {
-        form->resetForRound();
+    for (vorlanCharSprite* form : {cast.normalYou, cast.superYou})
         form->startAt(heroAt, rowUp);
-    }
-    superTimer = 0;
-    cast.maze->reInit();
-
     for (size_t i = 0; i < cast.enemies.size(); ++i) {
         enemyCharSprite* enemy = cast.enemies[i];
         const enemyStart& start = enemyStarts[i];
@@ -138,6 +125,40 @@ void quaroRound::start(uint32_t seed, uint16_t rules) {
         enemy->koCount = 0;
         enemy->hit = false;
     }
+}
+
+void quaroRound::nextLife() {
+    ++lost;
+    you->erase();
+    for (enemyCharSprite* enemy : cast.enemies)
+        enemy->erase();
+    if (you != cast.normalYou)
+        makeNormal();
+    superTimer = 0;
+    const int taken = you->itemCount;
+    for (vorlanCharSprite* form : {cast.normalYou, cast.superYou}) {
+        form->resetForRound();
+        form->itemCount = taken;
+    }
+    placeActors();
+}
+
+void quaroRound::start(uint32_t seed, uint16_t rules, int lives) {
+    startSeed = seed;
+    playedRules = rules;
+    roundLives = lives;
+    lost = 0;
+    framesPlayed = 0;
+    outlawsKnockedOut = 0;
+    left = false;
+    playRandom.reseed(seed);
+    cosmeticRandom.reseed(seed, quaroRandom::cosmeticStream);
+    you = cast.normalYou;
+    for (vorlanCharSprite* form : {cast.normalYou, cast.superYou})
+        form->resetForRound();
+    placeActors();
+    superTimer = 0;
+    cast.maze->reInit();
     cast.timeCounter->giveTime(0, 0);
     cast.cues->start();
 
@@ -173,6 +194,8 @@ frameInput quaroRound::step(roundInputSource& input) {
     cast.screen->update();
     randomYell();
     ++framesPlayed;
+    if (!left && you->koCount > knockedOutForGood && lost + 1 < roundLives)
+        nextLife();
     return wish;
 }
 
@@ -191,14 +214,14 @@ roundReadings quaroRound::readings() const {
     roundReadings now;
     now.goodsLeft = cast.maze->productsLeft();
     now.superFramesLeft = superTimer;
-    now.lives = lives;
-    now.livesLeft = you->koCount > 0 ? lives - 1 : lives;
+    now.lives = roundLives;
+    now.livesLeft = roundLives - lost - (you->koCount > 0 ? 1 : 0);
     now.muted = cast.audio != nullptr && cast.audio->isMuted();
     return now;
 }
 
 bool quaroRound::over() const {
-    return left || you->koCount > knockedOutForGood || you->inHouse;
+    return left || (you->koCount > knockedOutForGood && lost + 1 >= roundLives) || you->inHouse;
 }
 
 int quaroRound::result() const {

@@ -70,7 +70,7 @@ public:
 class quaroRound {
 public:
     static constexpr int32_t superFrames = 250;
-    static constexpr int lives = 1; // a catch ends the round
+    static constexpr int designedLives = 1; // a catch ends the round
     // How a round ended.
     enum { roundLeft = 0, roundLost = 1, roundWon = 2 };
 
@@ -83,8 +83,10 @@ public:
     // Starts a round from its seed under the rules: every piece of state a round reads is set
     // here as in the first round after loading, nothing an earlier round left reaches this
     // one. The whole maze is drawn, with the clock and the wall's readings; it reaches the
-    // screen with the first frame's update.
-    void start(uint32_t seed, uint16_t rules = quaroRules::current);
+    // screen with the first frame's update. With more than one life, a hero knocked out for
+    // good while lives are left gets up at its start, the outlaws back at theirs, the goods
+    // taken still taken and the clock running on.
+    void start(uint32_t seed, uint16_t rules = quaroRules::current, int lives = designedLives);
     // One frame: super-form timing, input, actors, maze, cues and drawing, clock, the wall's
     // readings, screen update and a random yell. The caller paces the frames. Returns the
     // frame's input.
@@ -103,6 +105,9 @@ public:
     void showActors();
     uint32_t seed() const { return startSeed; }
     uint16_t rules() const { return playedRules; }
+    int lives() const { return roundLives; }
+    // Catches that cost a life and were played on from the start.
+    int livesLost() const { return lost; }
     // Drawn in every frame from now on (null for none); not owned, and never part of play.
     void setOverlay(roundOverlay* drawnOver) { overlay = drawnOver; }
     // Frames stepped since the start.
@@ -117,6 +122,10 @@ public:
 private:
     void timeSuperForm();
     void randomYell();
+    // Every actor where a round starts it; the hero keeps what it took.
+    void placeActors();
+    // After a catch with lives left: the actors back at their starts.
+    void nextLife();
 
     roundCast cast;
     vorlanCharSprite* you = nullptr;
@@ -131,4 +140,6 @@ private:
     int outlawsKnockedOut = 0;
     roundOverlay* overlay = nullptr;
     bool left = false;
+    int roundLives = designedLives;
+    int lost = 0;
 };

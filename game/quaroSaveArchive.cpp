@@ -6,6 +6,7 @@
 #include "quaroHighScore.h"
 #include "quaroRecording.h"
 #include "quaroRunStore.h"
+#include "quaroSettings.h"
 
 #include <cstdio>
 #include <cstring>
@@ -45,8 +46,16 @@ std::string tableName() {
     return fs::path(quaroHighScore::fileName).filename().string();
 }
 
+// The assisted list and its runs keep the table's names under this folder.
+const std::string assistedPrefix = "Assisted/";
+const std::string settingsEntry = "quaro.ini";
+
 std::string runPrefix() {
     return std::string(quaroRunStore::folderName) + "/";
+}
+
+bool startsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
 }
 
 bool safeRunName(const std::string& name) {
@@ -66,13 +75,31 @@ bool safeRunName(const std::string& name) {
     return true;
 }
 
-// Why the game could not read the file, or empty when it can.
-std::string fileProblem(const savedFile& file) {
-    if (file.name == tableName())
+std::string settingsProblem(const savedFile& file) {
+    if (file.bytes.size() > settingsFile::maxFileBytes)
+        return "the settings are too long";
+    const settingsRead read = parseSettings(std::string(file.bytes.begin(), file.bytes.end()));
+    return read.problems.empty() ? "" : "the settings are damaged: " + read.problems.front();
+}
+
+bool tableOrRun(const std::string& name) {
+    return name == tableName() || safeRunName(name);
+}
+
+// Why the game could not read the file of an archive of the format version, or empty when it
+// can.
+std::string fileProblem(const savedFile& file, uint32_t format) {
+    const bool sinceVersion2 = format >= 2;
+    if (sinceVersion2 && file.name == settingsEntry)
+        return settingsProblem(file);
+    const bool assisted = sinceVersion2 && startsWith(file.name, assistedPrefix) &&
+                          tableOrRun(file.name.substr(assistedPrefix.size()));
+    const std::string name = assisted ? file.name.substr(assistedPrefix.size()) : file.name;
+    if (name == tableName())
         return file.bytes.size() == tableBytes
                    ? ""
                    : "the table is not " + std::to_string(tableBytes) + " bytes long";
-    if (!safeRunName(file.name))
+    if (!safeRunName(name))
         return "it holds a file the game does not keep ('" + kuPrintable(file.name) + "')";
     std::string problem;
     if (!quaroRecording::decode(file.bytes.data(), file.bytes.size(), problem))
@@ -104,9 +131,10 @@ std::optional<std::vector<savedFile>> decode(const uint8_t* bytes, size_t size,
         problem = "it is not a file of saved games";
         return std::nullopt;
     }
-    if (get16(bytes + 4) != version) {
-        problem = "it was written by another version of the game (format " +
-                  std::to_string(get16(bytes + 4)) + ")";
+    const uint32_t format = get16(bytes + 4);
+    if (format < oldestVersion || format > version) {
+        problem =
+            "it was written by another version of the game (format " + std::to_string(format) + ")";
         return std::nullopt;
     }
     if (crc32Of(bytes, size - crcBytes) != get32(bytes + size - crcBytes)) {
@@ -139,7 +167,7 @@ std::optional<std::vector<savedFile>> decode(const uint8_t* bytes, size_t size,
         }
         file.bytes.assign(bytes + at, bytes + at + fileBytes);
         at += fileBytes;
-        problem = fileProblem(file);
+        problem = fileProblem(file, format);
         if (problem.empty() && !names.insert(file.name).second)
             problem = "it holds " + file.name + " twice";
         if (!problem.empty())
@@ -153,30 +181,52 @@ std::optional<std::vector<savedFile>> decode(const uint8_t* bytes, size_t size,
     return files;
 }
 
-std::vector<savedFile> collect(const std::string& tableFolder) {
+std::vector<savedFile> collect(const std::string& tableFolder, const std::string& settingsPath) {
     std::vector<savedFile> files;
     const auto take = [&files](const std::string& path, const std::string& name) {
         kuFileRead read = kuReadRegularFile(path, maxFileBytes);
         savedFile file{name, std::move(read.bytes)};
-        if (!read.error.empty() || read.longer || read.missing)
+        if (read.missing)
+            return;
+        if (!read.error.empty() || read.longer)
             std::printf("%s is left out of the saved games: it cannot be read whole\n",
                         kuPrintable(path).c_str());
-        else if (const std::string problem = fileProblem(file); !problem.empty())
+        else if (const std::string problem = fileProblem(file, version); !problem.empty())
             std::printf("%s is left out of the saved games: %s\n", kuPrintable(path).c_str(),
                         problem.c_str());
         else
             files.push_back(std::move(file));
     };
-    const std::string table = (fs::path(tableFolder) / tableName()).string();
-    if (!kuReadRegularFile(table, 0).missing)
-        take(table, tableName());
-    for (const std::string& run : quaroRunStore(tableFolder).runFiles())
-        take(run, runPrefix() + fs::path(run).filename().string());
+    for (const std::string& prefix : {std::string(), assistedPrefix}) {
+        const fs::path folder = fs::path(tableFolder) / prefix;
+        take((folder / tableName()).string(), prefix + tableName());
+        for (const std::string& run : quaroRunStore(folder.string()).runFiles())
+            take(run, prefix + runPrefix() + fs::path(run).filename().string());
+    }
+    if (settingsPath.empty())
+        return files;
+    const kuFileRead read = kuReadRegularFile(settingsPath, settingsFile::maxFileBytes);
+    if (read.missing)
+        return files;
+    if (!read.error.empty() || read.longer) {
+        std::printf("%s is left out of the saved games: it cannot be read whole\n",
+                    kuPrintable(settingsPath).c_str());
+        return files;
+    }
+    savedFile settings{settingsEntry, read.bytes};
+    const settingsRead kept = parseSettings(std::string(read.bytes.begin(), read.bytes.end()));
+    if (!kept.problems.empty()) {
+        std::printf("%s goes into the saved games as the game applies it: %s\n",
+                    kuPrintable(settingsPath).c_str(), kept.problems.front().c_str());
+        const std::string text = formatSettings(kept.settings);
+        settings.bytes.assign(text.begin(), text.end());
+    }
+    files.push_back(std::move(settings));
     return files;
 }
 
-bool restore(const std::string& tableFolder, const std::vector<savedFile>& files,
-             std::string& problem) {
+bool restore(const std::string& tableFolder, const std::string& settingsPath,
+             const std::vector<savedFile>& files, std::string& problem) {
     // A copy of the game saving a record meanwhile waits, and a close waits for the restore.
     const std::string tableFile = (fs::path(tableFolder) / tableName()).string();
     const kuFileLock lock(tableFile);
@@ -186,24 +236,32 @@ bool restore(const std::string& tableFolder, const std::vector<savedFile>& files
     }
     const kuSaveUnderWay restoring;
     // The runs first: a table whose rows claim runs not yet written would show them missing.
+    const auto isTable = [](const savedFile& file) {
+        return file.name == tableName() || file.name == assistedPrefix + tableName();
+    };
     std::vector<const savedFile*> order;
     for (const savedFile& file : files)
-        if (file.name != tableName())
+        if (!isTable(file))
             order.push_back(&file);
     for (const savedFile& file : files)
-        if (file.name == tableName())
+        if (isTable(file))
             order.push_back(&file);
     for (const savedFile* file : order) {
-        const std::string path = (fs::path(tableFolder) / file->name).string();
+        const std::string path = file->name == settingsEntry
+                                     ? settingsPath
+                                     : (fs::path(tableFolder) / file->name).string();
         std::string error;
-        if (!kuReplaceFile(path, file->bytes, error)) {
-            problem = "could not write " + path + ": " + error;
+        if (!path.empty() && !kuReplaceFile(path, file->bytes, error)) {
+            problem = "could not write " + kuPrintable(path) + ": " + error;
             return false;
         }
     }
-    // The restored table replaces the one there: every run it does not claim goes, however new.
-    const quaroHighScore table(tableFile);
-    quaroRunStore(tableFolder).prune(table, 0);
+    // The restored tables replace those there: every run they do not claim goes, however new.
+    for (const std::string& prefix : {std::string(), assistedPrefix}) {
+        const fs::path folder = fs::path(tableFolder) / prefix;
+        const quaroHighScore table((folder / tableName()).string());
+        quaroRunStore(folder.string()).prune(table, 0);
+    }
     return true;
 }
 
@@ -219,8 +277,9 @@ std::optional<std::vector<savedFile>> read(const std::string& file, std::string&
     return decode(bytes.bytes.data(), bytes.bytes.size(), problem);
 }
 
-bool exportTo(const std::string& tableFolder, const std::string& file, std::string& problem) {
-    const std::vector<savedFile> files = collect(tableFolder);
+bool exportTo(const std::string& tableFolder, const std::string& settingsPath,
+              const std::string& file, std::string& problem) {
+    const std::vector<savedFile> files = collect(tableFolder, settingsPath);
     if (files.empty()) {
         problem = "there are no saved games yet";
         return false;
@@ -228,9 +287,10 @@ bool exportTo(const std::string& tableFolder, const std::string& file, std::stri
     return kuReplaceFile(file, encode(files), problem, false);
 }
 
-bool importFrom(const std::string& tableFolder, const std::string& file, std::string& problem) {
+bool importFrom(const std::string& tableFolder, const std::string& settingsPath,
+                const std::string& file, std::string& problem) {
     const std::optional<std::vector<savedFile>> files = read(file, problem);
-    return files && restore(tableFolder, *files, problem);
+    return files && restore(tableFolder, settingsPath, *files, problem);
 }
 
 } // namespace quaroSaveArchive

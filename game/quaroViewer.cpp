@@ -60,7 +60,7 @@ quaroViewer::quaroViewer(quaroRound& round, const quaroRecording& run, kuScreen&
 }
 
 void quaroViewer::restartRound() {
-    round.start(run.seed(), run.rules());
+    round.start(run.seed(), run.rules(), run.assistsUsed().lives);
     next = 0;
     last = frameInput();
 }

@@ -4,6 +4,7 @@
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -37,8 +38,12 @@ frameInput recordingTap::nextFrame(vorlanCharSprite& hero) {
     return input;
 }
 
+void recordingTap::playedAt(int speed) {
+    run.useAssists({std::min(speed, run.assistsUsed().speed), run.assistsUsed().lives});
+}
+
 uint32_t playThrough(quaroRound& round, const quaroRecording& run) {
-    round.start(run.seed(), run.rules());
+    round.start(run.seed(), run.rules(), run.assistsUsed().lives);
     recordedInput recorded(run);
     while (!round.over() && !recorded.finished())
         round.step(recorded);

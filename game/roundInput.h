@@ -36,11 +36,17 @@ private:
 // passes the frame on. Once the run is full it keeps what it holds and says so.
 class recordingTap : public roundInputSource {
 public:
-    recordingTap(roundInputSource& source, const quaroRound& round)
-        : source(source), run(round.seed(), round.rules()) {}
+    // The run records the round's lives and the speed it is played at.
+    recordingTap(roundInputSource& source, const quaroRound& round,
+                 int speed = quaroRecording::designedSpeed)
+        : source(source), run(round.seed(), round.rules()) {
+        run.useAssists({speed, round.lives()});
+    }
     frameInput nextFrame(vorlanCharSprite& hero) override;
     const quaroRecording& recording() const { return run; }
     bool overflowed() const { return full; }
+    // The speed changed during the round: the run keeps the slowest it was played at.
+    void playedAt(int speed);
 
 private:
     roundInputSource& source;
@@ -48,8 +54,8 @@ private:
     bool full = false;
 };
 
-// Plays the run on the round from the run's seed and rules, frame after frame without waiting,
-// until the round is over or the run has no frame left; returns the frames played.
+// Plays the run on the round from the run's seed, rules and lives, frame after frame without
+// waiting, until the round is over or the run has no frame left; returns the frames played.
 uint32_t playThrough(quaroRound& round, const quaroRecording& run);
 
 // How a run played back compares with what it claims: it matches only when its round is won

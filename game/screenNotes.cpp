@@ -9,7 +9,8 @@
 namespace screenNotes {
 
 // "*" is the lettering's middle dot.
-const char* const tableKeys = "1 to 9, 0: watch a run * G and a digit: race";
+const char* const tableKeys = "digits: watch * G, digit: race * A: assisted";
+const char* const assistedTitle = "assisted wins * digits: watch * A: table";
 
 namespace {
 
@@ -55,6 +56,10 @@ void writeLostRound(quaroLettering& font, const lostRound& round) {
 
 void writeTableKeys(quaroLettering& font) {
     font.drawCentred(tableKeys, tableKeysCentreX, tableKeysY);
+}
+
+void writeAssistedTitle(quaroLettering& font) {
+    font.drawCentred(assistedTitle, tableKeysCentreX, tableKeysY);
 }
 
 void writeSaveFailure(quaroLettering& font, const std::string& why) {

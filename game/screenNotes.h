@@ -17,11 +17,15 @@ struct lostRound {
 namespace screenNotes {
 
 extern const char* const tableKeys;
+extern const char* const assistedTitle;
 
 // On the game-over picture's board (recorded, not yet shown).
 void writeLostRound(quaroLettering& font, const lostRound& round);
 // Under the high-score table (recorded, not yet shown).
 void writeTableKeys(quaroLettering& font);
+// Under the list of rounds won with an assist, which the table's picture shows instead.
+void writeAssistedTitle(quaroLettering& font);
+
 // On the record's picture, below the name field: the table was not saved, why, and that a key
 // goes on (recorded, not yet shown).
 void writeSaveFailure(quaroLettering& font, const std::string& why);

@@ -30,7 +30,7 @@ bool shellKeys::takeEvent(const SDL_Event& event) {
         screen->toggleFullScreen();
         return true;
     }
-    if (event.key.keysym.sym == SDLK_m && !typing) {
+    if (event.key.keysym.sym == muteKey && !typing) {
         audio->setMuted(!audio->isMuted());
         return true;
     }

@@ -20,6 +20,7 @@
 #include "readyMoment.h"
 #include "roundCues.h"
 #include "roundInput.h"
+#include "settingsScreen.h"
 #include "shellKeys.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
@@ -131,6 +132,49 @@ void vorlanGameShell::configure(const gameOptions& options, const gamePaths& pat
     replayRun = std::move(replay);
 }
 
+void vorlanGameShell::keepSettings(const quaroSettings& chosen,
+                                   std::unique_ptr<settingsFile> store) {
+    settings = chosen;
+    settingsStore = std::move(store);
+}
+
+void vorlanGameShell::applySettings() {
+    playInput->bindKeys(settings);
+    kuBindPadButtons(settings.padButtons);
+    keys->setMuteKey(settings.key(boundAction::mute));
+    for (int which = 0; which < soundCount; ++which)
+        if (Sound* sound = this->*soundFields[which])
+            sound->setVolume(isVoice(quaroAssets::sound(which)) ? settings.voicesVolume
+                                                                : settings.effectsVolume);
+    if (cues != nullptr)
+        cues->setReducedFlashing(reducedFlashing());
+}
+
+void vorlanGameShell::changeSettings(const quaroSettings& chosen) {
+    // The command line's --window holds for this run; the screen follows a change only.
+    if (chosen.windowed != settings.windowed && screen->isFullScreen() != !chosen.windowed)
+        screen->toggleFullScreen();
+    settings = chosen;
+    applySettings();
+    std::string error;
+    if (settingsStore != nullptr && !settingsStore->save(settings, error))
+        std::fprintf(stderr, "quaro: the settings were not kept: %s\n", error.c_str());
+}
+
+void vorlanGameShell::openSettings() {
+    const std::unique_ptr<kuImage> backdrop(loadImage(menuPicture));
+    settingsContext context;
+    context.screen = screen;
+    context.font = lettering.get();
+    context.backdrop = backdrop.get();
+    context.hook = keys.get();
+    context.waitFrame = [this] { waitFrame(); };
+    context.closing = [this] { return closing(); };
+    context.change = [this](const quaroSettings& chosen) { changeSettings(chosen); };
+    context.sample = [this](bool voices) { (voices ? jubiiSound : pickUpSound)->play(); };
+    settingsScreen(context, settings).run();
+}
+
 void vorlanGameShell::setClock(frameClock* newClock) {
     clock = newClock != nullptr ? newClock : &defaultClock;
 }
@@ -202,6 +246,9 @@ int vorlanGameShell::playMenus(int choice) {
             }
             dailyDate.reset();
             tablePaths = paths;
+        } else if (choice == choiceSettings) {
+            openSettings();
+            choice = menuScreen(menuPicture);
         } else {
             displayHighscore();
             choice = menuScreen(nullptr);
@@ -216,6 +263,7 @@ void vorlanGameShell::loadData() {
         showFirstTitle();
     loadAssets();
     buildActors();
+    applySettings();
     nextFrameTime = 0;
 }
 
@@ -276,7 +324,7 @@ void vorlanGameShell::buildActors() {
     theRound = std::make_unique<quaroRound>();
     roundCast cast = buildCast(screen, pictures, sounds, theRound->random());
     cast.audio = audio;
-    cast.cues->setReducedFlashing(options.reducedFlashing);
+    cast.cues->setReducedFlashing(reducedFlashing());
     theRound->setCast(cast);
     wall.reset(cast.wall);
     cues.reset(cast.cues);
@@ -308,7 +356,7 @@ void vorlanGameShell::buildActors() {
         if (picture != nullptr)
             showMenuPicture(picture);
         else
-            displayHighscore();
+            displayHighscore(replayer.showingAssisted());
     };
     replayer.setContext(context);
 }
@@ -366,7 +414,7 @@ void vorlanGameShell::shareDailyResult(bool won) const {
 void vorlanGameShell::initDaily(const kuDate& date) {
     dailyDate = date;
     tablePaths = quaroDaily::tablePaths(paths, date);
-    theRound->start(quaroDaily::seedOf(date));
+    theRound->start(quaroDaily::seedOf(date), quaroRules::current, settings.lives);
     playInput->sprite = theRound->hero();
     playInput->activate();
 }
@@ -377,7 +425,7 @@ void vorlanGameShell::initRace(const quaroRecording& run) {
     // The ghost's path is worked out by playing the run unseen, and so unheard.
     const bool wasMuted = audio->isMuted();
     audio->setMuted(true);
-    race = std::make_unique<quaroRace>(*theRound, *lettering, run);
+    race = std::make_unique<quaroRace>(*theRound, *lettering, run, settings.lives);
     audio->setMuted(wasMuted);
     playInput->sprite = theRound->hero();
     playInput->activate();
@@ -409,14 +457,16 @@ void vorlanGameShell::practice() {
         const frameInput input = theRound->step(player);
         waitFrame();
         if (input.pause && !theRound->over())
-            pauseBox(screen, lettering.get()).hold(*audio, *playInput, [this] { waitFrame(); });
+            pauseBox(screen, lettering.get(), settings)
+                .hold(
+                    *audio, *playInput, [this] { waitFrame(); }, [this] { openSettings(); });
     }
 }
 
 void vorlanGameShell::initGame() {
     dailyDate.reset();
     tablePaths = paths;
-    theRound->start(clock->ticks());
+    theRound->start(clock->ticks(), quaroRules::current, settings.lives);
     playInput->sprite = theRound->hero();
     playInput->activate();
 }
@@ -429,14 +479,18 @@ int vorlanGameShell::getReady() {
 // counts frames, so the time spent paused never counts.
 int vorlanGameShell::run() {
     liveInput player(*playInput);
-    recordingTap recorder(player, *theRound);
+    recordingTap recorder(player, *theRound, settings.speed);
     while (!theRound->over()) {
         const frameInput input = theRound->step(recorder);
         if (race)
             race->afterFrame();
         waitFrame();
-        if (input.pause && !theRound->over())
-            pauseBox(screen, lettering.get()).hold(*audio, *playInput, [this] { waitFrame(); });
+        if (input.pause && !theRound->over()) {
+            pauseBox(screen, lettering.get(), settings)
+                .hold(
+                    *audio, *playInput, [this] { waitFrame(); }, [this] { openSettings(); });
+            recorder.playedAt(settings.speed);
+        }
     }
     replayer.roundRecorded(recorder);
     return theRound->result();
@@ -448,9 +502,10 @@ void vorlanGameShell::waitFrame() {
     // deadline is stale. Waiting only within one frame keeps a wrap from becoming a long
     // sleep.
     const int32_t remaining = int32_t(nextFrameTime - now);
-    if (remaining > 0 && Uint32(remaining) <= frameMs)
+    const Uint32 paceMs = settings.frameMs(frameMs);
+    if (remaining > 0 && Uint32(remaining) <= paceMs)
         clock->delay(Uint32(remaining));
-    nextFrameTime = now + frameMs;
+    nextFrameTime = now + paceMs;
 }
 
 std::unique_ptr<kuImage> vorlanGameShell::drawPictureFile(const char* fileName) {
@@ -498,6 +553,8 @@ int vorlanGameShell::menuScreen(const char* fileName) {
     replayer.waitForMenuChoice(fileName);
     if (menuInput->quit)
         return choiceQuit;
+    if (menuInput->openSettings)
+        return choiceSettings;
     if (menuInput->playDaily)
         return choiceDaily;
     if (std::optional<quaroRecording> chosen = replayer.raceChosen()) {
@@ -545,7 +602,9 @@ int vorlanGameShell::checkHighscore() {
     congratSound->play();
     const int seconds = timeCounter->getSeconds();
     const int minutes = timeCounter->getMinutes();
-    quaroHighScore table(tablePaths.tableFile);
+    // A round won with an assist goes to the list beside the table it was played for.
+    const bool assisted = replayer.lastRound().assisted();
+    quaroHighScore table(assisted ? tablePaths.assistedTableFile() : tablePaths.tableFile);
     if (table.isRecord(minutes, seconds) == -1) {
         const int choice = menuScreen(noRecordPicture);
         table.save();
@@ -562,7 +621,7 @@ int vorlanGameShell::checkHighscore() {
     keys->setTyping(true);
     enterInput->show();
     for (int blink = 0; !enterInput->done;) {
-        if (!options.reducedFlashing && ++blink >= blinkFrames) {
+        if (!reducedFlashing() && ++blink >= blinkFrames) {
             blink = 0;
             enterInput->cursorVisible = !enterInput->cursorVisible;
             enterInput->show();
@@ -576,12 +635,13 @@ int vorlanGameShell::checkHighscore() {
 
     // Also when the game was closed during the entry: the record keeps the name typed so far.
     table.enterRecord(enterInput->name, minutes, seconds);
-    if (!replayer.keepRecord(table, tablePaths.tableFolder, enterInput->name, minutes, seconds) &&
+    if (!replayer.keepRecord(table, assisted ? tablePaths.assistedFolder() : tablePaths.tableFolder,
+                             enterInput->name, minutes, seconds) &&
         !closing())
         showSaveFailure(table.saveError());
     if (closing())
         return choiceQuit;
-    displayHighscore();
+    displayHighscore(assisted);
     return menuScreen(nullptr);
 }
 
@@ -595,10 +655,13 @@ void vorlanGameShell::showSaveFailure(const std::string& why) {
     }
 }
 
-void vorlanGameShell::displayHighscore() {
+void vorlanGameShell::displayHighscore(bool assisted) {
+    replayer.showAssisted(assisted);
     drawPictureFile(highScorePicture);
-    quaroHighScore table(tablePaths.tableFile);
-    const std::vector<std::string> runs = quaroRunStore(tablePaths.tableFolder).runsOf(table);
+    quaroHighScore table(assisted ? tablePaths.assistedTableFile() : tablePaths.tableFile);
+    const std::vector<std::string> runs =
+        quaroRunStore(assisted ? tablePaths.assistedFolder() : tablePaths.tableFolder)
+            .runsOf(table);
     std::unique_ptr<kuImage> mark(loadKeyedImage(runMarkPicture));
     kuRectangle markArea;
     rectManip::init(markArea, 0, 0, MenuInputHandler::markSize, MenuInputHandler::markSize);
@@ -616,7 +679,10 @@ void vorlanGameShell::displayHighscore() {
         tableCounter->pos.x = tableNameX;
         tableCounter->drawText(table.getSlotName(i), tableCounter->pos);
     }
-    screenNotes::writeTableKeys(*lettering);
+    if (assisted)
+        screenNotes::writeAssistedTitle(*lettering);
+    else
+        screenNotes::writeTableKeys(*lettering);
     table.save();
     screen->update();
 }

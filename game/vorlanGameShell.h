@@ -13,6 +13,7 @@
 #include "quaroPaths.h"
 #include "quaroRecording.h"
 #include "quaroReplays.h"
+#include "quaroSettings.h"
 #include "screenNotes.h"
 
 #include <cstdint>
@@ -45,7 +46,14 @@ public:
     static constexpr Uint32 frameMs = 66;
 
     // Menu choices, and how a round ended (as quaroRound says it).
-    enum { choiceStart = 0, choiceHighscore = 1, choiceQuit = 2, choiceDaily = 3, choiceRace = 4 };
+    enum {
+        choiceStart = 0,
+        choiceHighscore = 1,
+        choiceQuit = 2,
+        choiceDaily = 3,
+        choiceRace = 4,
+        choiceSettings = 5
+    };
     enum { roundLeft = 0, roundLost = 1, roundWon = 2 };
 
     vorlanGameShell();
@@ -58,6 +66,13 @@ public:
     void configure(const gameOptions& options, const gamePaths& paths,
                    std::optional<quaroRecording> replay = std::nullopt,
                    std::optional<quaroRecording> ghost = std::nullopt);
+    // The settings read at start-up, and the file a change is written to (none: a change is
+    // not kept). Set before loadData.
+    void keepSettings(const quaroSettings& chosen, std::unique_ptr<settingsFile> store);
+    const quaroSettings& currentSettings() const { return settings; }
+    // Runs the settings screen until the player leaves it, applying and keeping every change;
+    // the caller draws its own screen again.
+    void openSettings();
     // The whole flow: titles, menus, rounds, high scores, credits; or the run of --replay.
     // The arguments were parsed by the entry and are not used.
     void userExec(int argc, char** argv) override;
@@ -99,9 +114,10 @@ public:
     void delayScreen(const char* fileName, int seconds);
 
     // After a won round: the congratulation, the name entry and the table (the day's after
-    // the daily round); returns the choice of the menu that ends it.
+    // the daily round; the assisted list beside it for a round played with an assist, which
+    // never enters a table); returns the choice of the menu that ends it.
     int checkHighscore();
-    void displayHighscore();
+    void displayHighscore(bool assisted = false);
 
     // The clock to pace with (not owned); null puts SDL's back.
     void setClock(frameClock* clock);
@@ -177,6 +193,11 @@ private:
     // "FileLoad" error naming the first file that is wrong.
     void loadAssets();
     void buildActors();
+    // Binds the keys, sets the volumes, the flashing and the window as the settings say.
+    void applySettings();
+    // Applies the settings and writes them to their file.
+    void changeSettings(const quaroSettings& chosen);
+    bool reducedFlashing() const { return options.reducedFlashing || settings.reducedFlashing; }
     // Says on the record's screen that the table could not be saved, and why, until a key.
     void showSaveFailure(const std::string& why);
     // True once the game was asked to close (a window close, SIGTERM, SIGINT): every screen
@@ -210,4 +231,6 @@ private:
     std::unique_ptr<quaroLettering> lettering; // the messages over the pictures
     lostRound lastLost;                        // what the game-over screen says
     quaroReplays replayer;
+    quaroSettings settings;
+    std::unique_ptr<settingsFile> settingsStore;
 };

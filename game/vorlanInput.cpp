@@ -3,34 +3,16 @@
 #include "kuPlatform.h"
 #include "vorlanCharSprite.h"
 
-namespace {
-
-bool steeringKey(SDLKey key) {
-    switch (key) {
-    case SDLK_UP:
-    case SDLK_DOWN:
-    case SDLK_LEFT:
-    case SDLK_RIGHT:
-    case SDLK_w:
-    case SDLK_a:
-    case SDLK_s:
-    case SDLK_d:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 VorlanInputHandler::VorlanInputHandler()
-    : quit(false), pauseRequested(false), resumeRequested(false), sprite(nullptr) {}
+    : quit(false), pauseRequested(false), resumeRequested(false), settingsRequested(false),
+      sprite(nullptr) {}
 
 void VorlanInputHandler::activate() {
     kuInputHandler::activate();
     quit = false;
     pauseRequested = false;
     resumeRequested = false;
+    settingsRequested = false;
     pad.reset();
     if (sprite != nullptr) {
         sprite->wantedDX = 0;
@@ -58,14 +40,17 @@ void VorlanInputHandler::handleKey(const SDL_KeyboardEvent& key) {
     if (sprite == nullptr)
         return;
     steer();
-    if (kuPlatform::heldKeys()[SDLK_ESCAPE])
+    if (kuPlatform::heldKeys()[bound.key(boundAction::leave)])
         quit = true;
     if (key.type != SDL_KEYDOWN)
         return;
     const SDLKey pressed = key.keysym.sym;
-    if (pressed == SDLK_p)
+    const SDLKey pauseKey = bound.key(boundAction::pause);
+    if (pressed == pauseKey)
         pauseRequested = true;
-    if (pressed == SDLK_p || pressed == SDLK_SPACE || steeringKey(pressed))
+    if (pressed == SDLK_o && !bound.actionOf(SDLK_o))
+        settingsRequested = true;
+    if (pressed == pauseKey || pressed == SDLK_SPACE || steeringKey(pressed))
         resumeRequested = true;
 }
 
@@ -76,6 +61,7 @@ bool VorlanInputHandler::handlePad(const SDL_Event& event) {
     case kuPadReader::meaning::pressed:
         pauseRequested = pauseRequested || pad.press().pauses;
         resumeRequested = resumeRequested || pad.press().resumes || pad.press().pauses;
+        quit = quit || (sprite != nullptr && pad.press().quits);
         return true;
     case kuPadReader::meaning::unplugged:
         pauseRequested = true;
@@ -92,10 +78,23 @@ bool VorlanInputHandler::handlePad(const SDL_Event& event) {
 
 void VorlanInputHandler::steer() {
     const kuHeldKeys held = kuPlatform::heldKeys();
-    const bool down = held[SDLK_DOWN] || held[SDLK_s] || pad.directionY() > 0;
-    const bool up = held[SDLK_UP] || held[SDLK_w] || pad.directionY() < 0;
-    const bool right = held[SDLK_RIGHT] || held[SDLK_d] || pad.directionX() > 0;
-    const bool left = held[SDLK_LEFT] || held[SDLK_a] || pad.directionX() < 0;
+    const bool down = steersHeld(held, boundAction::down, SDLK_s) || pad.directionY() > 0;
+    const bool up = steersHeld(held, boundAction::up, SDLK_w) || pad.directionY() < 0;
+    const bool right = steersHeld(held, boundAction::right, SDLK_d) || pad.directionX() > 0;
+    const bool left = steersHeld(held, boundAction::left, SDLK_a) || pad.directionX() < 0;
     sprite->wantedDY = down ? 1 : (up ? -1 : 0);
     sprite->wantedDX = right ? 1 : (left ? -1 : 0);
+}
+
+bool VorlanInputHandler::steersHeld(const kuHeldKeys& held, boundAction way,
+                                    SDLKey alternative) const {
+    return held[bound.key(way)] || (held[alternative] && !bound.actionOf(alternative));
+}
+
+bool VorlanInputHandler::steeringKey(SDLKey key) const {
+    const std::optional<boundAction> action = bound.actionOf(key);
+    if (action)
+        return *action == boundAction::up || *action == boundAction::down ||
+               *action == boundAction::left || *action == boundAction::right;
+    return key == SDLK_w || key == SDLK_a || key == SDLK_s || key == SDLK_d;
 }

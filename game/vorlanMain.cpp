@@ -3,11 +3,13 @@
 #include "kuCloseSignals.h"
 #include "kuPlatform.h"
 #include "kuPrintable.h"
+#include "kuScreen.h"
 #include "quaroOptions.h"
 #include "quaroPaths.h"
 #include "quaroRecording.h"
 #include "quaroRunLink.h"
 #include "quaroSaveArchive.h"
+#include "quaroSettings.h"
 #include "quaroVerify.h"
 #include "vorlanGameShell.h"
 
@@ -15,6 +17,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -78,41 +81,61 @@ int SDL_main(int argc, char** argv) {
     }
     // The saved games go out, or come in, before anything opens.
     const std::string& tableFolder = search.found->tableFolder;
+    const std::string settingsName =
+        options.settingsFile.empty() ? search.found->keptSettingsFile() : options.settingsFile;
     std::string refusal;
     if (!options.exportFile.empty()) {
-        if (!quaroSaveArchive::exportTo(tableFolder, options.exportFile, refusal)) {
+        if (!quaroSaveArchive::exportTo(tableFolder, settingsName, options.exportFile, refusal)) {
             std::fprintf(stderr, "quaro: could not export to %s: %s\n", options.exportFile.c_str(),
                          refusal.c_str());
             std::exit(exitAfterError);
         }
-        std::printf("The table and its runs are in %s\n", options.exportFile.c_str());
+        std::printf("The table, the assisted list, their runs and the settings are in %s\n",
+                    options.exportFile.c_str());
         std::exit(exitNormalEnd);
     }
     if (!options.importFile.empty()) {
-        if (!quaroSaveArchive::importFrom(tableFolder, options.importFile, refusal)) {
+        if (!quaroSaveArchive::importFrom(tableFolder, settingsName, options.importFile, refusal)) {
             std::fprintf(stderr, "quaro: %s was not imported: %s\n", options.importFile.c_str(),
                          refusal.c_str());
             std::exit(exitAfterError);
         }
-        std::printf("The table and its runs of %s are restored\n", options.importFile.c_str());
+        std::printf("The saved games and the settings of %s are restored\n",
+                    options.importFile.c_str());
     }
     // So does a run that cannot be played.
     const std::optional<quaroRecording> replay = runOfOption(options.replayFile);
     const std::optional<quaroRecording> ghost = runOfOption(options.ghostFile);
+
+    // The player's settings: a damaged line is named and ignored, the rest applies.
+    auto store = std::make_unique<settingsFile>(settingsName);
+    const settingsRead kept = store->load();
+    if (!kept.problems.empty()) {
+        std::string lines;
+        for (const std::string& problem : kept.problems)
+            lines += (lines.empty() ? "" : "; ") + problem;
+        std::fprintf(stderr, "quaro: ignoring in %s: %s\n", store->name().c_str(), lines.c_str());
+    }
+    gameOptions played = withKeptDisplay(options, kept.settings.windowed, kept.settings.scale,
+                                         kept.settings.reducedFlashing);
 
     if (!kuPlatform::startSdl(SDL_INIT_AUDIO | SDL_INIT_VIDEO)) {
         std::puts(SDL_GetError());
         std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
         std::exit(exitNoSdl);
     }
+    // A kept scale the desktop cannot hold now gives way to the largest that fits.
+    if (options.scale == 0 && !scaleRefusal(played, kuScreen::reportedDesktopSize()).empty())
+        played.scale = 0;
     bool normalEnd = false;
     {
         // From here on a close request ends the game whatever SDL or the game is doing.
         const kuCloseSignals closeSignals;
         vorlanGameShell* shell = new vorlanGameShell;
-        shell->configure(options, *search.found, replay, ghost);
+        shell->configure(played, *search.found, replay, ghost);
+        shell->keepSettings(kept.settings, std::move(store));
         // A forced factor that does not fit is refused, with its reason, before anything opens.
-        normalEnd = scaleFitsDesktop(options) && shell->checkedExec(argc, argv) &&
+        normalEnd = scaleFitsDesktop(played) && shell->checkedExec(argc, argv) &&
                     !shell->replays().fileRunFailed();
         delete shell;
     }

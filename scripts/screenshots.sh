@@ -4,8 +4,8 @@
 #   after-*.png  from this build, by quaro_shots (the game shell on a private Xvfb): the
 #                how-to-play screen, the ready moment, a round with its bottom wall, the sound
 #                muted, the frightened outlaws, the super form's last seconds, the gate's banner,
-#                the wait mark, the pause box, the game-over screen, the table and the idle
-#                demonstration;
+#                the wait mark, the pause box with its reminder of the keys, the game-over
+#                screen, the table, the idle demonstration and the settings screen;
 #   before-*.png with BEFORE_BUILD_DIR (a build folder of an older game, with its quaro, GFX/,
 #                SFX/ and RUN/): the same screens of that game, which the real binary shows
 #                driven by xdotool; the demonstration run played back with --replay, each shot

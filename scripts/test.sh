@@ -44,7 +44,7 @@ run_tests build-tsan -L audio
 echo "== The browser build in headless Chromium"
 "$root/scripts/web.sh" --test
 
-echo "== Fuzzing the loaders of the table, of recorded runs and of saved games, and the browser's decoders"
+echo "== Fuzzing the loaders of the table, of recorded runs, of saved games and of the settings, and the browser's decoders"
 cmake -S "$root" -B "$root/build-fuzz" -DQUARO_FUZZ=ON -DQUARO_SDL=2 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 cmake --build "$root/build-fuzz" -j "$jobs"
@@ -64,6 +64,7 @@ fuzz() { # fuzzer, then the folder of its committed corpus
 fuzz highScoreFuzzer "$root/tests/fuzz/corpus"
 fuzz recordingFuzzer "$root/tests/fuzz/recordingCorpus"
 fuzz saveArchiveFuzzer "$root/tests/fuzz/saveArchiveCorpus"
+fuzz settingsFuzzer "$root/tests/fuzz/settingsCorpus"
 fuzz mediaCodecsFuzzer "$root/tests/fuzz/media-corpus"
 
 echo "All tests passed."

@@ -1,9 +1,10 @@
 // Runs and saved games in and out of the page. An address whose fragment is "#run=CODE" (the
 // run file in base64url) plays that run, as the desktop's "quaro --replay LINK" does; a run
-// file dropped on the page plays the same way. "Export saves" downloads the table and its runs
-// as one file; "Import saves" (or dropping such a file) has the game check it whole, and only
-// then starts the game again to restore it, as the desktop's "quaro --import FILE" does. The
-// viewer's "copy link" puts the link of the run it plays on the clipboard.
+// file dropped on the page plays the same way. "Export saves" downloads the table, the assisted
+// list, their runs and the settings as one file; "Import saves" (or dropping such a file) has
+// the game check it whole, and only then starts the game again to restore it, as the desktop's
+// "quaro --import FILE" does. The viewer's "copy link" puts the link of the run it plays on
+// the clipboard.
 'use strict';
 
 (function () {
@@ -82,7 +83,7 @@
     link.click();
     link.remove();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
-    page.say('The table and its runs are in quaro-saves.qsav.');
+    page.say('The saved games and the settings are in quaro-saves.qsav.');
   }
 
   // The game checks the file at once; the import itself is the game's --import at its next
@@ -111,7 +112,7 @@
                                   (c) => c.charCodeAt(0));
     Module.preRun = [].concat(Module.preRun || [], () => Module.FS.writeFile(importFile, bytes));
     Module.arguments.push('--import', importFile);
-    page.onStart(() => page.say(`The table and its runs of ${name} are imported.`));
+    page.onStart(() => page.say(`The saved games and the settings of ${name} are imported.`));
   }
 
   function open(file) {

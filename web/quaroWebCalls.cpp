@@ -15,9 +15,9 @@
 
 namespace {
 
-std::string tableFolder() {
+gamePaths savedPaths() {
     const pathsSearch search = findGamePaths(thisProcessPathsInput());
-    return search.found ? search.found->tableFolder : gamePaths().tableFolder;
+    return search.found ? *search.found : gamePaths();
 }
 
 } // namespace
@@ -29,7 +29,8 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* quaroExportSaves(const char* file) {
     static std::string problem;
     problem.clear();
-    quaroSaveArchive::exportTo(tableFolder(), file, problem);
+    const gamePaths paths = savedPaths();
+    quaroSaveArchive::exportTo(paths.tableFolder, paths.keptSettingsFile(), file, problem);
     return problem.c_str();
 }
 

@@ -33,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         quaroRecording::decode(again.data(), again.size(), problem);
     if (!back || back->seed() != run->seed() || back->rules() != run->rules() ||
         back->name() != run->name() || back->minutes() != run->minutes() ||
-        back->seconds() != run->seconds() || back->frameCount() != run->frameCount())
+        back->seconds() != run->seconds() || back->frameCount() != run->frameCount() ||
+        back->assistsUsed().speed != run->assistsUsed().speed ||
+        back->assistsUsed().lives != run->assistsUsed().lives)
         std::abort();
     for (uint32_t i = 0; i < run->frameCount(); ++i)
         if (back->frame(i) != run->frame(i))

@@ -10,7 +10,7 @@ namespace {
 
 struct ClickCase {
     pt point;
-    int choice; // 0 start, 1 high scores, 2 quit, -1 nothing
+    int choice; // 0 start, 1 high scores, 2 quit, 3 settings, -1 nothing
 };
 
 int choiceOf(const MenuInputHandler& menu) {
@@ -18,6 +18,8 @@ int choiceOf(const MenuInputHandler& menu) {
         return 0;
     if (menu.showHighscore)
         return 1;
+    if (menu.openSettings)
+        return 3;
     return menu.quit ? 2 : -1;
 }
 
@@ -63,8 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{{100, 379}, -1}, // between start and high scores
                       ClickCase{{100, 380}, 1}, ClickCase{{100, 429}, 1}, ClickCase{{100, 430}, -1},
                       ClickCase{{100, 434}, -1}, // between
-                      ClickCase{{100, 435}, 2}, ClickCase{{199, 484}, 2},
-                      ClickCase{{100, 485}, -1}));
+                      ClickCase{{100, 435}, 2}, ClickCase{{199, 484}, 2}, ClickCase{{100, 485}, -1},
+                      ClickCase{{50, 262}, 3}, ClickCase{{199, 311}, 3},
+                      ClickCase{{100, 312}, -1}, // above start
+                      ClickCase{{100, 261}, -1}));
 
 TEST_P(ScaledClickTest, MapsTheMouseThroughTheScreenAndIgnoresTheBorder) {
     kuScreen screen;

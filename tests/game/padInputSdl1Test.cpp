@@ -1,5 +1,6 @@
-// The first joystick on SDL 1.2: its hat or first stick steers, button 0 starts, button 1 shows
-// the table and the others pause and resume; any button goes on from a title.
+// The first joystick on SDL 1.2: its hat or first stick steers; by the default bindings button
+// 0 starts and resumes, 1 shows the table, 2 pauses and resumes, 3 leaves, and those bound to
+// nothing pause and resume; any button goes on from a title.
 #include "gameFixture.h"
 #include "introInput.h"
 #include "menuInput.h"
@@ -97,9 +98,10 @@ TEST_F(PadTest, HatStickAndButtonsSteerPauseAndChoose) {
          false,
          -1},
         {"third axis", {axisMotion(2, 32767)}, 0, 0, false, false, -1},
-        {"button 0", {button(0)}, 0, 0, false, false, 0},
+        {"button 0", {button(0)}, 0, 0, false, true, 0},
         {"button 1", {button(1)}, 0, 0, false, false, 1},
-        {"button 2", {button(2)}, 0, 0, true, true, -1},
+        {"button 2", {button(2)}, 0, 0, true, true, 0},
+        {"button 3", {button(3)}, 0, 0, false, false, 2},
         {"button 7", {button(7)}, 0, 0, true, true, -1},
     };
     for (const padCase& c : cases) {

@@ -1,5 +1,6 @@
-// Game controllers on SDL 2: the d-pad or left stick steers, A starts and resumes, B shows the
-// table, Start starts, pauses and resumes, Back leaves a menu, any button goes on from a title,
+// Game controllers on SDL 2, by the default bindings: the d-pad or left stick steers, A starts
+// and resumes, B shows the table, Start starts, pauses and resumes, Back leaves, any button goes
+// on from a title,
 // and a pad pulled out pauses the round. The last tests plug SDL's virtual joystick in and out.
 #include "gameFixture.h"
 #include "introInput.h"

@@ -150,7 +150,7 @@ TEST_F(PauseTest, ThePictureUnderTheBoxComesBackExactly) {
     frames = 0;
     quaroLettering font;
     font.open(shell->fontImage);
-    pauseBox(shell->screen, &font).hold(*shell->audio, *shell->playInput, [this] {
+    pauseBox(shell->screen, &font, quaroSettings{}).hold(*shell->audio, *shell->playInput, [this] {
         shell->waitFrame();
     });
     EXPECT_TRUE(boxSeen);

@@ -35,7 +35,7 @@ TEST_F(GhostTest, TheGhostStandsWhereTheRecordedHeroStoodInEveryFrameOfARace) {
 
     quaroLettering font;
     font.open(stage.pictureOf(quaroAssets::font));
-    quaroRace race(round, font, run);
+    quaroRace race(round, font, run, quaroRound::designedLives);
     EXPECT_EQ(round.frames(), 0u) << "the race starts at the round's start";
     standingStill player;
     const pt start = round.hero()->pos;

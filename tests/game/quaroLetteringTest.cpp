@@ -49,15 +49,17 @@ INSTANTIATE_TEST_SUITE_P(
     Messages, GameTexts,
     ::testing::Values(
         textCase{pauseBox::title, int32_t(pauseBox::area.width) - margins},
-        textCase{pauseBox::keysLine, int32_t(pauseBox::area.width) - margins},
+        textCase{pauseBox::keysLine(quaroSettings{}), int32_t(pauseBox::area.width) - margins},
+        textCase{pauseBox::reminderLine(quaroSettings{}), int32_t(pauseBox::area.width) - margins},
         textCase{quaroReplays::demoLabel, readingsLayout::replayLabel.width - margins},
         textCase{"replay of WWWWWWWWWW", readingsLayout::replayLabel.width - margins},
         textCase{viewerPanel::pausedLine, readingsLayout::viewerReminder.width - margins},
         textCase{"paused", readingsLayout::viewerSpeed.width - margins},
         textCase{"100: behind 999", readingsLayout::replayProgress.width - margins},
         // centred between the menu's board and the right edge
-        textCase{screenNotes::tableKeys, 2 * (screenWidth - 495)}, textCase{"your time 59:59", 256},
-        textCase{"goods taken 106/106", 256}));
+        textCase{screenNotes::tableKeys, 2 * (screenWidth - 495)},
+        textCase{screenNotes::assistedTitle, 2 * (screenWidth - 495)},
+        textCase{"your time 59:59", 256}, textCase{"goods taken 106/106", 256}));
 
 TEST_F(LetteringTest, TheViewersReminderFitsItsPlace) {
     for (uint32_t frame = 0; frame < viewerPanel::reminderFrames;

@@ -3,6 +3,7 @@
 #include "quaroRecording.h"
 #include "quaroRules.h"
 #include "quaroRunStore.h"
+#include "quaroSettings.h"
 #include "tempDir.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,14 @@ std::vector<uint8_t> fileBytes(const std::string& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::vector<uint8_t> textBytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+void writeText(const std::string& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
 // A folder with a table whose first row is "ann" at 2:00, and the run of that row.
 class SaveArchiveTest : public ::testing::Test {
 protected:
@@ -50,15 +59,47 @@ protected:
 } // namespace
 
 TEST_F(SaveArchiveTest, ImportBringsTheTableAndItsRunAndRemovesRunsNoRowClaims) {
-    const auto files = quaroSaveArchive::collect(from.file("Save"));
+    const auto files = quaroSaveArchive::collect(from.file("Save"), "");
     quaroRunStore target(to.file("Save"));
     target.keep(runOf("zed", 9, 0));
-    ASSERT_TRUE(quaroSaveArchive::restore(to.file("Save"), files, problem)) << problem;
+    ASSERT_TRUE(quaroSaveArchive::restore(to.file("Save"), "", files, problem)) << problem;
     EXPECT_EQ(fileBytes(to.file("Save/Highscore.hs")), fileBytes(from.file("Save/Highscore.hs")));
     const std::vector<std::string> runs =
         target.runsOf(quaroHighScore(to.file("Save/Highscore.hs")));
     ASSERT_EQ(target.runFiles(), std::vector<std::string>{runs[0]});
     EXPECT_EQ(fileBytes(runs[0]), fileBytes(run));
+}
+
+TEST_F(SaveArchiveTest, TheAssistedListItsRunsAndTheSettingsComeBackWhereTheyAreKept) {
+    quaroHighScore assisted(from.file("Save/Assisted/Highscore.hs"));
+    assisted.enterRecord("bo", 4, 0);
+    assisted.save();
+    const std::string assistedRun =
+        quaroRunStore(from.file("Save/Assisted")).keep(runOf("bo", 4, 0));
+    writeText(from.file("quaro.ini"), "# mine\n[keys]\nleft=J\n");
+    const auto files = quaroSaveArchive::collect(from.file("Save"), from.file("quaro.ini"));
+    const std::vector<uint8_t> archive = quaroSaveArchive::encode(files);
+    const auto decoded = quaroSaveArchive::decode(archive.data(), archive.size(), problem);
+    ASSERT_TRUE(decoded) << problem;
+    ASSERT_TRUE(quaroSaveArchive::restore(to.file("Save"), to.file("kept.ini"), *decoded, problem))
+        << problem;
+    EXPECT_EQ(fileBytes(to.file("Save/Assisted/Highscore.hs")),
+              fileBytes(from.file("Save/Assisted/Highscore.hs")));
+    const quaroRunStore target(to.file("Save/Assisted"));
+    ASSERT_EQ(target.runFiles().size(), 1u);
+    EXPECT_EQ(fileBytes(target.runFiles()[0]), fileBytes(assistedRun));
+    EXPECT_EQ(fileBytes(to.file("kept.ini")), fileBytes(from.file("quaro.ini")));
+    EXPECT_EQ(quaroRunStore(to.file("Save")).runFiles().size(), 1u); // the table's own run
+}
+
+TEST_F(SaveArchiveTest, SettingsWithLinesNotUnderstoodTravelAsTheGameAppliesThem) {
+    writeText(from.file("quaro.ini"), "[keys]\nleft=J\ncolour=red\n");
+    const auto files = quaroSaveArchive::collect(from.file("Save"), from.file("quaro.ini"));
+    ASSERT_EQ(files.back().name, "quaro.ini");
+    const settingsRead read =
+        parseSettings(std::string(files.back().bytes.begin(), files.back().bytes.end()));
+    EXPECT_TRUE(read.problems.empty());
+    EXPECT_EQ(read.settings.key(boundAction::left), SDLK_j);
 }
 
 TEST(SaveArchive, DamagedArchivesAreRefusedWithTheirReason) {
@@ -69,6 +110,16 @@ TEST(SaveArchive, DamagedArchivesAreRefusedWithTheirReason) {
     const auto withFiles = [](std::vector<savedFile> files) {
         return [files](std::vector<uint8_t>& bytes) { bytes = quaroSaveArchive::encode(files); };
     };
+    const auto inVersion1 = [](std::vector<savedFile> files) {
+        return [files](std::vector<uint8_t>& bytes) {
+            bytes = quaroSaveArchive::encode(files);
+            bytes[4] = 1;
+            bytes.resize(bytes.size() - 4);
+            const uint32_t crc = crc32Of(bytes.data(), bytes.size());
+            for (int shift = 0; shift < 32; shift += 8)
+                bytes.push_back(uint8_t(crc >> shift));
+        };
+    };
     std::vector<uint8_t> shortRun = runBytes("ann", 2, 0);
     shortRun.pop_back();
     const struct {
@@ -77,7 +128,7 @@ TEST(SaveArchive, DamagedArchivesAreRefusedWithTheirReason) {
         const char* reason;
     } cases[] = {
         {"another kind of file", [](auto& b) { b[0] = 'X'; }, "not a file of saved games"},
-        {"a later format", [](auto& b) { b[4] = 2; }, "another version"},
+        {"a later format", [](auto& b) { b[4] = 3; }, "another version"},
         {"a flipped byte", [](auto& b) { b[20] ^= 1; }, "checksum"},
         {"cut short", [](auto& b) { b.resize(b.size() / 2); }, "checksum"},
         {"a table of the wrong size", withFiles({{"Highscore.hs", {1, 2, 3}}}), "260 bytes"},
@@ -88,6 +139,16 @@ TEST(SaveArchive, DamagedArchivesAreRefusedWithTheirReason) {
         {"the same file twice", withFiles({{"Highscore.hs", table}, {"Highscore.hs", table}}),
          "twice"},
         {"no file at all", withFiles({}), "holds 0 files"},
+        {"settings with a line not understood", withFiles({{"quaro.ini", textBytes("speed=5")}}),
+         "settings are damaged"},
+        {"settings among the assisted", withFiles({{"Assisted/quaro.ini", textBytes("")}}),
+         "does not keep"},
+        {"a damaged assisted run", withFiles({{"Assisted/Replays/a.run", shortRun}}),
+         "Assisted/Replays/a.run is damaged"},
+        {"an assisted list in a first version", inVersion1({{"Assisted/Highscore.hs", table}}),
+         "does not keep"},
+        {"settings in a first version", inVersion1({{"quaro.ini", textBytes("")}}),
+         "does not keep"},
     };
     for (const auto& c : cases) {
         std::vector<uint8_t> bytes = quaroSaveArchive::encode(good);
@@ -96,4 +157,9 @@ TEST(SaveArchive, DamagedArchivesAreRefusedWithTheirReason) {
         EXPECT_FALSE(quaroSaveArchive::decode(bytes.data(), bytes.size(), problem)) << c.what;
         EXPECT_NE(problem.find(c.reason), std::string::npos) << c.what << ": " << problem;
     }
+    std::vector<uint8_t> first;
+    inVersion1(good)(first);
+    std::string problem;
+    const auto files = quaroSaveArchive::decode(first.data(), first.size(), problem);
+    EXPECT_TRUE(files && *files == good) << "a first version's archive is still read: " << problem;
 }

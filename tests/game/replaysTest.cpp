@@ -211,6 +211,32 @@ TEST_F(ReplaysTest, TheDigitKeysPlayTheRunsOfTheirRowsAndAMismatchIsSaidOnce) {
     SDL_FreeSurface(table);
 }
 
+TEST_F(ReplaysTest, AShowsTheAssistedWinsWhoseDigitKeysPlayTheirRuns) {
+    load();
+    quaroRecording kid = claimedAs(demoRun(), "kid");
+    kid.useAssists({60, 1});
+    quaroRunStore("Save/Assisted").keep(kid); // in the assisted list only
+    quaroHighScore assisted("Save/Assisted/Highscore.hs");
+    assisted.enterRecord("kid", kid.minutes(), kid.seconds());
+    ASSERT_TRUE(assisted.save());
+    shell->displayHighscore();
+    shell->replays().setIdleMs(aDay);
+
+    const std::vector<SDLKey> script = {SDLK_1, SDLK_a, SDLK_1, SDLK_a, SDLK_1, SDLK_q};
+    std::vector<uint32_t> watchedFrames(script.size());
+    size_t next = 0;
+    onFrame = [&](int) {
+        if (shell->replays().watching())
+            ++watchedFrames[next - 1];
+        else if (next < script.size() && queueEmpty() && shell->menuInput->rowKey < 0 &&
+                 !shell->menuInput->switchList)
+            pressKey(script[next++]);
+    };
+    EXPECT_EQ(shell->menuScreen(nullptr), vorlanGameShell::choiceQuit);
+    EXPECT_EQ(watchedFrames, (std::vector<uint32_t>{0, 0, kid.frameCount(), 0, 0, 0}))
+        << "the table's row 1 has no run, the assisted list's has";
+}
+
 struct idleCase {
     bool rowRun; // the table's first row has a run; else only the data's demonstration
 };

@@ -2,7 +2,7 @@
 // the desktop's BMPs pixel for pixel and its sounds the desktop's WAVs within the codec's error,
 // and the game starts before they are decoded, waiting for each it loads;
 // a second visit loads with the network off, and a new release replaces what the first kept;
-// the table and its runs, exported, come back in a
+// the table, its runs and the settings, exported, come back in a
 // fresh profile through an import, and a damaged file is refused with nothing changed; a link
 // carrying a run plays it. With SHOTS_DIR set it keeps a screenshot of the offline reload.
 // Usage: node browserData.js SITE_DIR ASSET_DIR   (NODE_PATH must find puppeteer-core)
@@ -204,17 +204,20 @@ function savedGames() {
   return { table, run: demoRun };
 }
 
+const settingsText = '[keys]\nleft=J\n';
+
 async function exportSaves(page, url, pass, browser, downloads) {
   const { table, run } = savedGames();
   await page.goto(url);
   await web.startGame(page);
   await web.waitForPicture(page, title1, 'the first title');
-  await web.pageValue(page, (tableBytes, runBytes) => {
+  await web.pageValue(page, (tableBytes, runBytes, settingsText) => {
     Module.FS.writeFile('/Save/Highscore.hs', new Uint8Array(tableBytes));
     Module.FS.mkdirTree('/Save/Replays');
     Module.FS.writeFile('/Save/Replays/demo.run', new Uint8Array(runBytes));
+    Module.FS.writeFile('/Save/quaro.ini', settingsText);
     return true;
-  }, Array.from(table), Array.from(run));
+  }, Array.from(table), Array.from(run), settingsText);
   const session = await browser.target().createCDPSession();
   await session.send('Browser.setDownloadBehavior', {
     behavior: 'allow', downloadPath: downloads, browserContextId: page.browserContext().id,
@@ -250,11 +253,13 @@ async function importSaves(page, url, pass, file) {
   const tableNow = await pageFile(page, '/Save/Highscore.hs');
   const runsNow = await web.pageValue(page, () => Module.FS.readdir('/Save/Replays')
     .filter((name) => name.endsWith('.run')));
+  const settingsNow = (await pageFile(page, '/Save/quaro.ini')).toString();
   if (!tableNow.equals(table) || runsNow.length !== 1 ||
-      !(await pageFile(page, `/Save/Replays/${runsNow[0]}`)).equals(run)) {
-    throw new Error('the import did not bring back the table and its run');
+      !(await pageFile(page, `/Save/Replays/${runsNow[0]}`)).equals(run) ||
+      settingsNow !== settingsText) {
+    throw new Error('the import did not bring back the table, its run and the settings');
   }
-  pass('the table and its run, exported, come back in a fresh profile through an import');
+  pass('the table, its run and the settings, exported, come back in a fresh profile through an import');
 }
 
 // A run file dropped on the page becomes the page's link to it, which plays the run.

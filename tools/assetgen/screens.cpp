@@ -150,9 +150,10 @@ void button(const Canvas& c, const TypeFace& face, const area& a, char key,
     say(c, face, label, labelX + room / 2, y + h / 2 + size * 0.33, size);
 }
 
-// The board of the menu with its three buttons, the same on every picture a menu runs over.
+// The board of the menu with its four buttons, the same on every picture a menu runs over.
 void menuBoard(const Canvas& c, const TypeFace& face) {
-    board(c, 28, 298, 194, 208);
+    board(c, 28, 240, 194, 266);
+    button(c, face, settingsArea, 'o', "settings");
     button(c, face, startArea, 's', "start");
     button(c, face, scoresArea, 'h', "high scores");
     button(c, face, quitArea, 'q', "quit");
@@ -239,11 +240,10 @@ Picture howToPlay(const TypeFace& face, const Art& art) {
         {"Esc", "leave the round"},
         {"M", "sound off and on"},
         {"F11 or Alt+Enter", "window or full screen"},
-        {"S, D, H, Q on the menus", "start, today's round, high scores, quit"},
-        {"1 to 9, 0 on the table", "watch a row's run; G first races it"},
-        {"gamepad", "the hat or the stick steers; on the menus"},
-        {"", "button 0 starts, button 1 shows the high scores;"},
-        {"", "in a round the other buttons pause and go on"},
+        {"S, D, H, O, Q on the menus", "start, today's round, table, settings, quit"},
+        {"1 to 9, 0 on the table", "watch a run; G first: race it; A: assisted wins"},
+        {"gamepad", "d-pad or stick steers; A confirms, B: table,"},
+        {"", "Start pauses, Back leaves (settings rebind them)"},
     };
     Lettering keyLook = textLook(keySize);
     keyLook.top = palette::white;
@@ -265,7 +265,7 @@ Picture menu(const TypeFace& face) {
     drawCactus(c, 700, 430, 110);
     characters::drawPortrait(c, who::kid, portrait::drinking, 440, 470, 4.2);
     characters::drawPortrait(c, who::outlaw, portrait::walking, 610, 455, 3.4, true);
-    say(c, face, "press s, d, h or q, or click", 470, 508, 20);
+    say(c, face, "press s, d, h, o or q, or click", 470, 508, 20);
     // Where the game adds today's best time of the daily round, when there is one.
     say(c, face, "d: today's round", 100, 30, 20);
     return c.picture();

@@ -16,6 +16,7 @@ constexpr int heightPx = 520;
 struct area {
     int x, y, width, height;
 };
+constexpr area settingsArea{50, 262, 150, 50};
 constexpr area startArea{50, 320, 150, 50};
 constexpr area scoresArea{50, 380, 150, 50};
 constexpr area quitArea{50, 435, 150, 50};

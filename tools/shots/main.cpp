@@ -2,7 +2,8 @@
 // (run it under an X server of the size to show, 1920 x 1080 for the 2x full screen): the
 // how-to-play screen, the ready moment, a round with its bottom wall, the sound muted, the
 // frightened outlaws, the super form's last seconds, the gate's banner, the wait mark, the pause
-// box, the game-over screen, the table and the idle demonstration. The rounds are the game's
+// box with its reminder of the keys, the game-over screen, the table, the idle demonstration and
+// the settings screen. The rounds are the game's
 // demonstration run played back, so every shot shows the same moment on every machine; a clock
 // that never sleeps paces them. Each shot is written as OUTPUT_FOLDER/after-NAME.bmp, and
 // OUTPUT_FOLDER/timeline.txt gives the round's clock at the moments the shots show, for taking
@@ -12,6 +13,7 @@
 #include "enemyCharSprite.h"
 #include "frameClock.h"
 #include "kuAudio.h"
+#include "kuImages.h"
 #include "kuPlatform.h"
 #include "kuScreen.h"
 #include "pauseBox.h"
@@ -24,6 +26,7 @@
 #include "roundCues.h"
 #include "roundInput.h"
 #include "screenNotes.h"
+#include "settingsScreen.h"
 #include "vorlanCharSprite.h"
 #include "vorlanGameShell.h"
 #include "vorlanInput.h"
@@ -33,6 +36,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -72,6 +76,7 @@ public:
         shell.displayHighscore();
         save("table");
         demonstration(demo);
+        settings();
         writeTimeline();
     }
 
@@ -152,7 +157,7 @@ private:
     void pause() {
         quaroLettering font;
         font.open(shell.fontImage);
-        pauseBox box(shell.screen, &font);
+        pauseBox box(shell.screen, &font, shell.currentSettings());
         box.show();
         shell.screen->update();
         save("pause");
@@ -203,6 +208,30 @@ private:
         };
         shell.replays().watch(demo, quaroReplays::demoLabel);
         clock.onTicks = nullptr;
+    }
+
+    // The settings screen with a few choices made, the speed's row chosen.
+    void settings() {
+        quaroSettings chosen;
+        chosen.bind(boundAction::left, SDLK_j);
+        chosen.speed = 60;
+        chosen.lives = 3;
+        chosen.voicesVolume = 70;
+        quaroLettering font;
+        font.open(shell.fontImage);
+        const std::unique_ptr<kuImage> backdrop(shell.loadImage(quaroAssets::menuPicture));
+        settingsContext context;
+        context.screen = shell.screen;
+        context.font = &font;
+        context.backdrop = backdrop.get();
+        context.change = [](const quaroSettings&) {};
+        context.sample = [](bool) {};
+        settingsScreen screen(context, chosen);
+        while (screen.selected() != int(settingsScreen::row::speed))
+            screen.pressKey(SDLK_DOWN);
+        screen.draw();
+        shell.screen->update();
+        save("settings");
     }
 
     void writeTimeline() const {
