@@ -259,8 +259,6 @@ int vorlanGameShell::playMenus(int choice) {
 
 void vorlanGameShell::loadData() {
     startDevices();
-    if (!replayRun && !options.daily && !ghostRun)
-        showFirstTitle();
     loadAssets();
     buildActors();
     applySettings();
@@ -283,12 +281,6 @@ void vorlanGameShell::startDevices() {
     screen->setTitle(windowTitle);
     screen->open();
     connectInput();
-}
-
-void vorlanGameShell::showFirstTitle() {
-    // Checked before it shows, as every screen is.
-    requireSize(*drawPictureFile(titlePicture1), paths.dataFile(titlePicture1), screenSize);
-    screen->update();
 }
 
 void vorlanGameShell::connectInput() {
