@@ -575,13 +575,6 @@ constexpr uint32_t nameFieldWidth = 165;
 constexpr uint32_t nameFieldHeight = 25;
 constexpr int blinkFrames = 16; // the cursor changes every 16 frames
 
-// Where the record's screen says that the table could not be saved: lines centred below the
-// name field, between the kid and the cactus.
-constexpr int32_t failureCentreX = 380;
-constexpr int32_t failureTop = 405;
-constexpr int32_t failureLineHeight = 27;
-constexpr size_t failureLineLength = 29;
-
 constexpr int tableTop = MenuInputHandler::tableTop;
 constexpr int tableRowHeight = MenuInputHandler::tableRowHeight;
 const char* const runMarkPicture = "GFX/Misc/RunMark.bmp";

@@ -28,7 +28,7 @@ const wallCorner = { x: 0, y: 0, width: 40, height: 40 };
 const heroStart = { x: 360, y: 120, width: 40, height: 40 };
 const leftOfStart = { x: 280, y: 120, width: 80, height: 40 };
 const startButton = { x: 125, y: 345 };
-const pauseFrame = { x: 306, y: 221 }; // on the top edge of the pause box's frame
+const pauseFrame = { x: 306, y: 205 }; // on the top edge of the pause box's frame
 const pauseFrameColour = [232, 200, 120];
 
 
