@@ -30,7 +30,7 @@ constexpr int lateFrames = 4;     // and keeps its last wish this many frames
 class imperfectPlayer : public roundInputSource {
 public:
     imperfectPlayer(const quaroRound& round, uint32_t seed)
-        : autopilot(round), round(round), reactions(seed, 7) {}
+        : autopilot(round, longestRoundFrames), reactions(seed, 7) {}
     frameInput nextFrame(vorlanCharSprite& hero) override {
         frameInput wish = autopilot.nextFrame(hero);
         if (late == 0 && (wish.wantedDX != last.wantedDX || wish.wantedDY != last.wantedDY) &&
@@ -42,31 +42,21 @@ public:
             wish.wantedDY = last.wantedDY;
         }
         last = wish;
-        wish.leave = round.frames() == longestRoundFrames;
         return wish;
     }
 
 private:
     autopilotInput autopilot;
-    const quaroRound& round;
     quaroRandom reactions;
     frameInput last;
     int late = 0;
 };
 
-class patientAutopilot : public roundInputSource {
+// The autopilot alone; the seed is the imperfect player's.
+class patientAutopilot : public autopilotInput {
 public:
-    // The seed is the imperfect player's; the autopilot needs none.
-    patientAutopilot(const quaroRound& round, uint32_t) : autopilot(round), round(round) {}
-    frameInput nextFrame(vorlanCharSprite& hero) override {
-        frameInput wish = autopilot.nextFrame(hero);
-        wish.leave = round.frames() == longestRoundFrames;
-        return wish;
-    }
-
-private:
-    autopilotInput autopilot;
-    const quaroRound& round;
+    patientAutopilot(const quaroRound& round, uint32_t)
+        : autopilotInput(round, longestRoundFrames) {}
 };
 
 struct tally {

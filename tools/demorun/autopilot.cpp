@@ -122,5 +122,6 @@ frameInput autopilotInput::nextFrame(vorlanCharSprite&) {
     frameInput input;
     input.wantedDX = wish.x;
     input.wantedDY = wish.y;
+    input.leave = leaveAtFrame != 0 && round.frames() == leaveAtFrame;
     return input;
 }

@@ -10,12 +10,15 @@
 // The wished direction for the next frame: one of the four unit steps, or (0, 0).
 pt autopilotWish(const quaroRound& round);
 
-// The autopilot as a round's input: its wish each frame, never leaving nor pausing.
+// The autopilot as a round's input: its wish each frame, never pausing, and leaving the round
+// once it has lasted leaveAtFrame frames (0: never).
 class autopilotInput : public roundInputSource {
 public:
-    explicit autopilotInput(const quaroRound& round) : round(round) {}
+    explicit autopilotInput(const quaroRound& round, uint32_t leaveAtFrame = 0)
+        : round(round), leaveAtFrame(leaveAtFrame) {}
     frameInput nextFrame(vorlanCharSprite& hero) override;
 
 private:
     const quaroRound& round;
+    uint32_t leaveAtFrame;
 };

@@ -29,21 +29,6 @@ constexpr uint32_t longestRunFrames = 5 * 60 * framesPerSecond; // then the auto
 constexpr uint32_t seedsToTry = 200;
 const char* const runName = "quaro";
 
-// The autopilot, which leaves a round that lasts too long.
-class demoPlayer : public roundInputSource {
-public:
-    explicit demoPlayer(const quaroRound& round) : autopilot(round), round(round) {}
-    frameInput nextFrame(vorlanCharSprite& hero) override {
-        frameInput input = autopilot.nextFrame(hero);
-        input.leave = round.frames() == longestRunFrames;
-        return input;
-    }
-
-private:
-    autopilotInput autopilot;
-    const quaroRound& round;
-};
-
 struct attempt {
     quaroRecording run;
     bool won = false;
@@ -56,7 +41,7 @@ void claimTime(quaroRecording& run, const quaroRound& round) {
 
 attempt play(quaroRound& round, uint32_t seed) {
     round.start(seed);
-    demoPlayer player(round);
+    autopilotInput player(round, longestRunFrames);
     recordingTap recorder(player, round);
     while (!round.over())
         round.step(recorder);
