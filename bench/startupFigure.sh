@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # The whole process's start-up: milliseconds from starting the game to the first frame of its
-# window that is not black, under a private Xvfb of the game's size, polled as fast as xwd
-# reads the screen (a few milliseconds a look). Prints the median of RUNS starts (5 by default)
-# and every figure.
+# window that is not black, under a private Xvfb of the game's size, timed by bench/firstFrame
+# (a look every millisecond). Prints the median of RUNS starts (5 by default) and every figure.
 # With --wm, a window manager runs on the server, as on a player's desktop; without one, SDL 2
 # waits 100 ms for the answer to its full-screen request.
 # Needs xwd (Debian's x11-apps), and openbox for --wm.
@@ -21,17 +20,9 @@ ln -s "$BUILD/SFX" "$WORK/game/SFX"
 ln -s "$BUILD/RUN" "$WORK/game/RUN"
 black=$(xwd -root -silent | md5sum)
 
-now_ms() { date +%s%3N; }
 figures=()
 for _ in $(seq "$RUNS"); do
-  start=$(now_ms)
-  (cd "$WORK/game" && SDL_AUDIODRIVER=dummy exec "$BUILD/quaro" > /dev/null 2>&1) &
-  GAME_PID=$!
-  while [ "$(xwd -root -silent | md5sum)" = "$black" ]; do :; done
-  figures+=($(($(now_ms) - start)))
-  kill -9 "$GAME_PID"
-  wait "$GAME_PID" 2>/dev/null || true
-  GAME_PID=
+  figures+=($(cd "$WORK/game" && SDL_AUDIODRIVER=dummy "$BUILD/bench/firstFrame" "$BUILD/quaro"))
   # The next start begins on a black screen again.
   xdotool search --name Quaro > /dev/null 2>&1 && sleep 0.5
   while [ "$(xwd -root -silent | md5sum)" != "$black" ]; do sleep 0.05; done
