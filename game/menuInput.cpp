@@ -21,7 +21,8 @@ int rowOfKey(SDLKey key) {
 
 MenuInputHandler::MenuInputHandler()
     : quit(false), startGame(false), showHighscore(false), openSettings(false), switchList(false),
-      playDaily(false), rowKey(-1), raceRow(false), raceArmed(false), screen(nullptr) {
+      playDaily(false), rowKey(-1), raceRow(false), raceArmed(false), screen(nullptr),
+      tableShown(false) {
     rectManip::init(settingsRect, buttonX, settingsY, buttonWidth, buttonHeight);
     rectManip::init(quitRect, buttonX, quitY, buttonWidth, buttonHeight);
     rectManip::init(startRect, buttonX, startY, buttonWidth, buttonHeight);
@@ -77,6 +78,8 @@ void MenuInputHandler::handleEvent(SDL_Event* event) {
         const kuPadPress& press = pad.press();
         if (press.starts)
             startGame = true;
+        else if (press.showsTable && tableShown)
+            switchList = true; // a pad has no A key
         else if (press.showsTable)
             showHighscore = true;
         else if (press.quits)

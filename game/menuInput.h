@@ -47,6 +47,7 @@ public:
     bool raceRow;     // the digit of rowKey came right after g
     bool raceArmed;   // g was the last key
     kuScreen* screen; // not owned; maps the mouse to the canvas, which it is while null
+    bool tableShown;  // the table's menu is on screen: the pad's table button switches its list
 
 private:
     kuPadReader pad;

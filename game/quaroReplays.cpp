@@ -127,6 +127,7 @@ void quaroReplays::waitForMenuChoice(const char* picture) {
     Uint32 quietSince = idleMs != 0 ? clock.ticks() : 0;
     rowRuns.reset();
     raceRun.reset();
+    menu.tableShown = picture == nullptr;
     while (!menu.quit && !menu.startGame && !menu.showHighscore && !menu.openSettings &&
            !menu.playDaily && !raceRun) {
         if (game.keys->closeRequested()) {

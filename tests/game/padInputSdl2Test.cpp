@@ -162,6 +162,19 @@ TEST_F(PadTest, ButtonsDPadAndStickSteerPauseAndChoose) {
     }
 }
 
+// A pad has no key for the assisted wins: on the table, its table button switches to them.
+TEST_F(PadTest, TheTableButtonOnTheTableSwitchesItsList) {
+    for (const bool onTable : {false, true}) {
+        MenuInputHandler menu;
+        menu.activate();
+        menu.tableShown = onTable;
+        SDL_Event press = buttonEvent(SDL_CONTROLLER_BUTTON_B);
+        menu.handleEvent(&press);
+        EXPECT_EQ(menu.switchList, onTable);
+        EXPECT_EQ(menu.showHighscore, !onTable);
+    }
+}
+
 namespace {
 
 constexpr int virtualAxes = SDL_CONTROLLER_AXIS_MAX;
