@@ -89,6 +89,9 @@ bool quaroHighScore::saveLocked(const kuFileLock& lock) {
         entered.clear();
         missing = false;
         damage.clear();
+        // What a save of this table cut short left beside it goes first (a daily or assisted
+        // table is not looked after at start-up), so a record it held is not lost.
+        recoverUnderLock(tableFile);
         load();
         for (const record& r : records)
             enterRecord(r.name.c_str(), r.minutes, r.seconds);
@@ -110,6 +113,10 @@ void quaroHighScore::recoverLeftovers(const std::string& file) {
     const kuFileLock lock(file);
     if (lock.heldElsewhere())
         return; // another copy of the game is saving: what lies there is its own
+    recoverUnderLock(file);
+}
+
+void quaroHighScore::recoverUnderLock(const std::string& file) {
     kuRecoverReplace(file, fileBytes,
                      [](const std::vector<uint8_t>& bytes) { return bytes.size() == fileBytes; });
 }

@@ -40,7 +40,8 @@ public:
     // is no record changes nothing.
     void enterRecord(const char* name, int minutes, int seconds);
 
-    // Holding the file's lock, reads the file again, enters the records entered here since the
+    // Holding the file's lock, recovers what a save cut short left beside the file (as
+    // recoverLeftovers), reads the file again, enters the records entered here since the
     // last save into it, and writes it when one entered or when it was missing, through the
     // engine's file module (links followed, permission bits kept). The table then holds what
     // the file holds. True when it does; otherwise the old file stays, "Error saving <file>"
@@ -64,6 +65,9 @@ public:
     static const char* const folderName;
 
 private:
+    // recoverLeftovers, for a caller that holds the file's lock.
+    static void recoverUnderLock(const std::string& file);
+
     struct row {
         char name[nameLength + 2];
         int32_t minutes;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -116,4 +117,27 @@ TEST(HighScoreKillTest, TheNextStartCleansUpAfterAFirstSaveThatWasKilled) {
         ASSERT_LE(after.size(), 2u) << "attempt " << attempt;
     }
     EXPECT_GT(leftovers, 0) << "no kill landed during a write";
+}
+
+// A save cut short beside a table the start-up does not look after (a day's, the assisted
+// wins'): the next save of that table takes the whole table it left, and its record stays.
+TEST(HighScoreKillTest, ASaveTakesTheWholeTableACutShortSaveLeftBesideIt) {
+    TempDir dir;
+    ScopedCwd cwd(dir.path());
+    std::filesystem::create_directories("Daily/2026-12-08");
+    const char* const daily = "Daily/2026-12-08/Highscore.hs";
+    {
+        quaroHighScore earlier(daily);
+        earlier.enterRecord("earlier", 1, 2);
+        ASSERT_TRUE(earlier.save());
+    }
+    std::filesystem::rename(daily, std::string(daily) + ".new-Ab12Cd");
+
+    quaroHighScore table(daily);
+    table.enterRecord("later", 3, 4);
+    ASSERT_TRUE(table.save());
+    const quaroHighScore saved(daily);
+    EXPECT_STREQ(saved.getSlotName(0), "earlier");
+    EXPECT_STREQ(saved.getSlotName(1), "later");
+    EXPECT_FALSE(std::filesystem::exists(std::string(daily) + ".new-Ab12Cd"));
 }
