@@ -259,6 +259,8 @@ int vorlanGameShell::playMenus(int choice) {
 
 void vorlanGameShell::loadData() {
     startDevices();
+    if (!replayRun && !options.daily && !ghostRun)
+        showFirstTitle();
     loadAssets();
     buildActors();
     applySettings();
@@ -283,6 +285,12 @@ void vorlanGameShell::startDevices() {
     connectInput();
 }
 
+void vorlanGameShell::showFirstTitle() {
+    // Checked before it shows, as every screen is.
+    requireSize(*drawPictureFile(titlePicture1), paths.dataFile(titlePicture1), screenSize);
+    screen->update();
+}
+
 void vorlanGameShell::connectInput() {
     keys = std::make_unique<shellKeys>(screen, audio);
     kuInputHandler* const handlers[] = {playInput, introInput, menuInput, enterInput};
@@ -290,6 +298,10 @@ void vorlanGameShell::connectInput() {
         handler->setHook(keys.get());
     introInput->screen = screen;
     menuInput->screen = screen;
+    // Setting the event filter, which every handler sets when it becomes active, empties the
+    // queue the first time: it is set now, so that a key pressed while the first title shows
+    // and the rest loads is still there for the title.
+    introInput->activate();
 }
 
 void vorlanGameShell::loadAssets() {

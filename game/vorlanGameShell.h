@@ -183,6 +183,9 @@ private:
     // the lost round came to), shown; none for null.
     void showMenuPicture(const char* fileName);
     void startDevices();
+    // The first title needs one picture: a start that opens on it shows it at once, and the
+    // rest loads and is checked while the player looks at it.
+    void showFirstTitle();
     // Every handler lets the shared keys see its events first; the handlers that read the
     // mouse map it through the screen.
     void connectInput();

@@ -48,6 +48,8 @@ std::string hugeDataChunk() {
     return bytes;
 }
 
+const char* const firstTitle = "GFX/Misc/StartScreen_01.bmp";
+
 const damagedAsset damagedAssets[] = {
     {"GFX/Misc/Level_Map.bmp",
      [](auto& p) {
@@ -65,6 +67,11 @@ const damagedAsset damagedAssets[] = {
      "Couldn't load GFX/Misc/Gate.bmp: not a regular file"},
     {"GFX/Misc/Mugs.bmp", [](auto& p) { fs::remove(p), mkfifo(p.c_str(), 0600); },
      "Couldn't load GFX/Misc/Mugs.bmp: not a regular file"},
+    {"GFX/Misc/StartScreen_01.bmp",
+     [](auto& p) {
+         writeSolidBmp(p, 761, 520, {0, 0, 0});
+     },
+     "GFX/Misc/StartScreen_01.bmp is 761 x 520 pixels, expected 760 x 520"},
     {"GFX/Misc/Congrat2.bmp",
      [](auto& p) {
          writeSolidBmp(p, 760, 519, {0, 0, 0});
@@ -141,6 +148,9 @@ TEST_P(DamagedAssetsTest, EndTheStartUpNamingTheFile) {
         const std::string message = error->getMessage();
         EXPECT_EQ(message.rfind(asset.message, 0), 0u) << message;
         EXPECT_GT(message.size(), std::string(asset.message).size() - 1) << "a reason is given";
+        if (std::string(asset.file) != firstTitle) {
+            EXPECT_TRUE(screenShows(shell->screen, firstTitle)) << "shown while the rest loads";
+        }
         shell->freeData();
         closeAudioDevices(); // the next start opens the device again
     }

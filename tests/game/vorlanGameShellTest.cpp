@@ -7,6 +7,7 @@
 #include "quaroCounter.h"
 #include "quaroHighScore.h"
 #include "readyMoment.h"
+#include "sdlScript.h"
 #include "shellHarness.h"
 #include "vorlanCharSprite.h"
 #include "vorlanInput.h"
@@ -25,6 +26,18 @@ constexpr int roundStartRead = 1;
 constexpr int readyEndRead = roundStartRead + readyMoment::frames;
 
 } // namespace
+
+// The first title shows before the rest loads, and a key pressed meanwhile goes on from it:
+// the event filter the title sets would empty the queue the first time it is set.
+TEST_F(ShellTest, AKeyPressedWhileTheRestLoadsGoesOnFromTheFirstTitle) {
+    removeEventFilter(); // as when the program starts
+    shell->loadData();
+    EXPECT_TRUE(screenShows(shell->screen, "GFX/Misc/StartScreen_01.bmp"));
+    pushKeyDown(SDLK_SPACE);
+    shell->introInput->activate(); // as the title does
+    shell->introInput->pollEvents();
+    EXPECT_TRUE(shell->introInput->proceed);
+}
 
 TEST_F(ShellTest, TheWholeFlowRunsFromTheFirstTitleToTheCredits) {
     // Any key leaves the titles; q held quits from the menu. Opening the screen resets the

@@ -24,6 +24,8 @@ int peekEvents(SDL_Event* events, int count);
 bool eventQueueEmpty();
 // The event filter SDL holds now; null for none.
 int (*installedFilter())(const SDL_Event*);
+// Leaves SDL without a filter, as at the program's start.
+void removeEventFilter();
 // The first key held in the library's record of the keys, by its key name; SDLK_UNKNOWN for
 // none.
 SDLKey firstHeldKey();

@@ -22,6 +22,10 @@ int (*installedFilter())(const SDL_Event*) {
     return SDL_GetEventFilter();
 }
 
+void removeEventFilter() {
+    SDL_SetEventFilter(nullptr);
+}
+
 SDLKey firstHeldKey() {
     int count = 0;
     const Uint8* keys = SDL_GetKeyState(&count);

@@ -47,6 +47,10 @@ int (*installedFilter())(const SDL_Event*) {
     return reinterpret_cast<int (*)(const SDL_Event*)>(engineFilter);
 }
 
+void removeEventFilter() {
+    SDL_SetEventFilter(nullptr, nullptr);
+}
+
 SDLKey firstHeldKey() {
     int count = 0;
     const Uint8* keys = SDL_GetKeyboardState(&count);
