@@ -268,20 +268,25 @@ async function sharedLink(page, url, pass) {
     .replace(/=+$/, '');
   await page.goto(url);
   await web.startGame(page);
-  const reloaded = page.waitForNavigation();
-  // The page may go on to its new address before the answer comes back, which ends the
-  // evaluation with the page it ran in: only that is no failure.
+  // The drop sets the page's address, and the change of address reloads the page. Any look
+  // at the page may meet that reload, which ends the look with the page it ran in: only that
+  // is no failure. The page that was dropped on is marked, so the reloaded one is told apart.
+  const duringReload = (error) => {
+    if (!/navigated or closed|context was destroyed|Cannot find context/.test(error.message)) {
+      throw error;
+    }
+    return false;
+  };
   await web.pageValue(page, (bytes) => {
+    window.quaroDroppedOn = true;
     const dropped = new DataTransfer();
     dropped.items.add(new File([new Uint8Array(bytes)], 'Demo.run'));
     setTimeout(() => window.dispatchEvent(new DragEvent('drop', { dataTransfer: dropped })), 0);
     return true;
-  }, Array.from(demoRun)).catch((error) => {
-    if (!/navigated or closed|context was destroyed/.test(error.message)) {
-      throw error;
-    }
-  });
-  await reloaded;
+  }, Array.from(demoRun)).catch(duringReload);
+  await web.waitFor('the page reloaded at the run\'s link', () => web.pageValue(
+    page, () => !window.quaroDroppedOn && document.readyState === 'complete')
+    .catch(duringReload));
   const address = await web.pageValue(page, () => location.href);
   if (address !== `${url}#run=${code}`) {
     throw new Error(`a dropped run leads to ${address}`);
