@@ -22,19 +22,47 @@ mergeInto(LibraryManager.library, {
       }
       return data.pageContext;
     },
+    // The game draws its frames in pairs a few milliseconds apart (the second one starts at
+    // once when the first waited), and each copy to the page costs the browser a composited
+    // frame of its own. Rectangles are therefore held this long and copied to the page
+    // together, from the game's canvas as it is then, so that a pair costs one.
+    holdMs: 12,
+    held: [],
+    heldSurface: 0,
     show: function (surface, x, y, w, h) {
       var data = SDL.surfaces[surface];
-      var page = quaroScreen.pageContext(surface);
       if (w === 0 && h === 0 && x === 0 && y === 0) {
         w = data.width;
         h = data.height;
       }
-      if (w > 0 && h > 0) {
-        page.drawImage(data.canvas, x, y, w, h, x, y, w, h);
-        if (!quaroScreen.shownOnce && Module['onFirstFrame']) {
-          quaroScreen.shownOnce = true;
-          Module['onFirstFrame']();
-        }
+      if (w <= 0 || h <= 0) {
+        return;
+      }
+      quaroScreen.pageContext(surface); // from now on, the game draws off the page
+      if (surface !== quaroScreen.heldSurface) {
+        quaroScreen.held = []; // what an earlier screen showed is replaced
+        quaroScreen.heldSurface = surface;
+      }
+      if (quaroScreen.held.length === 0) {
+        setTimeout(quaroScreen.copyHeld, quaroScreen.holdMs);
+      }
+      quaroScreen.held.push([x, y, w, h]);
+    },
+    copyHeld: function () {
+      var held = quaroScreen.held;
+      quaroScreen.held = [];
+      var data = SDL.surfaces[quaroScreen.heldSurface];
+      if (!data || held.length === 0) {
+        return; // the screen was replaced meanwhile, and the new one is shown on its own
+      }
+      var page = quaroScreen.pageContext(quaroScreen.heldSurface);
+      held.forEach(function (rect) {
+        page.drawImage(data.canvas, rect[0], rect[1], rect[2], rect[3],
+                       rect[0], rect[1], rect[2], rect[3]);
+      });
+      if (!quaroScreen.shownOnce && Module['onFirstFrame']) {
+        quaroScreen.shownOnce = true;
+        Module['onFirstFrame']();
       }
     },
     shownOnce: false,
