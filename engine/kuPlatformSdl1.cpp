@@ -6,6 +6,8 @@
 #include "kuPlatformSdl.h"
 #include "kuSdlStart.h"
 
+#include <vector>
+
 namespace kuPlatform {
 
 namespace {
@@ -22,10 +24,21 @@ SDL_AudioSpec* loadWholeWave(SDL_RWops* stream, SDL_AudioSpec* spec, Uint8** sam
     return SDL_LoadWAV_RW(stream, 1, spec, samples, length);
 }
 
+// SDL empties the queue as it sets a filter, after reading the display's pending events into
+// it: those are read and taken out first, and go back after it, those the new filter accepts,
+// so that a key pressed while the game was busy is not lost.
 void setEventFilter(int (*filter)(const SDL_Event*)) {
-    // Setting a filter empties the queue: a key pressed while the game was busy would be lost.
-    if (SDL_GetEventFilter() != filter)
-        SDL_SetEventFilter(filter);
+    if (SDL_GetEventFilter() == filter)
+        return;
+    SDL_PumpEvents();
+    std::vector<SDL_Event> queued;
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_ALLEVENTS) == 1)
+        queued.push_back(event);
+    SDL_SetEventFilter(filter);
+    for (SDL_Event& kept : queued)
+        if (filter(&kept))
+            SDL_PeepEvents(&kept, 1, SDL_ADDEVENT, SDL_ALLEVENTS);
 }
 
 kuHeldKeys heldKeys() {

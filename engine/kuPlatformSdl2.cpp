@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace kuPlatform {
 
@@ -62,14 +63,24 @@ SDL_AudioSpec* loadWholeWave(SDL_RWops* stream, SDL_AudioSpec* spec, Uint8** sam
     return SDL_LoadWAV_RW(stream, 1, spec, samples, length);
 }
 
+// SDL empties the queue as it sets a filter: the events queued until then are taken out first
+// and go back after it, those the new filter accepts, so that a key pressed while the game was
+// busy is not lost.
 void setEventFilter(int (*filter)(const SDL_Event*)) {
-    // Setting a filter empties the queue: a key pressed while the game was busy would be lost.
     SDL_EventFilter current = nullptr;
     void* currentFilter = nullptr;
     if (SDL_GetEventFilter(&current, &currentFilter) == SDL_TRUE && current == callFilter &&
         currentFilter == reinterpret_cast<void*>(filter))
         return;
+    SDL_PumpEvents();
+    std::vector<SDL_Event> queued;
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1)
+        queued.push_back(event);
     SDL_SetEventFilter(callFilter, reinterpret_cast<void*>(filter));
+    for (SDL_Event& kept : queued)
+        if (filter(&kept))
+            SDL_PeepEvents(&kept, 1, SDL_ADDEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
 kuHeldKeys heldKeys() {

@@ -298,10 +298,6 @@ void vorlanGameShell::connectInput() {
         handler->setHook(keys.get());
     introInput->screen = screen;
     menuInput->screen = screen;
-    // Setting the event filter, which every handler sets when it becomes active, empties the
-    // queue the first time: it is set now, so that a key pressed while the first title shows
-    // and the rest loads is still there for the title.
-    introInput->activate();
 }
 
 void vorlanGameShell::loadAssets() {

@@ -80,6 +80,15 @@ TEST_F(InputTest, ActivateInstallsTheFilterThatAcceptsEverything) {
         EXPECT_EQ(eventFilter(&(event.type = type, event)), 1);
 }
 
+TEST_F(InputTest, InstallingTheFilterKeepsTheEventsQueuedBefore) {
+    removeEventFilter(); // as before the first screen
+    pushKey(SDLK_a);
+    pushKey(SDLK_b);
+    handler.activate();
+    handler.pollEvents();
+    EXPECT_EQ(handler.seen, (std::vector<int>{SDLK_a, SDLK_b}));
+}
+
 TEST_F(InputTest, TheHookSeesEveryEventFirstAndKeepsWhatItConsumes) {
     KeyHook hook(SDLK_F11);
     handler.setHook(&hook);
