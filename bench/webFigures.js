@@ -53,11 +53,14 @@ async function countTransfer(cdp, files) {
   await cdp.send('Network.enable');
 }
 
-// Whether the site's service worker has kept the whole site; 'none' where there is none.
+// Whether the site has a service worker, which keeps it for offline play once its title is drawn.
+const keptForOffline = (site) => fs.existsSync(path.join(site.dir, 'quaro-sw.js'));
+
+// Whether the site's service worker has kept the whole site by now.
 function siteKept(page) {
   return web.pageValue(page, async () => {
-    if (!('serviceWorker' in navigator) || !(await navigator.serviceWorker.getRegistration())) {
-      return 'none';
+    if (!(await navigator.serviceWorker.getRegistration())) {
+      return false;
     }
     const names = await caches.keys();
     return names.length === 1 && (await (await caches.open(names[0])).keys()).length >= 10;
@@ -66,7 +69,7 @@ function siteKept(page) {
 
 // A first visit in a fresh profile: the bytes of every file it fetched, the page's and its
 // service worker's (which keeps the site), and the time to the title.
-async function firstVisit(browser, url) {
+async function firstVisit(browser, site) {
   const context = await browser.createBrowserContext();
   const files = {};
   const workerFiles = {};
@@ -79,25 +82,27 @@ async function firstVisit(browser, url) {
   const page = await context.newPage();
   await countTransfer(await page.createCDPSession(), files);
   await page.evaluateOnNewDocument(watchForTitle);
-  await page.goto(url);
+  await page.goto(site.url);
   const ms = await titleTime(page);
-  await web.waitFor('the site kept for offline play', () => siteKept(page));
+  if (keptForOffline(site)) {
+    await web.waitFor('the site kept for offline play', () => siteKept(page));
+  }
   await context.close();
   return { files, workerFiles, ms };
 }
 
 // A profile that visited once, ready to load with the network off: { context, page }, or null
 // where the site is not kept for offline play.
-async function offlineProfile(browser, url) {
+async function offlineProfile(browser, site) {
+  if (!keptForOffline(site)) {
+    return null;
+  }
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   await page.evaluateOnNewDocument(watchForTitle);
-  await page.goto(url);
+  await page.goto(site.url);
   await titleTime(page);
-  if ((await web.waitFor('the site kept for offline play', () => siteKept(page))) === 'none') {
-    await context.close();
-    return null;
-  }
+  await web.waitFor('the site kept for offline play', () => siteKept(page));
   await page.setOfflineMode(true);
   return { context, page };
 }
@@ -225,12 +230,12 @@ async function loadFigures(browser, sites) {
   const visits = sites.map(() => []);
   for (let i = 0; i < loads; ++i) {
     for (const [which, site] of sites.entries()) {
-      visits[which].push(await firstVisit(browser, site.url));
+      visits[which].push(await firstVisit(browser, site));
     }
   }
   const profiles = [];
   for (const site of sites) {
-    profiles.push(await offlineProfile(browser, site.url));
+    profiles.push(await offlineProfile(browser, site));
   }
   const offline = sites.map(() => []);
   for (let i = 0; i < loads; ++i) {
