@@ -34,8 +34,8 @@ SDL_Surface* loadPicture(const char* fileName);
 void setColourKey(SDL_Surface* surface, Uint8 red, Uint8 green, Uint8 blue);
 
 // Installs the filter every event passes before it is queued, keeping the events queued
-// already that it accepts. The browser's layer has no filter and queues every event, which is what the only
-// filter of the game does too.
+// already that it accepts. The browser's layer has no filter and queues every event, which is
+// what the only filter of the game does too.
 void setEventFilter(int (*filter)(const SDL_Event*));
 // Waits for the next event and fills `event`: 1, or 0 on a library error.
 int waitEvent(SDL_Event* event);
