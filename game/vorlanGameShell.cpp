@@ -192,8 +192,8 @@ void vorlanGameShell::userExec(int, char**) {
     quaroHighScore::recoverLeftovers(paths.tableFile);
     quaroTheKidSound->play();
     // A request to close the game ends every screen at once, the credits included.
-    if (!options.daily && !ghostRun) {
-        titleScreen(titlePicture1);
+    if (opensOnTitles()) {
+        waitOnTitle(); // the first title shows since loadData
         if (!closing())
             titleScreen(titlePicture2);
     }
@@ -259,7 +259,7 @@ int vorlanGameShell::playMenus(int choice) {
 
 void vorlanGameShell::loadData() {
     startDevices();
-    if (!replayRun && !options.daily && !ghostRun)
+    if (opensOnTitles())
         showFirstTitle();
     loadAssets();
     buildActors();
@@ -283,6 +283,10 @@ void vorlanGameShell::startDevices() {
     screen->setTitle(windowTitle);
     screen->open();
     connectInput();
+}
+
+bool vorlanGameShell::opensOnTitles() const {
+    return !replayRun && !options.daily && !ghostRun;
 }
 
 void vorlanGameShell::showFirstTitle() {
@@ -541,6 +545,10 @@ void vorlanGameShell::displayImageFile(const char* fileName) {
 
 int vorlanGameShell::titleScreen(const char* fileName) {
     displayImageFile(fileName);
+    return waitOnTitle();
+}
+
+int vorlanGameShell::waitOnTitle() {
     introInput->activate();
     while (!introInput->quit && !introInput->proceed)
         introInput->waitEvent();

@@ -183,12 +183,16 @@ private:
     // the lost round came to), shown; none for null.
     void showMenuPicture(const char* fileName);
     void startDevices();
+    // A start that opens on the titles: not a run to watch, a daily round or a race.
+    bool opensOnTitles() const;
     // The first title needs one picture: a start that opens on it shows it at once, and the
     // rest loads and is checked while the player looks at it.
     void showFirstTitle();
     // Every handler lets the shared keys see its events first; the handlers that read the
     // mouse map it through the screen.
     void connectInput();
+    // Waits on the title on screen until the player goes on (1) or the window closes (0).
+    int waitOnTitle();
     // Loads the pictures and sounds, checks the screens and every picture's size; raises a
     // "FileLoad" error naming the first file that is wrong.
     void loadAssets();
