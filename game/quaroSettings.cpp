@@ -7,7 +7,6 @@
 #include <cctype>
 #include <functional>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -201,11 +200,13 @@ const char* padActionName(kuPadAction action) {
 settingsRead parseSettings(const std::string& text) {
     settingsRead result;
     lineReader reader(result.settings);
-    std::istringstream lines(text);
-    std::string line;
     std::string section;
-    for (int number = 1; std::getline(lines, line); ++number) {
-        const std::string content = trimmed(line);
+    int number = 0;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        const std::string content = trimmed(text.substr(start, end - start));
+        start = end + 1;
+        ++number;
         std::string problem;
         if (content.empty() || content[0] == '#' || content[0] == ';')
             continue;
@@ -230,19 +231,24 @@ settingsRead parseSettings(const std::string& text) {
 }
 
 std::string formatSettings(const quaroSettings& settings) {
-    std::ostringstream out;
-    out << "# The settings of Quaro: the game rewrites this file when a setting changes.\n"
-        << "version=" << quaroSettings::formatVersion << "\n\n[keys]\n";
+    const auto number = [](int value) { return std::to_string(value); };
+    std::string out =
+        "# The settings of Quaro: the game rewrites this file when a setting changes.\n"
+        "version=" +
+        number(quaroSettings::formatVersion) + "\n\n[keys]\n";
     for (int i = 0; i < quaroSettings::actionCount; ++i)
-        out << actionNames[i] << "=" << kuKeyName(settings.keys[size_t(i)]) << "\n";
-    out << "\n[pad]\n";
+        out += std::string(actionNames[i]) + "=" + kuKeyName(settings.keys[size_t(i)]) + "\n";
+    out += "\n[pad]\n";
     for (int i = 0; i < kuPadActionCount; ++i)
-        out << padActionNames[i] << "=" << kuPadButtonName(settings.padButtons[size_t(i)]) << "\n";
-    out << "\n[sound]\neffects=" << settings.effectsVolume << "\nvoices=" << settings.voicesVolume
-        << "\n\n[assist]\nspeed=" << settings.speed << "\nlives=" << settings.lives
-        << "\n\n[display]\nwindow=" << yesNo(settings.windowed) << "\nscale=" << settings.scale
-        << "\nreduced-flashing=" << yesNo(settings.reducedFlashing) << "\n";
-    return out.str();
+        out += std::string(padActionNames[i]) + "=" +
+               kuPadButtonName(settings.padButtons[size_t(i)]) + "\n";
+    out += "\n[sound]\neffects=" + number(settings.effectsVolume) +
+           "\nvoices=" + number(settings.voicesVolume) +
+           "\n\n[assist]\nspeed=" + number(settings.speed) + "\nlives=" + number(settings.lives) +
+           "\n\n[display]\nwindow=" + yesNo(settings.windowed) +
+           "\nscale=" + number(settings.scale) +
+           "\nreduced-flashing=" + yesNo(settings.reducedFlashing) + "\n";
+    return out;
 }
 
 settingsRead settingsFile::load() {

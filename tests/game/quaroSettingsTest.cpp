@@ -136,6 +136,14 @@ TEST(PadButtons, PressesFollowTheBindings) {
     EXPECT_FALSE(unbound.starts || unbound.quits || unbound.showsTable || unbound.resumes);
 }
 
+// Blank lines count, a Windows line end is trimmed, and the last line needs no line end.
+TEST(SettingsFile, NamesTheLineOfEachProblem) {
+    const settingsRead read = parseSettings("\n[keys]\r\n\nleft=Kanji\r\nnonsense");
+    ASSERT_EQ(read.problems.size(), 2u);
+    EXPECT_EQ(read.problems[0].rfind("line 4: ", 0), 0u) << read.problems[0];
+    EXPECT_EQ(read.problems[1], "line 5: no '=' in 'nonsense'");
+}
+
 TEST(SettingsFile, WritesWhatReadsBackTheSame) {
     quaroSettings chosen;
     chosen.bind(boundAction::left, SDLK_j);
