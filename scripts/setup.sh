@@ -29,10 +29,11 @@ for option in "$@"; do
   case "$option" in
     --test) packages+=("${tests[@]}") ;;
     # The browser build: Emscripten, and Chromium with npm for the browser test's driver (the
-    # pictures are packed for the page by ImageMagick, the sounds by sox). Node comes with
-    # Emscripten; npm comes with some Node packages and is a package of its own in Debian's.
+    # pictures are packed for the page by ImageMagick, the sounds by sox; the wait analysis
+    # reads the game with binaryen's wasm-dis). Node comes with Emscripten; npm comes with some
+    # Node packages and is a package of its own in Debian's.
     --web)
-      packages+=(emscripten chromium python3 imagemagick sox)
+      packages+=(emscripten binaryen chromium python3 imagemagick sox)
       command -v npm > /dev/null || packages+=(npm)
       ;;
     *) echo "Usage: $0 [--test] [--web]" >&2; exit 2 ;;
