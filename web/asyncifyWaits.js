@@ -53,14 +53,20 @@ function waitingFunctions(wat) {
   const signatures = new Map();
   const table = new Map(); // index -> function
   const waitNames = new Set();
+  const invokes = new Map(); // internal name -> the wrapper's own name, such as invoke_vii
   for (const line of lines) {
     let match;
     if ((match = /^ \(type \$(\S+) \(func(.*)$/.exec(line))) {
       typeSignatures.set(match[1], signatureOf(match[2]));
     } else if ((match = /^ \(import "[^"]*" "([^"]*)" \(func \$(\S+)(.*)$/.exec(line))) {
-      signatures.set(match[2], signatureOf(match[3]));
-      if (waits(match[1]) || waits(match[2])) {
-        waitNames.add(match[2]);
+      const [, imported, internal, rest] = match;
+      signatures.set(internal, signatureOf(rest));
+      if (waits(imported) || waits(internal)) {
+        waitNames.add(internal);
+      }
+      const invoke = [imported, internal].find((name) => /^invoke_[vijfd]+$/.test(name));
+      if (invoke) {
+        invokes.set(internal, invoke);
       }
     } else if ((match = /^ \(func \$(\S+)(.*)$/.exec(line))) {
       signatures.set(match[1], signatureOf(match[2]));
@@ -89,12 +95,12 @@ function waitingFunctions(wat) {
     } else if (/^ \(/.test(line)) {
       current = null;
     } else if (current && (match = /\(call \$(\S+)/.exec(line))) {
-      if (match[1].startsWith('invoke_')) {
+      if (invokes.has(match[1])) {
         const index = /^\s*\(i32\.const (\d+)\)/.exec(lines[i + 1] || '');
         if (index && table.has(Number(index[1]))) {
           addCall(current, table.get(Number(index[1])));
         } else {
-          addIndirect(current, invokeSignature(match[1]));
+          addIndirect(current, invokeSignature(invokes.get(match[1])));
         }
       } else {
         addCall(current, match[1]);
