@@ -123,18 +123,6 @@ expect_screen() { # picture [what]
   fail "${2:-$1} not on screen ($diff pixels differ; screenshot in /tmp/quaro-e2e-last-failure.png)"
 }
 
-# Polls until the screen shows one of the two pictures (at most about SCREEN_WAIT_SECONDS).
-expect_one_of() { # picture other [what]
-  for _ in $(seq $((5 * ${SCREEN_WAIT_SECONDS:-10}))); do
-    screenshot current
-    [ "$(pixels_differing "$WORK/current.png" "$1")" = 0 ] && return 0
-    [ "$(pixels_differing "$WORK/current.png" "$2")" = 0 ] && return 0
-    sleep 0.2
-  done
-  cp "$WORK/current.png" "/tmp/quaro-e2e-last-failure.png"
-  fail "${3:-$1} not on screen (screenshot in /tmp/quaro-e2e-last-failure.png)"
-}
-
 # Polls until the screen shows the picture enlarged by the factor with its top-left corner at
 # (x, y), and black all around it (at most about 10 seconds).
 expect_scaled_screen() { # picture factor x y [what]

@@ -31,7 +31,8 @@ hold_key Down 1.5
 # Under valgrind the keys meet other frames each time, and an outlaw may catch the hero at any
 # moment: the game-over menu is fine too, but Escape there would quit. P pauses a round that
 # still runs and does nothing on that menu, so once the screen holds still it shows one of the
-# two, and only the paused round is left with Escape.
+# two, and only the paused round is left with Escape. The game-over menu writes the time and
+# its keys over its picture, all but the strip of the title at the top.
 screen_still() {
   screenshot still_a
   sleep 1
@@ -40,11 +41,10 @@ screen_still() {
 }
 hold_key p
 wait_until "the round paused or lost" screen_still
-if [ "$(pixels_differing "$WORK/still_b.png" "$BUILD/GFX/Misc/GameOver.bmp")" != 0 ]; then
+if [ "$(pixels_differing "$WORK/still_b.png" "$BUILD/GFX/Misc/GameOver.bmp" 760x60+0+0)" != 0 ]; then
   hold_key Escape
+  expect_screen "$BUILD/GFX/Misc/StartScreen_03.bmp" "the menu after the round"
 fi
-expect_one_of "$BUILD/GFX/Misc/StartScreen_03.bmp" "$BUILD/GFX/Misc/GameOver.bmp" \
-  "the menu after the round"
 hold_key h
 sleep 2
 hold_key q
