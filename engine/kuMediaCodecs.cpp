@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace kuMediaCodecs {
 
@@ -142,20 +140,6 @@ void addStep(SDL_AudioCVT* cvt, conversionStep step) {
 }
 
 } // namespace
-
-// Plain C reading: the browser's build leaves out the streams and the locales they bring.
-bool readFile(const char* fileName, std::vector<uint8_t>& bytes) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(fileName, "rb"),
-                                                             std::fclose);
-    if (!in)
-        return false;
-    bytes.clear();
-    uint8_t block[16384];
-    size_t got = 0;
-    while ((got = std::fread(block, 1, sizeof block, in.get())) > 0)
-        bytes.insert(bytes.end(), block, block + got);
-    return std::ferror(in.get()) == 0;
-}
 
 bool decodeBmp(const std::vector<uint8_t>& file, rgbPicture& picture, std::string& error) {
     if (file.size() < bmpHeadersEnd || !(file[0] == 'B' && file[1] == 'M')) {

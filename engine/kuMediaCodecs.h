@@ -27,8 +27,6 @@ struct pcmSound {
     std::vector<uint8_t> samples;
 };
 
-// Reads a whole file; false when it cannot be opened or read.
-bool readFile(const char* fileName, std::vector<uint8_t>& bytes);
 
 // Decodes a BMP of 24 or 32 bits per pixel without compression, bottom-up or top-down. On
 // failure returns false and names the reason in `error`; `picture` is then unspecified.

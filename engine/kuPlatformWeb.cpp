@@ -6,6 +6,7 @@
 #include "kuPlatform.h"
 
 #include "kuExceptions.h"
+#include "kuFiles.h"
 #include "kuMediaCodecs.h"
 
 #include <emscripten.h>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kuPlatform {
@@ -37,6 +39,8 @@ constexpr Uint8 opaque = 0xff;
 constexpr Uint8 transparent = 0;
 constexpr Uint16 samplesPerWavChunk = 4096;
 constexpr Uint8 unsignedSilence = 0x80;
+// Far above any of the game's pictures and sounds.
+constexpr size_t largestMediaFile = size_t(64) << 20;
 
 // Locks the surface for a scope: its canvas is copied into its pixels on entry, and the
 // pixels go back into the canvas on exit.
@@ -85,11 +89,18 @@ SDL_Surface* loadDecodedPicture(const char* fileName) {
     return surface;
 }
 
+// The whole of a picture or sound file: false when it cannot be read whole.
+bool readWhole(const char* fileName, std::vector<uint8_t>& bytes) {
+    kuFileRead read = kuReadRegularFile(fileName, largestMediaFile);
+    bytes = std::move(read.bytes);
+    return read.error.empty() && !read.longer;
+}
+
 SDL_Surface* loadBmpPicture(const char* fileName) {
     std::vector<uint8_t> file;
     kuMediaCodecs::rgbPicture picture;
     std::string error;
-    if (!kuMediaCodecs::readFile(fileName, file))
+    if (!readWhole(fileName, file))
         error = "cannot be read";
     else
         kuMediaCodecs::decodeBmp(file, picture, error);
@@ -140,7 +151,7 @@ Uint8* loadDecodedSound(const char* fileName, kuMediaCodecs::pcmSound& sound, Ui
 Uint8* loadWavFile(const char* fileName, kuMediaCodecs::pcmSound& sound, Uint32* length) {
     std::vector<uint8_t> file;
     std::string error;
-    if (!kuMediaCodecs::readFile(fileName, file)) {
+    if (!readWhole(fileName, file)) {
         SDL_SetError("cannot be read");
         return nullptr;
     }

@@ -4,6 +4,7 @@
 
 #include "audioHarness.h"
 #include "headlessSdl.h"
+#include "kuFiles.h"
 #include "kuPlatform.h"
 #include "tempDir.h"
 #include "wavFiles.h"
@@ -21,9 +22,9 @@ namespace {
 using bytes = std::vector<uint8_t>;
 
 bytes fileBytes(const std::string& path) {
-    bytes content;
-    EXPECT_TRUE(kuMediaCodecs::readFile(path.c_str(), content)) << path;
-    return content;
+    const kuFileRead read = kuReadRegularFile(path, size_t(64) << 20);
+    EXPECT_TRUE(read.error.empty()) << path << ": " << read.error;
+    return read.bytes;
 }
 
 void writeBytes(const std::string& path, const bytes& content) {
